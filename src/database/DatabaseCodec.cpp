@@ -1,0 +1,138 @@
+#include "database/DatabaseCodec.h"
+
+#include <cstring>
+
+#include "database/BlowfishStream.h"
+#include "framework/portable/CMemFile.h"
+
+namespace {
+
+const UINT kArchiveBuffer = 512;
+
+DatabaseStatus CheckKey(const CString& strKey)
+{
+    if (strKey.IsEmpty() || strKey.GetLength() > kMaxKeyLength) return DatabaseStatus::badKey;
+    return DatabaseStatus::ok;
+}
+
+const BYTE* KeyBytes(const CString& strKey) { return reinterpret_cast<const BYTE*>(strKey.GetString()); }
+
+}  // namespace
+
+LPCTSTR DatabaseStatusMessage(DatabaseStatus status)
+{
+    switch (status) {
+    case DatabaseStatus::ok: return "";
+    case DatabaseStatus::notDatabase: return "This is not a Vaultry database, or else it is corrupted.";
+    case DatabaseStatus::newerVersion:
+        return "This Vaultry database cannot be read using this version.\n"
+               "See our website for new releases. Select Help, About for website.";
+    case DatabaseStatus::headerTruncated: return "Error reading database.";
+    case DatabaseStatus::unreadable: return "Error reading database.  File is corrupt or password is incorrect.";
+    case DatabaseStatus::tooManyEntries:
+        return "This database holds more than 65,535 entries, which is more than a Vaultry database file can "
+               "hold.\nDelete some entries, then save again.";
+    case DatabaseStatus::badKey: return "The password must be 1 to 32,767 characters long.";
+    }
+    return "";
+}
+
+CString DatabaseKeyText(WORD wLocked, const CString& strPassword)
+{
+    return wLocked == 1 ? strPassword : CString(kBuiltInKey);
+}
+
+void WriteDatabaseHeader(CArchive& ar, WORD wLocked, WORD wEntryCount)
+{
+    ar.Write(kDatabaseMagic, 7);
+    ar << static_cast<WORD>(1) << kDatabaseVersion << wLocked << wEntryCount;
+}
+
+DatabaseStatus ReadDatabaseHeader(CArchive& ar, DatabaseHeader& header)
+{
+    char magic[8] = ".......";
+    try {
+        ar.Read(magic, 7);
+        if (std::strcmp(magic, kDatabaseMagic) != 0) return DatabaseStatus::notDatabase;
+        ar >> header.wReserved >> header.wVersion;
+        if (header.wVersion > kDatabaseVersion) return DatabaseStatus::newerVersion;
+        ar >> header.wLocked >> header.wEntryCount;
+    } catch (const CArchiveException&) {
+        return DatabaseStatus::headerTruncated;
+    }
+    return DatabaseStatus::ok;
+}
+
+void WriteDatabaseRecords(CArchive& ar, const CEntryList& list)
+{
+    for (int i = 0; i < list.GetCount(); ++i) {
+        const CEntry& e = list.ElementAt(i);
+        ar << e.m_strFor << e.m_strUsername << e.m_strPassword << e.m_strNotes;
+    }
+}
+
+void WriteDatabaseFiller(CArchive& ar, CRandom& random)
+{
+    random.Seed();
+    for (UINT i = 0; i < kFillerSize; ++i) ar << static_cast<BYTE>(random.Next() & 0xFF);
+}
+
+void ReadDatabaseRecords(CArchive& ar, WORD nCount, CEntryList& list)
+{
+    for (int i = 0; i < nCount; ++i) {
+        CEntry entry;
+        ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
+        list.Add(entry);
+    }
+}
+
+DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey,
+                             CRandom& random)
+{
+    if (list.GetCount() > kMaxEntries) return DatabaseStatus::tooManyEntries;
+    DatabaseStatus status = CheckKey(strKey);
+    if (status != DatabaseStatus::ok) return status;
+
+    CMemFile plain(1024);
+    {
+        CArchive ar(&plain, CArchive::store, kArchiveBuffer);
+        WriteDatabaseRecords(ar, list);
+        WriteDatabaseFiller(ar, random);
+        ar.Close();
+    }
+    {
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        WriteDatabaseHeader(ar, wLocked, static_cast<WORD>(list.GetCount()));
+        ar.Close();
+    }
+    plain.SeekToBegin();
+    EncryptStream(&plain, &file, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
+    return DatabaseStatus::ok;
+}
+
+DatabaseStatus ReadDatabaseHeader(CFile& file, DatabaseHeader& header)
+{
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load, kArchiveBuffer);
+    return ReadDatabaseHeader(ar, header);
+}
+
+DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey,
+                                CEntryList& list)
+{
+    DatabaseStatus status = CheckKey(strKey);
+    if (status != DatabaseStatus::ok) return status;
+    file.Seek(kHeaderSize, CFile::begin);
+    CMemFile plain(1024);
+    DecryptStream(&file, &plain, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
+    plain.SeekToBegin();
+    CEntryList read;
+    try {
+        CArchive ar(&plain, CArchive::load, kArchiveBuffer);
+        ReadDatabaseRecords(ar, header.wEntryCount, read);
+    } catch (const CArchiveException&) {
+        return DatabaseStatus::unreadable;
+    }
+    for (int i = 0; i < read.GetCount(); ++i) list.Add(read.ElementAt(i));
+    return DatabaseStatus::ok;
+}

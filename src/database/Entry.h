@@ -1,0 +1,21 @@
+// CEntry: one entry of a database, four free texts in a fixed order. The order is
+// that of the file records, the list columns and the exported text lines.
+#pragma once
+
+#include "framework/portable/CString.h"
+
+class CEntry {
+public:
+    CEntry() = default;
+    CEntry(const CEntry& other) = default;
+    CEntry& operator=(const CEntry& other) = default;
+    virtual ~CEntry() = default;
+
+    CString m_strFor;
+    CString m_strUsername;
+    CString m_strPassword;
+    CString m_strNotes;
+};
+
+bool operator==(const CEntry& a, const CEntry& b);
+inline bool operator!=(const CEntry& a, const CEntry& b) { return !(a == b); }

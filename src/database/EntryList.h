@@ -1,0 +1,27 @@
+// CEntryList: the entries of the open database, in insertion order, addressed by
+// index (the same number as the entry's row on screen). Indexes passed in must be
+// valid; the list does not check them and notifies no one of changes.
+#pragma once
+
+#include "database/Entry.h"
+#include "framework/portable/CArray.h"
+
+class CEntryList {
+public:
+    CEntryList() = default;
+    virtual ~CEntryList() = default;
+
+    int GetCount() const { return m_entries.GetCount(); }
+    // A copy of the entry at nIndex.
+    CEntry GetAt(int nIndex) const { return m_entries.GetAt(nIndex); }
+    // Appends a copy and returns its index (the old count).
+    int Add(const CEntry& entry) { return m_entries.Add(entry); }
+    void SetAt(int nIndex, const CEntry& entry) { m_entries.SetAt(nIndex, entry); }
+    void RemoveAt(int nIndex) { m_entries.RemoveAt(nIndex); }
+    void RemoveAll() { m_entries.RemoveAll(); }
+    // Read-only access without a copy, for callers that only look.
+    const CEntry& ElementAt(int nIndex) const { return m_entries[nIndex]; }
+
+private:
+    CArray<CEntry> m_entries;
+};
