@@ -269,7 +269,11 @@ LPTSTR CString::GetBuffer(int nMinLength)
 
 void CString::ReleaseBuffer(int nNewLength)
 {
-    if (nNewLength < 0) nNewLength = static_cast<int>(std::strlen(m_pData));
+    // Up to the NUL, but never past the buffer: a caller may have filled all of it.
+    if (nNewLength < 0) {
+        const void* nul = std::memchr(m_pData, 0, static_cast<std::size_t>(m_nCapacity));
+        nNewLength = nul ? static_cast<int>(static_cast<const char*>(nul) - m_pData) : m_nCapacity;
+    }
     if (nNewLength > m_nCapacity) nNewLength = m_nCapacity;
     if (nNewLength < m_nLength && m_nCapacity) SecureZero(m_pData + nNewLength, m_nLength - nNewLength);
     m_nLength = nNewLength;
