@@ -17,6 +17,12 @@ DatabaseStatus CheckKey(const CString& strKey)
 
 const BYTE* KeyBytes(const CString& strKey) { return reinterpret_cast<const BYTE*>(strKey.GetString()); }
 
+// Removes the entries from nIndex on, last first (each removal is then cheap).
+void RemoveFrom(CEntryList& list, int nIndex)
+{
+    while (list.GetCount() > nIndex) list.RemoveAt(list.GetCount() - 1);
+}
+
 }  // namespace
 
 LPCTSTR DatabaseStatusMessage(DatabaseStatus status)
@@ -79,10 +85,14 @@ void WriteDatabaseFiller(CArchive& ar, CRandom& random)
 
 void ReadDatabaseRecords(CArchive& ar, WORD nCount, CEntryList& list)
 {
+    // A record takes at least 4 bytes, so a count larger than the data allows
+    // cannot make the list reserve more than the data could fill.
+    const ULONGLONG nPossible = ar.GetBytesLeft() / 4;
+    list.Reserve(list.GetCount() + static_cast<int>(nCount < nPossible ? nCount : nPossible));
     for (int i = 0; i < nCount; ++i) {
         CEntry entry;
         ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
-        list.Add(entry);
+        list.Add(static_cast<CEntry&&>(entry));
     }
 }
 
@@ -122,17 +132,24 @@ DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const
 {
     DatabaseStatus status = CheckKey(strKey);
     if (status != DatabaseStatus::ok) return status;
+    const ULONGLONG nFileLength = file.GetLength();
     file.Seek(kHeaderSize, CFile::begin);
+    // Sized for the whole body at once, so that deciphering never regrows it.
     CMemFile plain(1024);
+    if (nFileLength > kHeaderSize) plain.SetLength(nFileLength - kHeaderSize);
     DecryptStream(&file, &plain, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
     plain.SeekToBegin();
-    CEntryList read;
+    // The records go straight into the list; a failure takes them out again.
+    const int nBefore = list.GetCount();
     try {
         CArchive ar(&plain, CArchive::load, kArchiveBuffer);
-        ReadDatabaseRecords(ar, header.wEntryCount, read);
+        ReadDatabaseRecords(ar, header.wEntryCount, list);
     } catch (const CArchiveException&) {
+        RemoveFrom(list, nBefore);
         return DatabaseStatus::unreadable;
+    } catch (...) {
+        RemoveFrom(list, nBefore);
+        throw;
     }
-    for (int i = 0; i < read.GetCount(); ++i) list.Add(read.ElementAt(i));
     return DatabaseStatus::ok;
 }

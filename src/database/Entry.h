@@ -9,6 +9,10 @@ public:
     CEntry() = default;
     CEntry(const CEntry& other) = default;
     CEntry& operator=(const CEntry& other) = default;
+    // Moving hands the texts over without copying them (the list moves entries
+    // when it grows, and the reader moves each new entry into the list).
+    CEntry(CEntry&& other) noexcept = default;
+    CEntry& operator=(CEntry&& other) noexcept = default;
     virtual ~CEntry() = default;
 
     CString m_strFor;

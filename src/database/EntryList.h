@@ -16,9 +16,19 @@ public:
     CEntry GetAt(int nIndex) const { return m_entries.GetAt(nIndex); }
     // Appends a copy and returns its index (the old count).
     int Add(const CEntry& entry) { return m_entries.Add(entry); }
+    // Appends an entry that the caller gives up, without copying its texts.
+    int Add(CEntry&& entry)
+    {
+        const int nIndex = GetCount();
+        m_entries.SetSize(nIndex + 1);
+        m_entries.ElementAt(nIndex) = static_cast<CEntry&&>(entry);
+        return nIndex;
+    }
     void SetAt(int nIndex, const CEntry& entry) { m_entries.SetAt(nIndex, entry); }
     void RemoveAt(int nIndex) { m_entries.RemoveAt(nIndex); }
     void RemoveAll() { m_entries.RemoveAll(); }
+    // Makes room for nCount entries in all, so that adding them moves nothing.
+    void Reserve(int nCount) { m_entries.Reserve(nCount); }
     // Read-only access without a copy, for callers that only look.
     const CEntry& ElementAt(int nIndex) const { return m_entries[nIndex]; }
 

@@ -197,6 +197,12 @@ CArchive& CArchive::operator>>(CString& s)
         if (w == 0xFFFE) throw CArchiveException(CArchiveException::badSchema);
         if (w == 0xFFFF) *this >> n;
     }
+    // Most strings lie wholly in the buffer: take them from there in one step.
+    if (n <= static_cast<DWORD>(m_lpBufMax - m_lpBufCur)) {
+        s = CString(reinterpret_cast<const char*>(m_lpBufCur), static_cast<int>(n));
+        m_lpBufCur += n;
+        return *this;
+    }
     if (n > GetBytesLeft() || n > static_cast<DWORD>(INT_MAX)) ThrowEndOfFile();
     CString text;
     char* p = text.GetBuffer(static_cast<int>(n));

@@ -12,8 +12,15 @@ char CString::s_empty[1] = {0};
 
 void SecureZero(void* p, std::size_t n)
 {
+#if defined(__GNUC__)
+    // A plain memset, then an empty asm statement that may read the memory: the
+    // compiler must assume the zeros are used, so it cannot drop the memset.
+    std::memset(p, 0, n);
+    __asm__ __volatile__("" : : "r"(p) : "memory");
+#else
     volatile unsigned char* q = static_cast<volatile unsigned char*>(p);
     while (n--) *q++ = 0;
+#endif
 }
 
 CString::CString() : m_pData(s_empty), m_nLength(0), m_nCapacity(0) {}

@@ -1,0 +1,58 @@
+// Runs the benchmarks, then prints the comparisons that have targets: our
+// Blowfish against OpenSSL's, and reading with parsing against deciphering alone.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+// The console output, plus the seconds per iteration of every run by name.
+class CRecordingReporter : public benchmark::ConsoleReporter {
+public:
+    CRecordingReporter() : ConsoleReporter(OO_Tabular) {}   // no colour codes in logs
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.iterations > 0)
+                m_seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
+
+    // The first run whose name begins with prefix (names may carry "/manual_time").
+    double Seconds(const std::string& prefix) const
+    {
+        auto it = m_seconds.lower_bound(prefix);
+        return it != m_seconds.end() && it->first.compare(0, prefix.size(), prefix) == 0 ? it->second : 0;
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+void PrintRatio(const char* what, double numerator, double denominator, const char* target)
+{
+    if (numerator > 0 && denominator > 0) std::printf("%-44s %6.2f   (%s)\n", what, numerator / denominator, target);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    CRecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n");
+    const double openssl = reporter.Seconds("BM_BlowfishOpenSsl");
+    PrintRatio("Blowfish blocks, ours vs OpenSSL (speed-up)", openssl, reporter.Seconds("BM_BlowfishOurBlocks"),
+               "target >= 1.0, aim 1.3");
+    PrintRatio("Blowfish stream, ours vs OpenSSL (speed-up)", openssl, reporter.Seconds("BM_BlowfishOurStream"),
+               "target >= 1.0");
+    PrintRatio("Database read with parse / decipher only", reporter.Seconds("BM_DatabaseRead"),
+               reporter.Seconds("BM_DatabaseDecipherOnly"), "target <= 1.25");
+    benchmark::Shutdown();
+    return 0;
+}
