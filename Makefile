@@ -4,6 +4,7 @@
 BUILD      ?= build
 NATIVE     := $(BUILD)/native
 WINDOWS    := $(BUILD)/windows
+FUZZ       := $(BUILD)/fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECS  ?= 60
 
@@ -11,7 +12,7 @@ export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: all deps native windows test test-native test-windows bench fuzz run clean
+.PHONY: all deps native windows fuzz-build fuzz-seeds test test-native test-windows fuzz-smoke bench fuzz run clean
 
 all: native windows
 
@@ -31,8 +32,15 @@ native: deps $(NATIVE)/build.ninja
 windows: deps $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-test: test-native test-windows
-	@echo "All native and Windows tests passed."
+# The libFuzzer targets need clang: a tree of their own.
+$(FUZZ)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULTRY_FUZZ=ON
+
+fuzz-build: deps $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS)
+
+test: test-native test-windows fuzz-smoke
+	@echo "All native and Windows tests and the fuzzing smoke run passed."
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
@@ -43,9 +51,25 @@ test-windows: windows
 bench: native
 	$(NATIVE)/bench/vaultry-bench
 
-fuzz: native
-	$(NATIVE)/fuzz/fuzz-database -max_total_time=$(FUZZ_SECS) \
-	    $(NATIVE)/fuzz/corpus-work fuzz/corpus
+# A bounded libFuzzer run over the database reader, starting from freshly written
+# seed files and from what earlier runs found (kept in $(FUZZ)/corpus). Inputs
+# that fail are saved in $(FUZZ)/artifacts.
+FUZZ_RUN = $(FUZZ)/fuzz/fuzz-database -timeout=10 -malloc_limit_mb=64 -dict=fuzz/database.dict \
+           -artifact_prefix=$(FUZZ)/artifacts/
+
+fuzz-seeds: fuzz-build
+	rm -rf $(FUZZ)/seeds
+	mkdir -p $(FUZZ)/seeds $(FUZZ)/corpus $(FUZZ)/artifacts
+	$(FUZZ)/fuzz/fuzz-seeds $(FUZZ)/seeds
+
+fuzz: fuzz-seeds
+	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECS) $(FUZZ)/corpus $(FUZZ)/seeds
+
+# The few seconds of fuzzing that `make test` includes; its log is shown on failure.
+fuzz-smoke: fuzz-seeds
+	@$(FUZZ_RUN) -max_total_time=5 $(FUZZ)/corpus $(FUZZ)/seeds >$(FUZZ)/fuzz-smoke.log 2>&1 \
+	    || { cat $(FUZZ)/fuzz-smoke.log; exit 1; }
+	@tail -n 1 $(FUZZ)/fuzz-smoke.log
 
 run: windows
 	tools/run-program.sh $(WINDOWS)/src/app/Vaultry.exe
