@@ -1,0 +1,44 @@
+// CTextLineReader: reads an import text file line by line from a loading archive.
+//
+// - A line ends at LF, at CR LF (one line end together) or at a CR that is not
+//   followed by LF. The line end is not part of the line.
+// - Bytes of value 0 are dropped, as if the file did not hold them.
+// - A last line without a line end is still a line; input ends when the file
+//   ends before any byte of a new line, so a final CR LF adds no empty line but
+//   every empty line before it counts.
+// - Lines have no length limit.
+//
+// The reader keeps its own look-ahead buffer, so once it has started, all
+// reading from the archive must go through it. File errors pass through as the
+// file's exceptions.
+#pragma once
+
+#include "database/EntryList.h"
+#include "framework/portable/CArchive.h"
+
+class CTextLineReader {
+public:
+    explicit CTextLineReader(CArchive& ar);
+    ~CTextLineReader();
+    CTextLineReader(const CTextLineReader&) = delete;
+    CTextLineReader& operator=(const CTextLineReader&) = delete;
+
+    // The next line, without its end; FALSE (and an empty text) at the end of input.
+    BOOL ReadLine(CString& strLine);
+    // The next line split into an entry (EntryLineSplitter); FALSE at the end of input.
+    BOOL ReadEntry(CEntry& entry);
+
+private:
+    // Refills the buffer from the archive; FALSE at the end of the file.
+    BOOL Fill();
+
+    CArchive& m_ar;
+    BYTE m_buffer[1024];
+    UINT m_nPos = 0;
+    UINT m_nEnd = 0;
+};
+
+// Appends one entry per line of the archive to list and returns how many were
+// appended. Callers that must leave their list untouched when the file fails half
+// way read into an empty list first.
+UINT ReadEntryLines(CArchive& ar, CEntryList& list);
