@@ -149,17 +149,4 @@ TEST(CMemFile, SetLength)
     EXPECT_EQ(f.GetLength(), 5u);
 }
 
-TEST(CMemFile, LargeWritesGrowTheBuffer)
-{
-    CMemFile f(1024);
-    std::string expected;
-    for (int i = 0; i < 3000; ++i) {
-        const std::string piece(i % 37, static_cast<char>(i));
-        f.Write(piece.data(), static_cast<UINT>(piece.size()));
-        expected += piece;
-    }
-    ASSERT_EQ(f.GetLength(), expected.size());
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(f.GetData()), expected.size()), expected);
-}
-
 }  // namespace
