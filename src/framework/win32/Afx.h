@@ -1,0 +1,33 @@
+// The framework's headers in one: the program includes only this file.
+#pragma once
+
+#include "framework/win32/WinHeaders.h"
+
+#include "framework/portable/CArchive.h"
+#include "framework/portable/CArray.h"
+#include "framework/portable/CFile.h"
+#include "framework/portable/CMemFile.h"
+#include "framework/portable/CString.h"
+#include "framework/portable/Exceptions.h"
+
+#include "framework/win32/AfxPriv.h"
+#include "framework/win32/AfxRes.h"
+#include "framework/win32/CButton.h"
+#include "framework/win32/CCmdTarget.h"
+#include "framework/win32/CCmdUI.h"
+#include "framework/win32/CDC.h"
+#include "framework/win32/CDialog.h"
+#include "framework/win32/CEdit.h"
+#include "framework/win32/CMenu.h"
+#include "framework/win32/CObject.h"
+#include "framework/win32/CStatic.h"
+#include "framework/win32/CWinApp.h"
+#include "framework/win32/CWnd.h"
+#include "framework/win32/DataExchange.h"
+#include "framework/win32/Diagnostics.h"
+#include "framework/win32/ExceptionReport.h"
+#include "framework/win32/Geometry.h"
+#include "framework/win32/MessageBox.h"
+#include "framework/win32/MessageMap.h"
+#include "framework/win32/ResourceStrings.h"
+#include "framework/win32/UserException.h"
