@@ -1,0 +1,30 @@
+// check DB: reads the whole file and tells whether it is a readable database.
+#include <ostream>
+
+#include "cli/CliDatabase.h"
+#include "cli/Commands.h"
+
+namespace {
+
+void RunCheck(CCliContext& context)
+{
+    CPasswordInput passwords(context);
+    CCliDatabase db;
+    db.Load(context.args.GetOperand(0), passwords);
+    CString strMessage;
+    strMessage.Format("%s: a readable Vaultry database, %s, with %d %s.\n", db.strPath.GetString(),
+                      db.wLocked == 1 ? "locked" : "not locked", db.list.GetCount(),
+                      db.list.GetCount() == 1 ? "entry" : "entries");
+    context.out << strMessage.GetString();
+}
+
+}  // namespace
+
+const CliCommand kCheckCommand = {
+    "check", "check DB", "tell whether a file is a readable database",
+    "Reads and deciphers the whole file (asking for the password when it is locked)\n"
+    "and prints how many entries it holds. The exit status is 0 only when it reads.\n"
+    "A wrong password shows as an unreadable file; but the format has no check\n"
+    "value, so a database with no entries opens with any password.\n",
+    nullptr, 0, 1, 1, RunCheck,
+};

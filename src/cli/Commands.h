@@ -1,0 +1,36 @@
+// The subcommands of vaultry-cli. Each lives in its own file and describes itself
+// here: its name, its help and the options it accepts besides --help and
+// --password-stdin, which every command takes.
+#pragma once
+
+#include "cli/CliContext.h"
+
+struct CliCommand {
+    LPCTSTR pszName;
+    LPCTSTR pszUsage;     // "create DB [--no-lock]"
+    LPCTSTR pszSummary;   // one line for the list of commands
+    LPCTSTR pszHelp;      // what --help adds below the usage line
+    const CliOption* pOptions;
+    int nOptions;
+    int nMinOperands;
+    int nMaxOperands;
+    // Does the work; throws CCliError on failure.
+    void (*pfnRun)(CCliContext& context);
+};
+
+extern const CliCommand kCreateCommand;
+extern const CliCommand kListCommand;
+extern const CliCommand kShowCommand;
+extern const CliCommand kSearchCommand;
+extern const CliCommand kAddCommand;
+extern const CliCommand kEditCommand;
+extern const CliCommand kRemoveCommand;
+extern const CliCommand kExportCommand;
+extern const CliCommand kImportCommand;
+extern const CliCommand kPasswdCommand;
+extern const CliCommand kCheckCommand;
+extern const CliCommand kGenerateCommand;
+
+// Every command, in the order vaultry-cli --help lists them.
+extern const CliCommand* const kCliCommands[];
+extern const int kCliCommandCount;

@@ -1,0 +1,12 @@
+// CConsolePasswordTerminal: asks for a password on the process's terminal with
+// echo turned off: /dev/tty through termios on POSIX, the console (CONIN$) on
+// Windows. It does not need standard input or output, so it works while they are
+// redirected. Echo is turned back on also when the user interrupts (Ctrl+C).
+#pragma once
+
+#include "cli/PasswordTerminal.h"
+
+class CConsolePasswordTerminal : public CPasswordTerminal {
+public:
+    TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
+};

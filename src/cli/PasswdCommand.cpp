@@ -1,0 +1,28 @@
+// passwd DB [--no-lock]: enciphers the database again under a new password, or
+// with the built-in key so that it opens without one.
+#include "cli/CliDatabase.h"
+#include "cli/Commands.h"
+
+namespace {
+
+void RunPasswd(CCliContext& context)
+{
+    CPasswordInput passwords(context);
+    CCliDatabase db;
+    db.Load(context.args.GetOperand(0), passwords);
+    CString strPassword;
+    if (!context.args.Has("--no-lock")) strPassword = passwords.ReadNewDatabasePassword();
+    SetDatabaseKey(db, strPassword);
+    db.Save();
+}
+
+const CliOption kOptions[] = {{"--no-lock", FALSE}};
+
+}  // namespace
+
+const CliCommand kPasswdCommand = {
+    "passwd", "passwd DB [--no-lock]", "change the password, or unlock the database",
+    "Asks for the current password (when the database is locked), then for the new\n"
+    "one twice. With --no-lock the database is saved unlocked.\n",
+    kOptions, 1, 1, 1, RunPasswd,
+};

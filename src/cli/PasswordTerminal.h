@@ -1,0 +1,20 @@
+// CPasswordTerminal: where vaultry-cli asks the user for a password when it is not
+// given on standard input. The real one is the process's terminal
+// (ConsolePasswordTerminal); tests put a scripted one in its place.
+#pragma once
+
+#include "framework/portable/CString.h"
+
+enum class TerminalRead {
+    ok,
+    noTerminal,   // the process has no terminal to ask on
+    ended,        // the user ended the input (end of file) without a line
+};
+
+class CPasswordTerminal {
+public:
+    virtual ~CPasswordTerminal() = default;
+    // Shows pszPrompt and reads one line without showing what is typed; the line
+    // end is not part of strLine.
+    virtual TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) = 0;
+};

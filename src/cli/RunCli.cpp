@@ -1,0 +1,123 @@
+#include "cli/RunCli.h"
+
+#include <new>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "framework/portable/Exceptions.h"
+
+#ifndef VAULTRY_VERSION
+#define VAULTRY_VERSION "unknown"
+#endif
+
+namespace {
+
+const char kProgram[] = "vaultry-cli";
+
+const CliOption kCommonOptions[] = {{"--help", FALSE}, {"--password-stdin", FALSE}};
+
+void WriteOverview(std::ostream& out)
+{
+    out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [--password-stdin]\n"
+           "       vaultry-cli --help | --version\n"
+           "\n"
+           "Reads and changes Vaultry databases (.vty files) without the program.\n"
+           "\n"
+           "Commands:\n";
+    for (int i = 0; i < kCliCommandCount; ++i) {
+        CString strLine;
+        strLine.Format("  %-26s %s\n", kCliCommands[i]->pszUsage, kCliCommands[i]->pszSummary);
+        if (static_cast<int>(std::char_traits<char>::length(kCliCommands[i]->pszUsage)) > 26)
+            strLine.Format("  %s\n  %-26s %s\n", kCliCommands[i]->pszUsage, "", kCliCommands[i]->pszSummary);
+        out << strLine.GetString();
+    }
+    out << "\n"
+           "Passwords are read from the terminal without echo. With --password-stdin each\n"
+           "is read as one line of standard input instead: the database's password first\n"
+           "(when it is locked), then any new one. Never put a password on the command line.\n"
+           "\n"
+           "Exit status: 0 success, 1 usage error, 2 not a database, wrong password or\n"
+           "unreadable file, 3 input or output failure.\n"
+           "Run \"vaultry-cli COMMAND --help\" for the options of one command.\n";
+}
+
+void WriteCommandHelp(std::ostream& out, const CliCommand& command)
+{
+    out << "Usage: vaultry-cli " << command.pszUsage << " [--password-stdin]\n\n"
+        << command.pszSummary << ".\n"
+        << command.pszHelp;
+}
+
+const CliCommand* FindCommand(const CString& strName)
+{
+    for (int i = 0; i < kCliCommandCount; ++i)
+        if (strName == kCliCommands[i]->pszName) return kCliCommands[i];
+    return nullptr;
+}
+
+int RunCommand(const CliCommand& command, int argc, const char* const argv[], CCliContext& context)
+{
+    CArray<CliOption> options;
+    for (const CliOption& option : kCommonOptions) options.Add(option);
+    for (int i = 0; i < command.nOptions; ++i) options.Add(command.pOptions[i]);
+    // --help wins over everything else on the line, even over mistakes in it.
+    for (int i = 0; i < argc; ++i) {
+        if (CString(argv[i]) == "--") break;
+        if (CString(argv[i]) == "--help") {
+            WriteCommandHelp(context.out, command);
+            return kExitOk;
+        }
+    }
+    try {
+        context.args.Parse(argc, argv, options.GetData(), options.GetCount(), command.nMinOperands,
+                           command.nMaxOperands);
+    } catch (const CCliError& e) {
+        throw CCliError(e.m_nExitCode, e.m_strMessage + " (usage: vaultry-cli " + command.pszUsage + ")");
+    }
+    command.pfnRun(context);
+    return kExitOk;
+}
+
+int Dispatch(int argc, const char* const argv[], CCliContext& context)
+{
+    if (argc < 2) throw CCliError(kExitUsage, "no command given; \"vaultry-cli --help\" lists them");
+    CString strName = argv[1];
+    if (strName == "--help" || strName == "-h" || strName == "help") {
+        WriteOverview(context.out);
+        return kExitOk;
+    }
+    if (strName == "--version") {
+        context.out << kProgram << ' ' << VAULTRY_VERSION << '\n';
+        return kExitOk;
+    }
+    const CliCommand* pCommand = FindCommand(strName);
+    if (!pCommand)
+        throw CCliError(kExitUsage, "unknown command \"" + strName + "\"; \"vaultry-cli --help\" lists them");
+    return RunCommand(*pCommand, argc - 2, argv + 2, context);
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
+           CPasswordTerminal& terminal)
+{
+    CCliContext context(in, out, err, terminal);
+    int nExitCode;
+    try {
+        nExitCode = Dispatch(argc, argv, context);
+        out.flush();
+        if (!out) throw CCliError(kExitIo, "cannot write to standard output");
+    } catch (const CCliError& e) {
+        err << kProgram << ": " << e.m_strMessage.GetString() << '\n';
+        nExitCode = e.m_nExitCode;
+    } catch (const CException& e) {
+        // A file that failed after it was opened (a read error half way).
+        err << kProgram << ": " << e.GetErrorMessage().GetString() << '\n';
+        nExitCode = kExitIo;
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": out of memory\n";
+        nExitCode = kExitIo;
+    }
+    err.flush();
+    return nExitCode;
+}

@@ -1,0 +1,145 @@
+// vaultry-cli run in-process: every command that changes a database, checked
+// against what the core reads from the file afterwards.
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+#include "cli/PasswordGenerator.h"
+
+namespace {
+
+class CliRoundTrip : public ::testing::Test {
+protected:
+    std::string Db() const { return m_folder.Path("db.vty"); }
+
+    // Runs a command that must succeed and returns its standard output.
+    std::string Ok(const std::vector<std::string>& args, const std::string& in = "")
+    {
+        CliResult r = RunCliInProcess(args, in);
+        EXPECT_EQ(r.nCode, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return r.out;
+    }
+
+    TempFolder m_folder;
+};
+
+TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
+{
+    Ok({"create", Db(), "--password-stdin"}, "pw\n");
+    ReadBack back = ReadDatabaseFile(Db(), "pw");
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_EQ(back.list.GetCount(), 0);
+
+    EXPECT_EQ(Ok({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work", "--password-stdin"},
+                 "pw\r\nsecret\r\n"),
+              "Entry 0 added.\n");
+    WriteBytes(m_folder.Path("in.txt"), "bank,,,\r\nx,y,z,notes, more\n\r\n");
+    EXPECT_EQ(Ok({"import", Db(), m_folder.Path("in.txt"), "--password-stdin"}, "pw\n"), "3 records imported.\n");
+    EXPECT_EQ(Ok({"ls", Db(), "--password-stdin"}, "pw\n"), "0\tmail\tjoe\n1\tbank\t\n2\tx\ty\n3\t\t\n");
+    EXPECT_EQ(Ok({"show", Db(), "2", "--password-stdin"}, "pw\n"),
+              "For: x\nUsername: y\nPassword: z\nNotes: notes, more\n");
+    EXPECT_EQ(Ok({"export", Db(), "--password-stdin"}, "pw\n"),
+              "mail,joe,secret,home, work\r\nbank,,,\r\nx,y,z,notes, more\r\n,,,\r\n");
+
+    Ok({"edit", Db(), "1", "--username", "alice", "--password", "--password-stdin"}, "pw\nb4nk\n");
+    Ok({"edit", Db(), "2", "--notes", "", "--password-stdin"}, "pw\n");
+    Ok({"rm", Db(), "0", "--password-stdin"}, "pw\n");
+    const CEntryList expected = MakeList(
+        {MakeEntry("bank", "alice", "b4nk", ""), MakeEntry("x", "y", "z", ""), MakeEntry("", "", "", "")});
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, expected));
+
+    Ok({"passwd", Db(), "--password-stdin"}, "pw\nnew password\n");
+    back = ReadDatabaseFile(Db(), "new password");
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_TRUE(SameEntries(back.list, expected));
+    EXPECT_EQ(RunCliInProcess({"ls", Db(), "--password-stdin"}, "pw\n").nCode, 2);
+
+    Ok({"passwd", Db(), "--no-lock", "--password-stdin"}, "new password\n");
+    back = ReadDatabaseFile(Db(), nullptr);
+    EXPECT_EQ(back.wLocked, 0);
+    EXPECT_TRUE(SameEntries(back.list, expected));
+    EXPECT_EQ(Ok({"check", Db()}), Db() + ": a readable Vaultry database, not locked, with 3 entries.\n");
+    EXPECT_EQ(m_folder.Names(), (std::vector<std::string>{"db.vty", "in.txt"}));
+}
+
+// Databases written by the core, texts of every byte value and of the long
+// prefix form included, come out as their bytes.
+TEST_F(CliRoundTrip, ReadsWhatTheCoreWrote)
+{
+    std::string strLong(300, 'L');
+    CEntryList list = MakeList({MakeEntry("caf\xe9", strLong.c_str(), "p\xff", "n,1"), MakeEntry("", "", "", "")});
+    WriteDatabaseFile(Db(), list, "pw");
+    EXPECT_EQ(Ok({"show", Db(), "0", "--password-stdin"}, "pw\n"),
+              "For: caf\xe9\nUsername: " + strLong + "\nPassword: p\xff\nNotes: n,1\n");
+    Ok({"export", Db(), m_folder.Path("out.txt"), "--password-stdin"}, "pw\n");
+    EXPECT_EQ(ReadBytes(m_folder.Path("out.txt")), "caf\xe9," + strLong + ",p\xff,n,1\r\n,,,\r\n");
+
+    // Importing the export into an empty database gives the same entries back.
+    Ok({"create", m_folder.Path("copy.vty"), "--no-lock"});
+    EXPECT_EQ(Ok({"import", m_folder.Path("copy.vty"), m_folder.Path("out.txt")}), "2 records imported.\n");
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_folder.Path("copy.vty"), nullptr).list, list));
+}
+
+TEST_F(CliRoundTrip, SearchMatchesForUsernameAndNotesIgnoringCase)
+{
+    WriteDatabaseFile(Db(),
+                      MakeList({MakeEntry("Mail", "joe", "secret", ""), MakeEntry("bank", "MAILBOX", "", ""),
+                                MakeEntry("shop", "", "mail", "e-MAIL here"), MakeEntry("x", "", "mail", "")}),
+                      nullptr);
+    const struct {
+        const char* pszText;
+        const char* pszOut;
+    } cases[] = {
+        {"mail", "0\tMail\tjoe\n1\tbank\tMAILBOX\n2\tshop\t\n"},
+        {"SECRET", ""},
+        {"box", "1\tbank\tMAILBOX\n"},
+        {"", "0\tMail\tjoe\n1\tbank\tMAILBOX\n2\tshop\t\n3\tx\t\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Ok({"search", Db(), c.pszText}), c.pszOut) << c.pszText;
+}
+
+// Without --password-stdin the passwords come from the terminal; new ones are
+// asked twice there.
+TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
+{
+    CScriptedTerminal terminal;
+    terminal.answers = {"pw", "pw"};
+    EXPECT_EQ(RunCliInProcess({"create", Db()}, "", &terminal).nCode, 0);
+    EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"New password: ", "Repeat the new password: "}));
+
+    terminal.prompts.clear();
+    terminal.answers = {"pw", "entry pw", "entry pw"};
+    EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "f"}, "", &terminal).nCode, 0);
+    EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"Password for " + Db() + ": ", "Password for the entry: ",
+                                                          "Repeat the entry's password: "}));
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, MakeList({MakeEntry("f", "", "entry pw", "")})));
+
+    terminal.answers = {"pw", "one", "other"};
+    std::string strBefore = ReadBytes(Db());
+    CliResult r = RunCliInProcess({"passwd", Db()}, "", &terminal);
+    EXPECT_EQ(r.nCode, 1);
+    EXPECT_EQ(r.err, "vaultry-cli: the two passwords do not match\n");
+    EXPECT_EQ(ReadBytes(Db()), strBefore);
+}
+
+TEST_F(CliRoundTrip, GeneratesPasswordsFromTheAlphabet)
+{
+    WriteDatabaseFile(Db(), CEntryList(), nullptr);
+    Ok({"add", Db(), "--for", "f", "--generate", "40"});
+    Ok({"edit", Db(), "0", "--generate", "1024"});
+    CString strStored = ReadDatabaseFile(Db(), nullptr).list.GetAt(0).m_strPassword;
+    EXPECT_EQ(strStored.GetLength(), 1024);
+
+    std::string strOne = Ok({"generate"});
+    std::string strTwo = Ok({"generate", "--length", "64"});
+    EXPECT_EQ(strOne.size(), 21u);
+    ASSERT_EQ(strTwo.size(), 65u);
+    EXPECT_NE(strOne.substr(0, 20), strTwo.substr(0, 20));
+    EXPECT_EQ(strTwo.back(), '\n');
+    for (char ch : strTwo.substr(0, 64) + strStored.GetString())
+        EXPECT_NE(std::string(kGeneratedAlphabet).find(ch), std::string::npos) << ch;
+    EXPECT_EQ(std::string(kGeneratedAlphabet).find(','), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// The real terminal: vaultry-cli in a pseudo-terminal asks for its passwords
+// there and does not echo them. POSIX only.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "CliTestSupport.h"
+
+namespace {
+
+// Runs vaultry-cli in a new terminal, typing each answer once the text before
+// it has appeared. Returns the exit code; seen gets everything the terminal showed.
+using Script = std::vector<std::pair<std::string, std::string>>;   // prompt, then what to type
+
+int RunInTerminal(const std::vector<std::string>& args, const Script& script, std::string& seen)
+{
+    int nMaster = -1;
+    pid_t pid = forkpty(&nMaster, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+        std::vector<char*> argv{const_cast<char*>(VAULTRY_CLI_PATH)};
+        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    // Reads what the terminal shows; false at its end, or after 10 quiet seconds.
+    auto readSome = [&] {
+        struct pollfd pfd = {nMaster, POLLIN, 0};
+        char buffer[256];
+        ssize_t n = poll(&pfd, 1, 10000) > 0 ? read(nMaster, buffer, sizeof buffer) : -1;
+        if (n > 0) seen.append(buffer, static_cast<std::size_t>(n));
+        return n > 0;
+    };
+    std::size_t nFrom = 0;
+    for (const auto& [strPrompt, strAnswer] : script) {
+        while (seen.find(strPrompt, nFrom) == std::string::npos)
+            if (!readSome()) break;
+        nFrom = seen.size();
+        EXPECT_EQ(write(nMaster, strAnswer.data(), strAnswer.size()), static_cast<ssize_t>(strAnswer.size()));
+    }
+    while (readSome()) {
+    }
+    close(nMaster);
+    int nStatus = 0;
+    kill(pid, SIGKILL);   // in case it still waits for input
+    waitpid(pid, &nStatus, 0);
+    return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+}
+
+TEST(CliTerminal, AsksForPasswordsWithoutEcho)
+{
+    TempFolder folder;
+    std::string strDb = folder.Path("db.vty");
+    std::string seen;
+    EXPECT_EQ(RunInTerminal({"create", strDb},
+                            {{"New password: ", "Zebra42\n"}, {"Repeat the new password: ", "Zebra42\n"}}, seen),
+              0);
+    EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
+    EXPECT_EQ(ReadDatabaseFile(strDb, "Zebra42").wLocked, 1);
+
+    seen.clear();
+    EXPECT_EQ(RunInTerminal({"check", strDb}, {{"Password for " + strDb + ": ", "Zebra42\n"}}, seen), 0);
+    EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("a readable Vaultry database, locked, with 0 entries."), std::string::npos) << seen;
+}
+
+}  // namespace
