@@ -1,0 +1,289 @@
+#include "database/VaultryDoc.h"
+
+#include <cstring>
+
+#include "app/VaultryApp.h"
+#include "database/BlowfishStream.h"
+#include "database/DatabaseCodec.h"
+#include "database/SafeDatabaseWriter.h"
+#include "database/SetPasswordDlg.h"
+#include "database/UnlockDlg.h"
+
+namespace {
+
+const UINT kMemFileGrowth = 1024;
+const int kArchiveBuffer = 512;
+const char kDefaultDatabase[] = "Vaultry.vty";
+const char kMissingDefault[] =
+    "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click Save\n"
+    "when your done and leave the name vaultry.vty.";
+const char kSaveError[] = "Error saving database.";
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(CVaultryDoc, CDocument)
+
+BEGIN_MESSAGE_MAP(CVaultryDoc, CDocument)
+    ON_COMMAND(ID_FILE_SAVE_AS, &CVaultryDoc::OnFileSaveAs)
+END_MESSAGE_MAP()
+
+CVaultryDoc::CVaultryDoc()
+    : m_wEntryCount(0), m_pMemFile(nullptr), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE),
+      m_wLocked(0)
+{
+}
+
+CVaultryDoc::~CVaultryDoc()
+{
+    FreeMemFile();
+    FreeKey();
+}
+
+void CVaultryDoc::FreeKey()
+{
+    if (m_pszKey) {
+        SecureZero(m_pszKey, std::strlen(m_pszKey));
+        delete[] m_pszKey;
+        m_pszKey = nullptr;
+    }
+}
+
+void CVaultryDoc::FreeMemFile()
+{
+    delete m_pMemFile;   // the memory file zeroes its buffer
+    m_pMemFile = nullptr;
+}
+
+void CVaultryDoc::BuildKey()
+{
+    FreeKey();
+    const int n = m_strPassword.GetLength();
+    m_pszKey = new char[n + 1];
+    std::memcpy(m_pszKey, m_strPassword.GetString(), n);
+    m_pszKey[n] = 0;
+}
+
+// The key's length as the cipher takes it: up to the first NUL, at most 32,767
+// bytes. The schedule uses only the first 72 bytes, so the cut changes nothing.
+short CVaultryDoc::KeyLength() const
+{
+    size_t n = m_pszKey ? std::strlen(m_pszKey) : 0;
+    return static_cast<short>(n > static_cast<size_t>(kMaxKeyLength) ? kMaxKeyLength : n);
+}
+
+void CVaultryDoc::ResetToNew()
+{
+    GetVaultryApp()->OnFileNew();
+    UpdateAllViews(nullptr, 0, nullptr);
+}
+
+BOOL CVaultryDoc::OnNewDocument()
+{
+    m_bAskPassword = TRUE;
+    m_EntryList.RemoveAll();
+    if (!CDocument::OnNewDocument()) {
+        AfxMessageBox("Error creating new doc.");
+        return FALSE;
+    }
+    FreeMemFile();
+    return TRUE;
+}
+
+// Reads or writes the 15-byte clear header.
+void CVaultryDoc::Serialize(CArchive& ar)
+{
+    m_bFileError = FALSE;
+    if (ar.IsStoring()) {
+        try {
+            WriteDatabaseHeader(ar, m_wLocked, static_cast<WORD>(m_EntryList.GetCount()));
+        } catch (const CArchiveException&) {
+            AfxMessageBox(kSaveError);
+            m_bFileError = TRUE;
+        }
+        return;
+    }
+    DatabaseHeader header;
+    DatabaseStatus status = ReadDatabaseHeader(ar, header);
+    if (status != DatabaseStatus::ok) {
+        AfxMessageBox(DatabaseStatusMessage(status));
+        m_bFileError = TRUE;
+        return;
+    }
+    m_wLocked = header.wLocked;
+    m_wEntryCount = header.wEntryCount;
+}
+
+BOOL CVaultryDoc::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    {
+        CFile probe;
+        if (!probe.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite)) {
+            if (std::strstr(lpszPathName, kDefaultDatabase)) {
+                SetPathName(kDefaultDatabase, TRUE);
+                SetTitle(kDefaultDatabase);
+                AfxMessageBox(kMissingDefault, MB_ICONINFORMATION);
+            }
+            return FALSE;
+        }
+        // The framework's open does not look at an empty file at all; it is no
+        // database, and the database open before stays.
+        ULONGLONG length = probe.GetLength();
+        probe.Close();
+        if (length == 0) {
+            AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::notDatabase));
+            return FALSE;
+        }
+    }
+    if (!CDocument::OnOpenDocument(lpszPathName)) return FALSE;
+    if (m_bFileError) return FALSE;
+
+    FreeMemFile();
+    m_pMemFile = new CMemFile(kMemFileGrowth);
+    m_bFileError = FALSE;
+    m_bAskPassword = FALSE;
+    m_EntryList.RemoveAll();
+
+    // The body is only read, so a read-only database opens too.
+    CFile file;
+    if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite)) {
+        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::headerTruncated));
+        m_bFileError = TRUE;
+    } else {
+        try {
+            file.Seek(kHeaderSize, CFile::begin);
+            if (ChooseOpenKey()) ReadBody(file);
+            else m_bFileError = TRUE;
+        } catch (const CFileException&) {
+            AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
+            m_bFileError = TRUE;
+        }
+        file.Abort();
+    }
+
+    if (m_bFileError) {
+        ResetToNew();
+        FreeMemFile();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Sets m_strPassword for the body about to be read: the unlock dialog's password
+// for a locked database, the built-in key otherwise. FALSE when nothing is to be
+// deciphered (Cancel, or an empty password, which cannot be a key).
+BOOL CVaultryDoc::ChooseOpenKey()
+{
+    if (m_wLocked != 1) {
+        m_strPassword = kBuiltInKey;
+        return TRUE;
+    }
+    CUnlockDlg dlg;
+    if (dlg.DoModal() != IDOK) return FALSE;
+    if (dlg.m_strPassword.IsEmpty()) {
+        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
+        return FALSE;
+    }
+    m_strPassword = dlg.m_strPassword;
+    return TRUE;
+}
+
+// Deciphers the body into the memory file and parses m_wEntryCount records.
+void CVaultryDoc::ReadBody(CFile& file)
+{
+    BuildKey();
+    if (KeyLength() == 0) {   // a password that starts with a NUL byte
+        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
+        m_bFileError = TRUE;
+        return;
+    }
+    DecryptStream(&file, m_pMemFile, reinterpret_cast<const BYTE*>(m_pszKey), KeyLength());
+    if (m_pMemFile->GetPosition() != 0) m_pMemFile->SeekToBegin();
+
+    CArchive ar(m_pMemFile, CArchive::load, kArchiveBuffer);
+    try {
+        ReadDatabaseRecords(ar, m_wEntryCount, m_EntryList);
+    } catch (const CArchiveException&) {
+        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
+        m_bFileError = TRUE;
+    }
+    ar.Close();
+}
+
+// Asks for the password of a database that is saved for the first time or under
+// a new name. FALSE when the dialog was closed without OK: the save then ends
+// without touching the file.
+BOOL CVaultryDoc::AskForNewPassword()
+{
+    CSetPasswordDlg dlg;
+    if (dlg.DoModal() != IDOK) return FALSE;
+    m_strPassword = dlg.m_strPassword;
+    if (dlg.m_bDoNotLock) {
+        m_wLocked = 0;
+        m_strPassword = kBuiltInKey;
+    } else {
+        m_wLocked = 1;
+    }
+    return TRUE;
+}
+
+BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    if (m_EntryList.GetCount() > kMaxEntries) {
+        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    FreeMemFile();
+    m_pMemFile = new CMemFile(kMemFileGrowth);
+    if (m_bAskPassword && !AskForNewPassword()) {
+        FreeMemFile();
+        return FALSE;
+    }
+    BuildKey();
+    if (KeyLength() == 0) {   // no usable key: never write a file that could not be read
+        FreeMemFile();
+        AfxMessageBox(kSaveError);
+        return FALSE;
+    }
+
+    BOOL bSaved = FALSE;
+    try {
+        CSafeDatabaseWriter writer(lpszPathName);
+        {
+            CArchive ar(&writer.GetFile(), CArchive::store, kArchiveBuffer);
+            Serialize(ar);
+            ar.Close();
+        }
+        if (!m_bFileError) {
+            WriteBody(writer.GetFile());
+            writer.Commit(m_EntryList, m_wLocked, CString(m_pszKey, KeyLength()));
+            bSaved = TRUE;
+        }
+    } catch (const CException&) {
+        AfxMessageBox(kSaveError);
+    }
+    FreeMemFile();
+    // A failed save leaves the database marked changed: what is on the disk is not
+    // what the user sees.
+    SetModifiedFlag(!bSaved);
+    return bSaved;
+}
+
+void CVaultryDoc::WriteBody(CFile& file)
+{
+    {
+        CArchive ar(m_pMemFile, CArchive::store, kArchiveBuffer);
+        WriteDatabaseRecords(ar, m_EntryList);
+        CRandom random;
+        WriteDatabaseFiller(ar, random);
+        ar.Close();
+    }
+    m_pMemFile->SeekToBegin();
+    file.Seek(kHeaderSize, CFile::begin);
+    EncryptStream(m_pMemFile, &file, reinterpret_cast<const BYTE*>(m_pszKey), KeyLength());
+}
+
+void CVaultryDoc::OnFileSaveAs()
+{
+    m_bAskPassword = TRUE;
+    CDocument::OnFileSaveAs();
+}

@@ -1,0 +1,144 @@
+// The two password dialogs run on their own, driven as a user would.
+#include <gtest/gtest.h>
+
+#include "ProgramFixture.h"
+#include "database/SetPasswordDlg.h"
+#include "database/UnlockDlg.h"
+
+namespace apptest {
+namespace {
+
+const char kMismatch[] = "Passwords to not match.\nPlease re-type then again.";
+const char kNoPassword[] =
+    "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
+    "Continuing will leave the database unlocked.";
+
+struct SetPasswordResult {
+    INT_PTR result;
+    BOOL bDoNotLock;
+    std::string password;
+};
+
+SetPasswordResult RunSetPassword()
+{
+    CSetPasswordDlg dlg;
+    INT_PTR result = dlg.DoModal();
+    return {result, dlg.m_bDoNotLock, dlg.m_strPassword.GetString()};
+}
+
+TEST(SetPasswordDialog, EqualPasswordsCloseWithThatPassword)
+{
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK);
+    SetPasswordResult r = RunSetPassword();
+    EXPECT_EQ(r.result, IDOK);
+    EXPECT_FALSE(r.bDoNotLock);
+    EXPECT_EQ(r.password, "Abc 123");
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+// Texts that differ, in one character or only in case, keep the dialog open
+// with the stop icon; after a correction OK closes it.
+TEST(SetPasswordDialog, MismatchKeepsTheDialogOpen)
+{
+    for (const char* confirm : {"secreT", "secrex", "secret "}) {
+        SCOPED_TRACE(confirm);
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Password Protection").Type(1003, "secret").Type(1004, confirm).Click(IDOK);
+        driver.ExpectMessageBox(kMismatch).Click(IDOK);
+        driver.ExpectDialog("Password Protection").ExpectText(1004, confirm).Type(1004, "secret").Click(IDOK);
+        SetPasswordResult r = RunSetPassword();
+        EXPECT_TRUE(driver.AllAnswered());
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].icon, static_cast<UINT>(MB_ICONSTOP));
+        EXPECT_EQ(r.result, IDOK);
+        EXPECT_EQ(r.password, "secret");
+    }
+}
+
+TEST(SetPasswordDialog, DoNotLockAcceptsAnyTexts)
+{
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK);
+    SetPasswordResult r = RunSetPassword();
+    EXPECT_EQ(r.result, IDOK);
+    EXPECT_TRUE(r.bDoNotLock);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST(SetPasswordDialog, NoPasswordAsksAndYesTicksTheBoxVisibly)
+{
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Click(IDOK);
+    driver.ExpectMessageBox(kNoPassword).Click(IDNO);
+    driver.ExpectDialog("Password Protection").Click(IDOK);
+    driver.ExpectMessageBox(kNoPassword)
+        .Call([](HWND box) {
+            // The dialog under the question is the message box's owner.
+            HWND dlg = GetWindow(box, GW_OWNER);
+            EXPECT_EQ(IsDlgButtonChecked(dlg, 1010), BST_UNCHECKED);
+        })
+        .Click(IDYES);
+    SetPasswordResult r = RunSetPassword();
+    EXPECT_TRUE(driver.AllAnswered());
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[1].icon, static_cast<UINT>(MB_ICONQUESTION));
+    EXPECT_EQ(driver.MessageBoxes()[1].type, static_cast<UINT>(MB_YESNO));
+    EXPECT_EQ(r.result, IDOK);
+    EXPECT_TRUE(r.bDoNotLock);
+}
+
+TEST(SetPasswordDialog, AtMostFiftySixCharactersCanBeTyped)
+{
+    const std::string typed(60, 'k');
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection")
+        .Type(1003, typed)
+        .Type(1004, typed)
+        .ExpectText(1003, std::string(56, 'k'))
+        .ExpectText(1004, std::string(56, 'k'))
+        .Click(IDOK);
+    SetPasswordResult r = RunSetPassword();
+    EXPECT_EQ(r.result, IDOK);
+    EXPECT_EQ(r.password, std::string(56, 'k'));
+}
+
+TEST(SetPasswordDialog, EscapeAndCloseBoxTransferNothing)
+{
+    for (int how = 0; how < 2; ++how) {
+        harness::ModalDriver driver;
+        harness::ModalAnswer& a = driver.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010);
+        if (how == 0) a.PressEscape();
+        else a.Close();
+        SetPasswordResult r = RunSetPassword();
+        EXPECT_EQ(r.result, IDCANCEL);
+        EXPECT_FALSE(r.bDoNotLock);
+        EXPECT_EQ(r.password, "");
+    }
+}
+
+TEST(UnlockDialog, EnterReturnsTheTextEscapeCancels)
+{
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Password Protection").PressEnter();
+        CUnlockDlg dlg;
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_strPassword, "");
+    }
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Password Protection")
+            .Call([](HWND dlg) {
+                EXPECT_EQ(SendDlgItemMessageA(dlg, 1003, EM_GETPASSWORDCHAR, 0, 0), '*');
+                EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
+            })
+            .Type(1003, "typed")
+            .PressEscape();
+        CUnlockDlg dlg;
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    }
+}
+
+}  // namespace
+}  // namespace apptest
