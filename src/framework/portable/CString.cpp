@@ -8,7 +8,6 @@
 #include <new>
 #include <stdexcept>
 
-char CString::s_empty[1] = {0};
 
 void SecureZero(void* p, std::size_t n)
 {
@@ -23,16 +22,39 @@ void SecureZero(void* p, std::size_t n)
 #endif
 }
 
-CString::CString() : m_pData(s_empty), m_nLength(0), m_nCapacity(0) {}
+CString::CString() : m_pData(m_inline), m_nLength(0), m_nCapacity(kInlineCapacity) { m_inline[0] = 0; }
 
 CString::CString(const CString& other) : CString() { Assign(other.m_pData, other.m_nLength); }
 
-CString::CString(CString&& other) noexcept
-    : m_pData(other.m_pData), m_nLength(other.m_nLength), m_nCapacity(other.m_nCapacity)
+CString::CString(CString&& other) noexcept : CString() { Steal(other); }
+
+void CString::Release()
 {
-    other.m_pData = s_empty;
-    other.m_nLength = 0;
-    other.m_nCapacity = 0;
+    SecureZero(m_pData, static_cast<std::size_t>(m_nLength) + 1);
+    if (!IsInline()) std::free(m_pData);
+    m_pData = m_inline;
+    m_nLength = 0;
+    m_nCapacity = kInlineCapacity;
+    m_inline[0] = 0;
+}
+
+void CString::Steal(CString& other)
+{
+    if (other.IsInline()) {
+        std::memcpy(m_inline, other.m_inline, static_cast<std::size_t>(other.m_nLength) + 1);
+        m_pData = m_inline;
+        m_nCapacity = kInlineCapacity;
+        m_nLength = other.m_nLength;
+        other.Release();
+    } else {
+        m_pData = other.m_pData;
+        m_nLength = other.m_nLength;
+        m_nCapacity = other.m_nCapacity;
+        other.m_pData = other.m_inline;
+        other.m_nLength = 0;
+        other.m_nCapacity = kInlineCapacity;
+        other.m_inline[0] = 0;
+    }
 }
 
 CString::CString(LPCTSTR psz) : CString()
@@ -51,13 +73,7 @@ CString::CString(char ch, int nRepeat) : CString()
     m_pData[m_nLength] = 0;
 }
 
-CString::~CString()
-{
-    if (m_nCapacity) {
-        SecureZero(m_pData, m_nCapacity + 1);
-        std::free(m_pData);
-    }
-}
+CString::~CString() { Release(); }
 
 CString& CString::operator=(const CString& other)
 {
@@ -68,13 +84,8 @@ CString& CString::operator=(const CString& other)
 CString& CString::operator=(CString&& other) noexcept
 {
     if (this != &other) {
-        this->~CString();
-        m_pData = other.m_pData;
-        m_nLength = other.m_nLength;
-        m_nCapacity = other.m_nCapacity;
-        other.m_pData = s_empty;
-        other.m_nLength = 0;
-        other.m_nCapacity = 0;
+        Release();
+        Steal(other);
     }
     return *this;
 }
@@ -94,7 +105,7 @@ CString& CString::operator=(char ch) { return *this = CString(ch, 1); }
 
 void CString::Empty()
 {
-    if (m_nCapacity) SecureZero(m_pData, m_nLength);
+    SecureZero(m_pData, m_nLength);
     m_nLength = 0;
     m_pData[0] = 0;
 }
@@ -111,10 +122,8 @@ void CString::Reserve(int nCapacity)
     char* p = static_cast<char*>(std::malloc(static_cast<std::size_t>(nNew) + 1));
     if (!p) throw std::bad_alloc();
     std::memcpy(p, m_pData, static_cast<std::size_t>(m_nLength) + 1);
-    if (m_nCapacity) {
-        SecureZero(m_pData, m_nCapacity + 1);
-        std::free(m_pData);
-    }
+    SecureZero(m_pData, static_cast<std::size_t>(m_nCapacity) + 1);
+    if (!IsInline()) std::free(m_pData);
     m_pData = p;
     m_nCapacity = nNew;
 }
@@ -147,7 +156,7 @@ void CString::Append(const char* p, int nLength)
     if (m_nLength + nLength > m_nCapacity) {
         // p may point into this string's buffer, which Reserve replaces.
         std::ptrdiff_t offset = p - m_pData;
-        bool inside = m_nCapacity && offset >= 0 && offset <= m_nLength;
+        bool inside = offset >= 0 && offset <= m_nLength;
         Reserve(m_nLength + nLength);
         if (inside) p = m_pData + offset;
     }
@@ -270,7 +279,7 @@ void CString::Format(LPCTSTR pszFormat, ...)
 
 LPTSTR CString::GetBuffer(int nMinLength)
 {
-    Reserve(nMinLength > m_nLength ? nMinLength : (m_nLength ? m_nLength : 1));
+    Reserve(nMinLength > m_nLength ? nMinLength : m_nLength);
     return m_pData;
 }
 
@@ -282,9 +291,9 @@ void CString::ReleaseBuffer(int nNewLength)
         nNewLength = nul ? static_cast<int>(static_cast<const char*>(nul) - m_pData) : m_nCapacity;
     }
     if (nNewLength > m_nCapacity) nNewLength = m_nCapacity;
-    if (nNewLength < m_nLength && m_nCapacity) SecureZero(m_pData + nNewLength, m_nLength - nNewLength);
+    if (nNewLength < m_nLength) SecureZero(m_pData + nNewLength, m_nLength - nNewLength);
     m_nLength = nNewLength;
-    if (m_nCapacity) m_pData[m_nLength] = 0;
+    m_pData[m_nLength] = 0;
 }
 
 LPTSTR CString::GetBufferSetLength(int nNewLength)

@@ -61,10 +61,19 @@ private:
     void Reserve(int nCapacity);
     void Assign(const char* p, int nLength);
 
-    char* m_pData;       // always NUL-terminated; points at s_empty when nothing is held
+    // Short texts live in the object itself, so most entry texts need no heap block.
+    static const int kInlineCapacity = 23;
+
+    bool IsInline() const { return m_pData == m_inline; }
+    // Frees the heap block, if any, zeroing what the string held first.
+    void Release();
+    // Takes over other's text, leaving other empty.
+    void Steal(CString& other);
+
+    char* m_pData;       // always NUL-terminated: m_inline or a heap block
     int m_nLength;
-    int m_nCapacity;     // bytes usable before the NUL; 0 for s_empty
-    static char s_empty[1];
+    int m_nCapacity;     // bytes usable before the NUL
+    char m_inline[kInlineCapacity + 1];
 };
 
 CString operator+(const CString& a, const CString& b);
