@@ -8,9 +8,8 @@
 //   every empty line before it counts.
 // - Lines have no length limit.
 //
-// The reader keeps its own look-ahead buffer, so once it has started, all
-// reading from the archive must go through it. File errors pass through as the
-// file's exceptions.
+// The line rule itself is the archive's (CArchive::ReadString). File errors pass
+// through as the file's exceptions.
 #pragma once
 
 #include "database/EntryList.h"
@@ -18,10 +17,7 @@
 
 class CTextLineReader {
 public:
-    explicit CTextLineReader(CArchive& ar);
-    ~CTextLineReader();
-    CTextLineReader(const CTextLineReader&) = delete;
-    CTextLineReader& operator=(const CTextLineReader&) = delete;
+    explicit CTextLineReader(CArchive& ar) : m_ar(ar) {}
 
     // The next line, without its end; FALSE (and an empty text) at the end of input.
     BOOL ReadLine(CString& strLine);
@@ -29,13 +25,7 @@ public:
     BOOL ReadEntry(CEntry& entry);
 
 private:
-    // Refills the buffer from the archive; FALSE at the end of the file.
-    BOOL Fill();
-
     CArchive& m_ar;
-    BYTE m_buffer[1024];
-    UINT m_nPos = 0;
-    UINT m_nEnd = 0;
 };
 
 // Appends one entry per line of the archive to list and returns how many were

@@ -44,8 +44,9 @@ public:
     // Storing: the bytes of the text, without a terminator.
     void WriteString(LPCTSTR psz);
     void WriteString(const CString& s);
-    // Loading: the next line without its end (LF, CR LF, or a lone CR). FALSE when
-    // the file ended before any byte of a new line.
+    // Loading: the next line without its end (LF, CR LF, or a lone CR). Zero bytes
+    // are dropped as if the file did not hold them. FALSE when the file ended
+    // before any byte of a new line.
     BOOL ReadString(CString& rString);
 
 private:
