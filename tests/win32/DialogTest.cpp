@@ -3,7 +3,7 @@
 // open by a failed validation, Cancel from the button, Escape and the close box.
 #include <gtest/gtest.h>
 
-#include "ModalSteps.h"
+#include "support/ModalDriver.h"
 #include "TestResources.h"
 #include "framework/win32/Afx.h"
 
@@ -38,22 +38,6 @@ protected:
     }
 };
 
-// Reads what the controls show.
-struct Shown {
-    std::string name;
-    LRESULT check = -1;
-    LRESULT limit = -1;
-};
-
-ModalSteps::Step Read(Shown& shown)
-{
-    return [&shown](HWND hDlg) {
-        shown.name = WindowText(GetDlgItem(hDlg, IDC_NAME));
-        shown.check = SendDlgItemMessageA(hDlg, IDC_FLAG, BM_GETCHECK, 0, 0);
-        shown.limit = SendDlgItemMessageA(hDlg, IDC_NAME, EM_GETLIMITTEXT, 0, 0);
-    };
-}
-
 }  // namespace
 
 TEST(Dialog, MembersGoToTheControlsAndComeBackOnOk)
@@ -61,18 +45,19 @@ TEST(Dialog, MembersGoToTheControlsAndComeBackOnOk)
     CTestDialog dlg;
     dlg.m_strName = "abc";
     dlg.m_bFlag = TRUE;
-    Shown shown;
-    ModalSteps steps({ModalSteps::Then(Read(shown), ModalSteps::Then(ModalSteps::SetText(IDC_NAME, "xyz"),
-                                                                      [](HWND hDlg) {
-                                                                          CheckDlgButton(hDlg, IDC_FLAG,
-                                                                                         BST_UNCHECKED);
-                                                                          PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-                                                                      }))});
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Data Exchange")
+        .ExpectText(IDC_NAME, "abc")
+        .Call([](HWND hDlg) {
+            EXPECT_EQ(SendDlgItemMessageA(hDlg, IDC_FLAG, BM_GETCHECK, 0, 0), BST_CHECKED);
+            EXPECT_EQ(SendDlgItemMessageA(hDlg, IDC_NAME, EM_GETLIMITTEXT, 0, 0), 5);
+        })
+        .SetText(IDC_NAME, "xyz")
+        .Check(IDC_FLAG, false)
+        .Click(IDOK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(driver.AllAnswered());
     EXPECT_TRUE(dlg.m_bInitDialogRan);
-    EXPECT_EQ(shown.name, "abc");
-    EXPECT_EQ(shown.check, BST_CHECKED);
-    EXPECT_EQ(shown.limit, 5);
     EXPECT_EQ(dlg.m_chPassword, '*');
     EXPECT_EQ(dlg.m_strName, "xyz");
     EXPECT_FALSE(dlg.m_bFlag);
@@ -84,51 +69,41 @@ TEST(Dialog, MembersGoToTheControlsAndComeBackOnOk)
 TEST(Dialog, TypingStopsAtTheLimitOfMaxChars)
 {
     CTestDialog dlg;
-    Shown shown;
-    ModalSteps steps({ModalSteps::Then(ModalSteps::Type(IDC_NAME, "abcdefgh"),
-                                       ModalSteps::Then(Read(shown), ModalSteps::Click(IDOK)))});
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Data Exchange").Type(IDC_NAME, "abcdefgh").ExpectText(IDC_NAME, "abcde").Click(IDOK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(shown.name, "abcde");
+    EXPECT_TRUE(driver.AllAnswered());
     EXPECT_EQ(dlg.m_strName, "abcde");
 }
 
 TEST(Dialog, FailedValidationKeepsTheDialogOpen)
 {
     CTestDialog dlg;
-    HWND hFocus = nullptr;
-    ModalSteps steps({
-        ModalSteps::Then(ModalSteps::SetText(IDC_NAME, "far too long"), ModalSteps::Click(IDOK)),
-        ModalSteps::Click(IDOK),   // the message box
-        [&hFocus](HWND hDlg) {
-            hFocus = GetFocus() == GetDlgItem(hDlg, IDC_NAME) ? GetFocus() : nullptr;
-            SetDlgItemTextA(hDlg, IDC_NAME, "ok");
-            PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-        },
-    });
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Data Exchange").SetText(IDC_NAME, "far too long").Click(IDOK);
+    driver.ExpectMessageBox("Please enter no more than 5 characters.").Click(IDOK);
+    driver.ExpectDialog("Data Exchange")
+        .Call([](HWND hDlg) { EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_NAME)); })
+        .SetText(IDC_NAME, "ok")
+        .Click(IDOK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(steps.MessageBoxTexts(), (std::vector<std::string>{"Please enter no more than 5 characters."}));
-    EXPECT_NE(hFocus, nullptr);   // the failing control got the focus back
+    EXPECT_TRUE(driver.AllAnswered());
     EXPECT_EQ(dlg.m_strName, "ok");
 }
 
 TEST(Dialog, CancelEscapeAndCloseBoxLeaveTheMembersAlone)
 {
-    const std::vector<ModalSteps::Step> ways = {
-        ModalSteps::Then(ModalSteps::SetText(IDC_NAME, "xyz"), ModalSteps::Click(IDCANCEL)),
-        ModalSteps::Then(ModalSteps::SetText(IDC_NAME, "xyz"),
-                         [](HWND hDlg) {
-                             HWND hEdit = GetDlgItem(hDlg, IDC_NAME);
-                             PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-                         }),
-        ModalSteps::Then(ModalSteps::SetText(IDC_NAME, "xyz"),
-                         [](HWND hDlg) { PostMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); }),
-    };
-    for (size_t i = 0; i < ways.size(); ++i) {
+    for (int way = 0; way < 3; ++way) {
         CTestDialog dlg;
         dlg.m_strName = "abc";
-        ModalSteps steps({ways[i]});
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL) << "way " << i;
-        EXPECT_EQ(dlg.m_strName, "abc") << "way " << i;
+        harness::ModalDriver driver;
+        harness::ModalAnswer& answer = driver.ExpectDialog("Data Exchange").SetText(IDC_NAME, "xyz");
+        if (way == 0) answer.Click(IDCANCEL);
+        else if (way == 1) answer.PressEscape();
+        else answer.Close();
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL) << "way " << way;
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_EQ(dlg.m_strName, "abc") << "way " << way;
     }
 }
 
@@ -138,15 +113,14 @@ TEST(AppMessageBox, CaptionIsTheApplicationTitleAndTheMainWindowOwnsIt)
     ASSERT_TRUE(mainWnd.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                  nullptr));
     AfxGetApp()->m_pMainWnd = &mainWnd;
-    HWND hOwner = nullptr;
-    ModalSteps steps({[&hOwner](HWND hBox) {
-        hOwner = GetWindow(hBox, GW_OWNER);
-        PostMessageA(hBox, WM_COMMAND, IDNO, 0);
-    }});
+    harness::ModalDriver driver;
+    driver.ExpectMessageBox("Question?")
+        .Call([&mainWnd](HWND hBox) { EXPECT_EQ(GetWindow(hBox, GW_OWNER), mainWnd.m_hWnd); })
+        .Click(IDNO);
     EXPECT_EQ(AfxMessageBox("Question?", MB_YESNO), IDNO);
-    EXPECT_EQ(steps.Captions(), (std::vector<std::string>{"Framework Test"}));
-    EXPECT_EQ(steps.MessageBoxTexts(), (std::vector<std::string>{"Question?"}));
-    EXPECT_EQ(hOwner, mainWnd.m_hWnd);
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].caption, "Framework Test");
+    EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_YESNO));
     AfxGetApp()->m_pMainWnd = nullptr;
     mainWnd.DestroyWindow();
 }

@@ -4,7 +4,7 @@
 // at the window procedure.
 #include <gtest/gtest.h>
 
-#include "ModalSteps.h"
+#include "support/ModalDriver.h"
 #include "framework/win32/Afx.h"
 
 namespace {
@@ -139,11 +139,10 @@ TEST(MessageMap, ExceptionInAHandlerIsReportedAndStopsThere)
 {
     CDerivedTestWnd wnd;
     ASSERT_TRUE(CreatePopup(wnd));
-    ModalSteps steps({ModalSteps::Click(IDOK)});
+    harness::ModalDriver driver;
+    driver.ExpectMessageBox("The disk is full.").Click(IDOK);
     EXPECT_EQ(wnd.SendMessage(WM_TEST_THROW), 0);
-    ASSERT_EQ(steps.MessageBoxTexts().size(), 1u);
-    EXPECT_EQ(steps.MessageBoxTexts()[0], "The disk is full.");
-    EXPECT_EQ(steps.Captions()[0], "Framework Test");
+    EXPECT_TRUE(driver.AllAnswered());
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
     wnd.DestroyWindow();
 }
@@ -169,11 +168,12 @@ END_MESSAGE_MAP()
 TEST(MessageMap, ExceptionInOnCreateFailsTheCreation)
 {
     CFailingCreateWnd wnd;
-    ModalSteps steps({ModalSteps::Click(IDOK)});
+    harness::ModalDriver driver;
+    driver.ExpectMessageBox("The archive holds data of an unsupported format.").Click(IDOK);
     EXPECT_FALSE(CreatePopup(wnd));
+    EXPECT_TRUE(driver.AllAnswered());
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_TRUE(wnd.bPostNcDestroy);
-    EXPECT_EQ(steps.MessageBoxTexts(), (std::vector<std::string>{"The archive holds data of an unsupported format."}));
 }
 
 namespace {

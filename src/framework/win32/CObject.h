@@ -7,6 +7,11 @@
 class CArchive;
 class CObject;
 
+// A position in one of the framework's lists, handed out by GetFirst...Position and
+// advanced by GetNext...; NULL after the last element.
+struct AfxListPosition;
+typedef AfxListPosition* POSITION;
+
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;

@@ -5,6 +5,7 @@
 
 #include "framework/win32/AfxPriv.h"
 #include "framework/win32/AfxRes.h"
+#include "framework/win32/CDocTemplate.h"
 #include "framework/win32/ResourceStrings.h"
 #include "framework/win32/WindowProcedure.h"
 
@@ -60,7 +61,7 @@ LPCTSTR AfxGetAppName()
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_hInstance(::GetModuleHandleA(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
       m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
-      m_pMainWnd(nullptr), m_msgCur(), m_nMaxMRU(0)
+      m_pMainWnd(nullptr), m_msgCur(), m_nMaxMRU(0), m_bShellOpen(FALSE), m_pPreviousApp(g_pApp)
 {
     g_pApp = this;
     SetNames(lpszAppName);
@@ -68,11 +69,12 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    for (int i = 0; i < m_templateList.GetSize(); ++i) delete m_templateList[i];
     FreeText(m_pszAppName);
     FreeText(m_pszExeName);
     FreeText(m_pszRegistryKey);
     FreeText(m_pszProfileName);
-    if (g_pApp == this) g_pApp = nullptr;
+    if (g_pApp == this) g_pApp = m_pPreviousApp;
 }
 
 void CWinApp::SetNames(LPCTSTR lpszAppName)

@@ -5,14 +5,20 @@
 // the document templates, and the File New and File Open commands.
 #pragma once
 
+#include "framework/portable/CArray.h"
 #include "framework/win32/CCmdTarget.h"
 #include "framework/win32/CWnd.h"
+
+class CCommandLineInfo;
+class CDocTemplate;
+class CDocument;
 
 class CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 public:
     // The application's name defaults to string resource AFX_IDS_APP_TITLE, else
-    // the program file's name.
+    // the program file's name. The newest application object is the current one;
+    // when it goes, the one before it is current again (tests make their own).
     explicit CWinApp(LPCTSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
@@ -58,17 +64,50 @@ public:
     HKEY GetAppRegistryKey();
     HKEY GetSectionKey(LPCTSTR lpszSection);
 
+    // Documents. The application owns its templates and deletes them at the end.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+    // Opens a file with the template that fits it; a document that has the file
+    // open already is only brought to the front.
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    // The recent-file list is not kept; kept for the document's call.
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    // The Open or Save As dialog with the templates' filters; fileName is the
+    // initial name and the chosen path.
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          CDocTemplate* pTemplate);
+
+    // Command line and shell.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Carries out the parsed command: a new document, opening or printing a file,
+    // unregistering. FALSE when the program should end.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    void EnableShellOpen();
+    // Registers each template's file type for the current user (under
+    // HKEY_CURRENT_USER\Software\Classes): extension, type name, icon and open
+    // command; with bCompat also the print verbs and the new-file entry.
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    void UnregisterShellFileTypes();
+
     // The message being handled by the loop.
     MSG m_msgCur;
 
 protected:
     afx_msg void OnAppExit();
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void SetNames(LPCTSTR lpszAppName);
     UINT m_nMaxMRU;
+    BOOL m_bShellOpen;
+    CWinApp* m_pPreviousApp;
+    CArray<CDocTemplate*, CDocTemplate*> m_templateList;
 };
 
 CWinApp* AfxGetApp();

@@ -1,0 +1,72 @@
+// Command routing through a real frame: the active view, its document, the frame,
+// then the application; update-command-UI over a real menu when its popup opens
+// (a handler without an update handler enables, neither disables, SetCheck
+// checks); a command whose update handler disables it is refused.
+#include "DocViewFixture.h"
+
+namespace {
+
+UINT StateOf(HMENU hMenu, UINT nID)
+{
+    return GetMenuState(hMenu, nID, MF_BYCOMMAND);
+}
+
+// The "Test" popup of the frame's menu, updated as when the user opens it.
+HMENU OpenTestMenu(CFrameWnd* pFrame)
+{
+    HMENU hPopup = GetSubMenu(GetMenu(pFrame->m_hWnd), 1);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(1, FALSE));
+    return hPopup;
+}
+
+}  // namespace
+
+TEST_F(DocViewTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
+{
+    m_app.OnFileNew();
+    for (UINT nID : {ID_TEST_VIEWCMD, ID_TEST_DOCCMD, ID_TEST_FRAMECMD, ID_TEST_APPCMD, ID_TEST_SHARED})
+        Frame()->SendMessage(WM_COMMAND, nID);
+    EXPECT_EQ(g_handled,
+              (std::vector<std::string>{"view:view", "doc:doc", "frame:frame", "app:app", "view:shared"}));
+}
+
+TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
+{
+    m_app.OnFileNew();
+    HMENU hPopup = OpenTestMenu(Frame());
+    for (UINT nID : {ID_TEST_VIEWCMD, ID_TEST_DOCCMD, ID_TEST_FRAMECMD, ID_TEST_APPCMD, ID_TEST_SHARED})
+        EXPECT_EQ(StateOf(hPopup, nID) & (MF_GRAYED | MF_DISABLED), 0u) << nID;
+    EXPECT_EQ(StateOf(hPopup, ID_TEST_NOHANDLER) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(StateOf(hPopup, ID_TEST_DISABLED) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    // An update handler without a command handler decides alone: the check mark
+    // is set, and enabling is left as it was.
+    EXPECT_EQ(StateOf(hPopup, ID_TEST_CHECKED) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+
+    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = FALSE;
+    OpenTestMenu(Frame());
+    EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = TRUE;
+    OpenTestMenu(Frame());
+    EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, 0u);
+}
+
+TEST_F(DocViewTest, DisabledCommandsFromMenusAndKeysAreRefused)
+{
+    m_app.OnFileNew();
+    Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));   // as an accelerator sends it
+    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = FALSE;
+    Frame()->SendMessage(WM_COMMAND, ID_TEST_FRAMECMD);
+    EXPECT_TRUE(g_handled.empty());
+}
+
+TEST_F(DocViewTest, AcceleratorsOfTheFrameReachTheRoute)
+{
+    m_app.OnFileNew();
+    MSG msg = {};
+    msg.hwnd = View()->m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_F5;
+    msg.lParam = 0x003F0001;
+    EXPECT_TRUE(m_app.PreTranslateMessage(&msg));
+    EXPECT_EQ(g_handled, (std::vector<std::string>{"frame:frame"}));
+}
