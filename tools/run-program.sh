@@ -25,7 +25,7 @@ fi
     done
     sleep 2
     mkdir -p "$(dirname "$shot")"
-    import -window root "$shot"
+    import -window root -crop 800x600+0+0 +repage "$shot"
     wineserver -k >/dev/null 2>&1 || true
 ' run "$exe" "$shot" "$tools" "$@"
 echo "No display here: Vaultry ran under Xvfb; a screenshot of its window is in $shot."
