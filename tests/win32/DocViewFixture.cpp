@@ -4,13 +4,15 @@
 #include <fstream>
 #include <iterator>
 
-DocViewTest::DocViewTest(CRuntimeClass* pFrameClass) : m_pFrameClass(pFrameClass) {}
+DocViewTest::DocViewTest(CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass)
+    : m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
+{
+}
 
 void DocViewTest::SetUp()
 {
     g_handled.clear();
-    m_pTemplate = new CSingleDocTemplate(IDR_TESTFRAME, RUNTIME_CLASS(CTestDoc), m_pFrameClass,
-                                         RUNTIME_CLASS(CTestView));
+    m_pTemplate = new CSingleDocTemplate(IDR_TESTFRAME, RUNTIME_CLASS(CTestDoc), m_pFrameClass, m_pViewClass);
     m_app.AddDocTemplate(m_pTemplate);
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);

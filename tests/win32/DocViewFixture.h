@@ -11,7 +11,8 @@
 
 class DocViewTest : public ::testing::Test {
 protected:
-    explicit DocViewTest(CRuntimeClass* pFrameClass = RUNTIME_CLASS(CTestFrame));
+    explicit DocViewTest(CRuntimeClass* pFrameClass = RUNTIME_CLASS(CTestFrame),
+                         CRuntimeClass* pViewClass = RUNTIME_CLASS(CTestView));
     void SetUp() override;
     void TearDown() override;
 
@@ -27,5 +28,6 @@ protected:
     CTestApp m_app;
     CSingleDocTemplate* m_pTemplate = nullptr;
     CRuntimeClass* m_pFrameClass;
+    CRuntimeClass* m_pViewClass;
     std::string m_folder;
 };

@@ -274,3 +274,26 @@ TEST(MessageMap, ChildNotificationsReachTheChildObjectFirst)
     parent.DestroyWindow();
     EXPECT_EQ(button.m_hWnd, nullptr);
 }
+
+TEST(MessageMap, SubclassingAnExistingControlAndLettingItGo)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(CreatePopup(parent));
+    HWND hButton = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | BS_PUSHBUTTON, 0, 0, 50, 20, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(5), nullptr, nullptr);
+    CSelfDrawingButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(5, &parent));
+    EXPECT_EQ(button.m_hWnd, hButton);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hButton), &button);
+    EXPECT_FALSE(button.SubclassWindow(hButton));   // once only
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    EXPECT_EQ(button.nClicks, 1);
+
+    EXPECT_EQ(button.UnsubclassWindow(), hButton);
+    EXPECT_EQ(button.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hButton), nullptr);
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    EXPECT_EQ(button.nClicks, 1);
+    EXPECT_EQ(parent.nParentClicks, 1);
+    parent.DestroyWindow();
+}

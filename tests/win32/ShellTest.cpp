@@ -118,3 +118,30 @@ TEST_F(DocViewTest, ShellCommandsNewAndOpen)
     EXPECT_TRUE(m_app.ProcessShellCommand(info));
     EXPECT_EQ(Doc()->m_strText, "opened");
 }
+
+TEST_F(DocViewTest, PrintSwitchOpensHiddenAndEndsTheProgram)
+{
+    WriteFile("print.tdc", "to print");
+    CCommandLineInfo info;
+    info.m_nShellCommand = CCommandLineInfo::FilePrint;
+    info.m_strFileName = PathOf("print.tdc").c_str();
+    EXPECT_FALSE(m_app.ProcessShellCommand(info));
+    ASSERT_NE(Doc(), nullptr);
+    EXPECT_EQ(Doc()->m_strText, "to print");
+    EXPECT_FALSE(Frame()->IsWindowVisible());
+}
+
+TEST_F(DocViewTest, UnregisterRemovesTheFileTypeAndTheProfile)
+{
+    m_app.SetRegistryKey("Framework Test Company");
+    m_app.LoadStdProfileSettings(0);
+    m_app.RegisterShellFileTypes(TRUE);
+    CCommandLineInfo info;
+    info.m_nShellCommand = CCommandLineInfo::AppUnregister;
+    EXPECT_FALSE(m_app.ProcessShellCommand(info));
+    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\Classes\\.tdc"), "<no key>");
+    HKEY hKey = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Framework Test Company\\Framework Test", 0, KEY_READ, &hKey),
+              ERROR_SUCCESS);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Framework Test Company");
+}

@@ -5,6 +5,8 @@
 #define IDR_TESTFRAME 200
 #define IDD_TESTDIALOG 300
 
+#define IDS_LONG_TEXT 400
+
 #define IDC_NAME 1001
 #define IDC_FLAG 1002
 
