@@ -174,9 +174,12 @@ TEST_F(FrameTest, KeyLockIndicatorsShowTheirTextOnlyWhileTheKeyIsLocked)
     EXPECT_EQ(bar.GetPaneText(1), "CAP");
     EXPECT_EQ(bar.GetPaneText(2), "NUM");
     EXPECT_EQ(bar.GetPaneText(3), "SCRL");
-    m_app.OnIdle(0);
     const int keys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
     const char* texts[] = {"CAP", "NUM", "SCRL"};
+    // From the start, and at every idle time.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(PaneText(i + 1), (GetKeyState(keys[i]) & 1) ? texts[i] : "") << texts[i];
+    m_app.OnIdle(0);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(PaneText(i + 1), (GetKeyState(keys[i]) & 1) ? texts[i] : "") << texts[i];
     // The indicator panes are sized for their texts; the message pane takes the rest.

@@ -1,6 +1,7 @@
 #include "framework/win32/CDC.h"
 
 #include "framework/win32/CWnd.h"
+#include "framework/win32/GdiObjects.h"
 
 CDC::CDC() : m_hDC(nullptr) {}
 
@@ -60,6 +61,18 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 }
 
 void CDC::FillRect(LPCRECT lpRect, HBRUSH hBrush) { ::FillRect(m_hDC, lpRect, hBrush); }
+
+CBrush* CDC::GetHalftoneBrush()
+{
+    // A monochrome 8 x 8 pattern, rows of alternating bits, each row shifted by one.
+    static CBrush brush;
+    if (brush.GetSafeHandle() == nullptr) {
+        static const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+        CBitmap bitmap;
+        if (bitmap.CreateBitmap(8, 8, 1, 1, pattern)) brush.CreatePatternBrush(&bitmap);
+    }
+    return &brush;
+}
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {

@@ -6,6 +6,7 @@
 
 #include "framework/win32/Geometry.h"
 
+class CBrush;
 class CWnd;
 
 class CDC {
@@ -35,6 +36,9 @@ public:
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     void FillRect(LPCRECT lpRect, HBRUSH hBrush);
+    // A brush of alternate pixels (a checkerboard): its pixels take the DC's text
+    // and background colours. Shared by all callers; never deleted by them.
+    static CBrush* GetHalftoneBrush();
     // A rectangle outline: clrTopLeft on the top and left edges, clrBottomRight on the others.
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);

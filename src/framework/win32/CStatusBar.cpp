@@ -104,6 +104,8 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         m_panes.Add(pane);
     }
     UpdateAllPanes(TRUE, TRUE);
+    // The indicators show their state at once, not only from the first idle time on.
+    if (CFrameWnd* pFrame = GetDockingFrame()) OnUpdateCmdUI(pFrame, FALSE);
     return bResult;
 }
 

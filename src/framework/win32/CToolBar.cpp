@@ -45,7 +45,7 @@ public:
 
 CToolBar::CToolBar()
     : m_sizeImage(16, 15), m_sizeButton(23, 22), m_hbmImageWell(nullptr), m_hRsrcImageWell(nullptr),
-      m_hInstImageWell(nullptr), m_lpszBitmapName(nullptr)
+      m_hInstImageWell(nullptr), m_pStringMap(nullptr), m_lpszBitmapName(nullptr)
 {
     m_cxLeftBorder = m_cxRightBorder = 4;
     m_cyTopBorder = m_cyBottomBorder = 2;
@@ -55,6 +55,7 @@ CToolBar::~CToolBar()
 {
     m_toolBarCtrl.m_hWnd = nullptr;
     if (m_hbmImageWell != nullptr) ::DeleteObject(m_hbmImageWell);
+    delete m_pStringMap;
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -286,7 +287,10 @@ BOOL CToolBar::SetButtonText(int nIndex, LPCTSTR lpszText)
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
     info.pszText = const_cast<LPSTR>(lpszText);
-    return SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info)) != 0;
+    if (!SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info))) return FALSE;
+    if (m_pStringMap == nullptr) m_pStringMap = new std::map<std::string, int>;
+    m_pStringMap->emplace(lpszText, static_cast<int>(m_pStringMap->size()));
+    return TRUE;
 }
 
 void CToolBar::GetButtonText(int nIndex, CString& rString) const

@@ -6,6 +6,7 @@
 // of the string resource with its command id.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "framework/win32/AfxRes.h"
@@ -78,6 +79,9 @@ public:
     HBITMAP m_hbmImageWell;   // the images, owned by the toolbar
     HRSRC m_hRsrcImageWell;
     HINSTANCE m_hInstImageWell;
+    // The texts given to SetButtonText, each with its number in order of arrival;
+    // NULL until the first text. The toolbar shows texts once it holds one.
+    std::map<std::string, int>* m_pStringMap;
 
 protected:
     afx_msg LRESULT OnSetButtonSize(WPARAM wParam, LPARAM lParam);
