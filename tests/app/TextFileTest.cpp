@@ -1,0 +1,148 @@
+// File > Export and File > Import through the real file dialogs.
+#include "ProgramFixture.h"
+
+#include "app/resource.h"
+
+namespace apptest {
+namespace {
+
+class TextFile : public ProgramFixture {
+protected:
+    void AddEntry(const char* pszFor, const char* pszUser, const char* pszPassword, const char* pszNotes)
+    {
+        CEntry e;
+        e.m_strFor = pszFor;
+        e.m_strUsername = pszUser;
+        e.m_strPassword = pszPassword;
+        e.m_strNotes = pszNotes;
+        Doc()->m_EntryList.Add(e);
+    }
+    // Export through the dialog, answering the overwrite question with Yes when
+    // the file exists; returns the message boxes shown.
+    std::vector<std::string> Export(const std::string& path, bool bExists = false)
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Export File").SetText(1148, path).Click(IDOK);
+        if (bExists) driver.ExpectMessageBox().Click(IDYES);
+        driver.ExpectMessageBox().Click(IDOK);
+        Command(ID_FILE_EXPORT);
+        EXPECT_TRUE(driver.AllAnswered());
+        return driver.MessageBoxTexts();
+    }
+    std::vector<harness::MessageBoxInfo> Import(const std::string& path)
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Import File").SetText(1148, path).Click(IDOK);
+        driver.ExpectMessageBox().Click(IDOK);
+        Command(ID_FILE_IMPORT);
+        EXPECT_TRUE(driver.AllAnswered());
+        return driver.MessageBoxes();
+    }
+};
+
+TEST_F(TextFile, ExportWritesOneCommaSeparatedLinePerEntry)
+{
+    AddEntry("mail", "joe", "", "home, work");
+    AddEntry("", "", "", "");
+    AddEntry("bank", "", "pin 1234", "");
+    std::string path = folder_.File("export.txt");
+    EXPECT_EQ(Export(path), std::vector<std::string>{"File exported."});
+    EXPECT_EQ(ReadBytes(path), "mail,joe,,home, work\r\n,,,\r\nbank,,pin 1234,\r\n");
+    EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(TextFile, ExportAddsTxtAndAsksBeforeReplacing)
+{
+    AddEntry("a", "b", "c", "d");
+    WriteBytes(folder_.File("out.txt"), std::string(5000, 'x'));
+    Export(folder_.File("out"), true);
+    EXPECT_EQ(ReadBytes(folder_.File("out.txt")), "a,b,c,d\r\n");
+}
+
+TEST_F(TextFile, ExportToAFileThatCannotBeOpenedSaysSoAndWritesNothing)
+{
+    AddEntry("a", "b", "c", "d");
+    std::string path = folder_.File("busy.txt");
+    WriteBytes(path, "old");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<std::string> texts = Export(path, true);
+    CloseHandle(held);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1], "Error opening export file.");
+    EXPECT_EQ(ReadBytes(path), "old");
+}
+
+TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
+{
+    AddEntry("kept", "", "", "");
+    std::string path = folder_.File("in.txt");
+    WriteBytes(path, "mail,joe,,home, work\r\nno commas at all\nx,y\r\r\n");
+    std::vector<harness::MessageBoxInfo> boxes = Import(path);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "4 records imported.");
+    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
+    ASSERT_EQ(Doc()->m_EntryList.GetCount(), 5);
+    EXPECT_EQ(Doc()->m_EntryList.GetAt(0).m_strFor, "kept");
+    CEntry first = Doc()->m_EntryList.GetAt(1);
+    EXPECT_EQ(first.m_strNotes, "home, work");
+    EXPECT_EQ(Doc()->m_EntryList.GetAt(2).m_strNotes, "no commas at all");
+    EXPECT_EQ(Doc()->m_EntryList.GetAt(3).m_strNotes, "y");
+    EXPECT_EQ(Doc()->m_EntryList.GetAt(4), CEntry());   // the lone CR ends an empty line
+    EXPECT_TRUE(Doc()->IsModified());
+
+    Import(path);
+    EXPECT_EQ(Doc()->m_EntryList.GetCount(), 9);
+}
+
+TEST_F(TextFile, EmptyImportStillMarksTheDatabaseModified)
+{
+    std::string path = folder_.File("empty.txt");
+    WriteBytes(path, "");
+    std::vector<harness::MessageBoxInfo> boxes = Import(path);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "0 records imported.");
+    EXPECT_TRUE(Doc()->IsModified());
+}
+
+TEST_F(TextFile, ImportFileHeldExclusivelyElsewhereChangesNothing)
+{
+    std::string path = folder_.File("busy.txt");
+    WriteBytes(path, "a,b,c,d\r\n");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<harness::MessageBoxInfo> boxes = Import(path);
+    CloseHandle(held);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Error opening import file.");
+    EXPECT_EQ(Doc()->m_EntryList.GetCount(), 0);
+    EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(TextFile, ExportThenImportIntoANewDatabaseGivesTheSameEntries)
+{
+    CEntryList entries = SampleEntries(50);   // commas only in Notes
+    for (int i = 0; i < entries.GetCount(); ++i) Doc()->m_EntryList.Add(entries.GetAt(i));
+    std::string path = folder_.File("round.txt");
+    Export(path);
+    StartNew();
+    Import(path);
+    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, entries));
+}
+
+TEST_F(TextFile, CancelledDialogsDoNothing)
+{
+    AddEntry("a", "", "", "");
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Export File").Click(IDCANCEL);
+    driver.ExpectDialog("Import File").PressEscape();
+    Command(ID_FILE_EXPORT);
+    Command(ID_FILE_IMPORT);
+    EXPECT_TRUE(driver.AllAnswered());
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+    EXPECT_EQ(Doc()->m_EntryList.GetCount(), 1);
+    EXPECT_FALSE(Doc()->IsModified());
+}
+
+}  // namespace
+}  // namespace apptest
