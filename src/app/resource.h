@@ -4,7 +4,7 @@
 #define IDD_ABOUTBOX            100
 #define IDR_MAINFRAME           128
 #define IDR_VTYTYPE             129
-#define IDB_LIST_IMAGE          130
+#define IDB_LISTIMAGES          130
 #define IDD_ENTRY               131
 #define IDD_UNLOCK              133
 #define IDD_SET_PASSWORD        134
