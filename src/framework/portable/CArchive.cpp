@@ -199,7 +199,7 @@ CArchive& CArchive::operator>>(CString& s)
     }
     // Most strings lie wholly in the buffer: take them from there in one step.
     if (n <= static_cast<DWORD>(m_lpBufMax - m_lpBufCur)) {
-        s = CString(reinterpret_cast<const char*>(m_lpBufCur), static_cast<int>(n));
+        s.SetString(reinterpret_cast<const char*>(m_lpBufCur), static_cast<int>(n));
         m_lpBufCur += n;
         return *this;
     }

@@ -28,9 +28,24 @@ CString::CString(const CString& other) : CString() { Assign(other.m_pData, other
 
 CString::CString(CString&& other) noexcept : CString() { Steal(other); }
 
+// Zeroes the text held. Bytes past the length are zero already (every shortening
+// clears them), so the length is enough.
+void CString::Wipe()
+{
+    if (IsInline()) {
+        // A fixed-size clear compiles to a few stores instead of a library call.
+        std::memset(m_inline, 0, sizeof m_inline);
+#if defined(__GNUC__)
+        __asm__ __volatile__("" : : "r"(m_inline) : "memory");
+#endif
+    } else {
+        SecureZero(m_pData, static_cast<std::size_t>(m_nLength));
+    }
+}
+
 void CString::Release()
 {
-    SecureZero(m_pData, static_cast<std::size_t>(m_nLength) + 1);
+    Wipe();
     if (!IsInline()) std::free(m_pData);
     m_pData = m_inline;
     m_nLength = 0;
@@ -122,7 +137,7 @@ void CString::Reserve(int nCapacity)
     char* p = static_cast<char*>(std::malloc(static_cast<std::size_t>(nNew) + 1));
     if (!p) throw std::bad_alloc();
     std::memcpy(p, m_pData, static_cast<std::size_t>(m_nLength) + 1);
-    SecureZero(m_pData, static_cast<std::size_t>(m_nCapacity) + 1);
+    Wipe();
     if (!IsInline()) std::free(m_pData);
     m_pData = p;
     m_nCapacity = nNew;
@@ -135,16 +150,15 @@ void CString::Assign(const char* p, int nLength)
         return;
     }
     if (nLength > m_nCapacity) {
-        CString fresh;
-        fresh.Reserve(nLength);
-        std::memcpy(fresh.m_pData, p, nLength);
-        fresh.m_nLength = nLength;
-        fresh.m_pData[nLength] = 0;
-        *this = static_cast<CString&&>(fresh);
-        return;
+        // A text longer than this buffer never lies inside it, so the old text
+        // can go before the new one is copied.
+        Empty();
+        Reserve(nLength);
+        std::memcpy(m_pData, p, nLength);
+    } else {
+        std::memmove(m_pData, p, nLength);
+        if (nLength < m_nLength) SecureZero(m_pData + nLength, m_nLength - nLength);
     }
-    std::memmove(m_pData, p, nLength);
-    if (nLength < m_nLength) SecureZero(m_pData + nLength, m_nLength - nLength);
     m_nLength = nLength;
     m_pData[nLength] = 0;
 }

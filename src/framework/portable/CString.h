@@ -33,6 +33,8 @@ public:
     CString& operator+=(LPCTSTR psz);
     CString& operator+=(char ch);
     void Append(const char* p, int nLength);
+    // Replaces the text by nLength bytes from p.
+    void SetString(const char* p, int nLength) { Assign(p, nLength); }
 
     // Byte-wise comparison: <0, 0, >0 like strcmp, embedded NULs included.
     int Compare(LPCTSTR psz) const;
@@ -65,6 +67,7 @@ private:
     static const int kInlineCapacity = 23;
 
     bool IsInline() const { return m_pData == m_inline; }
+    void Wipe();
     // Frees the heap block, if any, zeroing what the string held first.
     void Release();
     // Takes over other's text, leaving other empty.
