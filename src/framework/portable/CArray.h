@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/portable/Types.h"
+
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
 public:
@@ -44,3 +46,6 @@ public:
 private:
     std::vector<TYPE> m_data;
 };
+
+// Unsigned integers by value.
+typedef CArray<UINT, UINT> CUIntArray;

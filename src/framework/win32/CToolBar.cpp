@@ -47,7 +47,8 @@ CToolBar::CToolBar()
     : m_sizeImage(16, 15), m_sizeButton(23, 22), m_hbmImageWell(nullptr), m_hRsrcImageWell(nullptr),
       m_hInstImageWell(nullptr), m_pStringMap(nullptr), m_lpszBitmapName(nullptr)
 {
-    m_cxLeftBorder = m_cxRightBorder = 4;
+    // The bar's ends keep the control bar's 6 pixels: room for a gripper of two
+    // 3-pixel bars 4 pixels in, which a derived bar may draw there.
     m_cyTopBorder = m_cyBottomBorder = 2;
 }
 
