@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/win32/Afx.h"
+#include "toolbar/ToolBarEx.h"
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -32,7 +33,7 @@ protected:
 
 public:
     CStatusBar m_wndStatusBar;
-    CToolBar m_wndToolBar;
+    CToolBarEx m_wndToolBar;
     int m_nTop;
     int m_nLeft;
     int m_nHeight;
