@@ -21,6 +21,17 @@ TEST_F(ToolBarTest, EnabledButtonsAreFlatUntilThePointerRaisesOne)
     EXPECT_EQ(hot->Pixel(LeftEdge(rcNew)), m_bar.m_clrBtnFace);
 }
 
+TEST_F(ToolBarTest, BarBackgroundIsTheFaceWhateverTheParents)
+{
+    // What the buttons leave (the separators' sides, the bar's end, the non-client
+    // room) is erased in the face colour, also in a parent of another background.
+    LONG_PTR hOldBrush = ::SetClassLongPtrA(m_parent->Hwnd(), GCLP_HBRBACKGROUND, COLOR_WINDOW + 1);
+    MemoryCanvas canvas(40, 30);
+    m_bar.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.DC()->m_hDC));
+    ::SetClassLongPtrA(m_parent->Hwnd(), GCLP_HBRBACKGROUND, hOldBrush);
+    EXPECT_TRUE(canvas.AllPixels(CRect(0, 0, 40, 30), m_bar.m_clrBtnFace));
+}
+
 TEST_F(ToolBarTest, DownButtonsAreSunkenAndDitheredWhenNotHot)
 {
     CRect rc = ItemRect(ID_FILE_SAVE);

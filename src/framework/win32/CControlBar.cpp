@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
+    ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
@@ -173,6 +174,16 @@ void CControlBar::OnNcPaint()
     DrawBorders(&dc, rectWindow);
     dc.IntersectClipRect(&rectWindow);
     dc.FillSolidRect(&rectWindow, ::GetSysColor(COLOR_BTNFACE));
+}
+
+BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
+{
+    // A bar shows the button face wherever its items leave room, not the
+    // background a control would take from its parent (a frame's is white).
+    CRect rect;
+    ::GetClipBox(pDC->m_hDC, &rect);
+    pDC->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
+    return TRUE;
 }
 
 void CControlBar::OnTimer(UINT_PTR nIDEvent)

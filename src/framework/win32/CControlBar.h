@@ -90,6 +90,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
