@@ -6,8 +6,10 @@
 #include "app/resource.h"
 #include "framework/win32/AfxRes.h"
 #include "support/ControlInput.h"
+#include "support/ListViewReader.h"
 #include "support/MessageBoxInfo.h"
 #include "support/ProgramDriver.h"
+#include "support/RemoteBuffer.h"
 #include "support/WindowQueries.h"
 
 namespace apptest {
@@ -83,6 +85,80 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(back.entries, entries));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
+}
+
+// Double-clicks the middle of a row of another process's list view.
+void DoubleClickRow(HWND list, int item)
+{
+    harness::RemoteBuffer remote(list, sizeof(RECT));
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    ASSERT_TRUE(remote.Write(0, &rc, sizeof rc));
+    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())));
+    ASSERT_TRUE(remote.Read(0, &rc, sizeof rc));
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
+}
+
+TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
+{
+    std::string path = folder_.File("Rows.vty");
+    CEntryList entries = SampleEntries(300);
+    WriteDatabaseFile(path, entries);
+    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
+    HWND frame = program_.WaitForCaptionPrefix("Rows.vty - Vaultry");
+    ASSERT_TRUE(frame);
+    HWND list = harness::FindDescendant(frame, WC_LISTVIEWA);
+    EXPECT_EQ(harness::ListViewColumns(list), (std::vector<std::string>{"For", "Username", "Password", "Notes"}));
+    std::vector<std::vector<std::string>> rows = harness::ListViewRows(list);
+    ASSERT_EQ(rows.size(), 300u);
+    for (int i = 0; i < 300; ++i) {
+        const CEntry& e = entries.ElementAt(i);
+        EXPECT_EQ(rows[i], (std::vector<std::string>{e.m_strFor.GetString(), e.m_strUsername.GetString(),
+                                                     e.m_strPassword.GetString(), e.m_strNotes.GetString()}));
+    }
+
+    DoubleClickRow(list, 5);
+    HWND dlg = program_.WaitForDialog("Entry Properties");
+    ASSERT_TRUE(dlg);
+    EXPECT_EQ(harness::ControlText(dlg, IDC_PASSWORD), "pass 5");
+    harness::SetControlText(dlg, IDC_NOTES, "edited");
+    harness::PostClick(dlg, IDOK);
+    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    CEntry edited = entries.GetAt(5);
+    edited.m_strNotes = "edited";
+    EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
+
+    harness::PostMenuCommand(frame, ID_ENTRY_ADD);
+    dlg = program_.WaitForDialog("Entry Properties");
+    ASSERT_TRUE(dlg);
+    harness::SetControlText(dlg, IDC_FOR, "bank");
+    harness::PostClick(dlg, IDOK);
+    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    ASSERT_EQ(harness::ListViewItemCount(list), 301);
+    EXPECT_EQ(harness::ListViewItemText(list, 300, 0), "bank");
+
+    // Home selects the first row; one press of Delete asks once.
+    PostMessageA(list, WM_KEYDOWN, VK_HOME, 0x01470001);
+    PostMessageA(list, WM_KEYUP, VK_HOME, 0xC1470001);
+    harness::PressKey(frame, VK_DELETE);
+    HWND box = program_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::ReadMessageBox(box).text, "Delete Entry?\n\nsite 0");
+    harness::PostClick(box, IDYES);
+    ASSERT_TRUE(program_.WaitUntilClosed(box));
+    Sleep(300);
+    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
+    EXPECT_EQ(harness::ListViewItemCount(list), 300);
+
+    harness::PostMenuCommand(frame, ID_FILE_SAVE);
+    Exit(frame);
+    CEntryList expected;
+    for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
+    CEntry added;
+    added.m_strFor = "bank";
+    expected.Add(added);
+    ReadBack back = ReadDatabaseFile(path);
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(back.entries, expected));
 }
 
 }  // namespace
