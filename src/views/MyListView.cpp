@@ -11,7 +11,8 @@ namespace {
 
 const COLORREF kListImageMask = RGB(0, 128, 128);
 const int kListImageWidth = 16;
-// Room left and right of a cell's text, and what the text may use of its column.
+// A cell's text stands 2 pixels in from either side of its column, and is drawn
+// whole only when it is at least 8 pixels narrower than the column.
 const int kCellTextInset = 2;
 const int kCellTextMargin = 8;
 const int kRowHeightMargin = 6;

@@ -45,6 +45,8 @@ BEGIN_MESSAGE_MAP(CVaultryView, CMyListView)
     ON_WM_KEYUP()
     ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, &CVaultryView::OnItemchanged)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, &CVaultryView::OnGetdispinfo)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMA, &CVaultryView::OnOdfinditem)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, &CVaultryView::OnOdfinditem)
     ON_COMMAND(ID_ENTRY_DELETE, &CVaultryView::OnEntryDelete)
     ON_UPDATE_COMMAND_UI(ID_ENTRY_DELETE, &CVaultryView::OnUpdateEntryDelete)
     ON_WM_DRAWITEM_REFLECT()
@@ -120,6 +122,41 @@ void CVaultryView::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult)
         if (item.mask & LVIF_IMAGE) item.iImage = 0;
     }
     *pResult = 0;
+}
+
+// Typing the first letters of a For text selects its row, as in a list that holds
+// its texts: the control asks for the next row, from iStart on, whose For text
+// begins with (or, without LVFI_PARTIAL, is) the typed text, ignoring case.
+void CVaultryView::OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = -1;
+    // Wine asks in UTF-16 even an ANSI window; the two forms differ only in psz.
+    const NMLVFINDITEMA* pFind = reinterpret_cast<const NMLVFINDITEMA*>(pNMHDR);
+    CString strTyped;
+    if (pNMHDR->code == LVN_ODFINDITEMW) {
+        const LPCWSTR pszWide = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR)->lvfi.psz;
+        if (pszWide == nullptr) return;
+        const int nSize = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
+        if (nSize <= 1) return;
+        ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, strTyped.GetBuffer(nSize), nSize, nullptr, nullptr);
+        strTyped.ReleaseBuffer();
+    } else {
+        if (pFind->lvfi.psz == nullptr) return;
+        strTyped = pFind->lvfi.psz;
+    }
+
+    const CEntryList& entries = GetDocument()->m_EntryList;
+    const int nCount = entries.GetCount();
+    const BOOL bPrefix = (pFind->lvfi.flags & LVFI_PARTIAL) != 0;
+    const int nStart = HasEntry(pFind->iStart) ? pFind->iStart : 0;
+    const int nEnd = (pFind->lvfi.flags & LVFI_WRAP) ? nStart + nCount : nCount;
+    for (int n = nStart; n < nEnd; ++n) {
+        const CString& strFor = entries.ElementAt(n % nCount).m_strFor;
+        if ((bPrefix ? strFor.Left(strTyped.GetLength()) : strFor).CompareNoCase(strTyped) == 0) {
+            *pResult = n % nCount;
+            return;
+        }
+    }
 }
 
 void CVaultryView::OnEntryAdd()

@@ -38,6 +38,7 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnEntryDelete();
     afx_msg void OnUpdateEntryDelete(CCmdUI* pCmdUI);
     afx_msg void OnOptionsAutosize();

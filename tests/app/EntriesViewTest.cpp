@@ -112,8 +112,14 @@ TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
         Select(1, state);
         EXPECT_EQ(DeleteEnabled(), state == kSelectedAndFocused) << "state " << state;
     }
-    View()->SendMessage(WM_KEYDOWN, VK_END, 0);   // keys move the selection as for a user
+    // Keys move the selection as for a user: End, and the first letters of a For text.
+    View()->SendMessage(WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(View()->m_nSelected, 2);
+    CEntry bank = Doc()->m_EntryList.GetAt(1);
+    bank.m_strFor = "Bank";
+    Doc()->m_EntryList.SetAt(1, bank);
+    View()->SendMessage(WM_CHAR, 'b', 0x00300001);
+    EXPECT_EQ(View()->m_nSelected, 1);
 }
 
 TEST_F(EntriesView, OneDeleteKeyPressAsksOneQuestion)
