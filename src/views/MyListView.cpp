@@ -215,7 +215,8 @@ void CMyListView::DrawCellText(CDC* pDC, CString strText, CRect rcCell, int nWid
     }
 
     CRect rcText(rcCell.left + kCellTextInset, rcCell.top, rcCell.left + nWidth - kCellTextInset, rcCell.bottom);
-    UINT nFlags = DT_SINGLELINE | DT_VCENTER;
+    // Texts are shown as they are: an ampersand, in a password say, is no mnemonic.
+    UINT nFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (nFormat == LVCFMT_LEFT)
         nFlags |= DT_LEFT;
     else if (nFormat == LVCFMT_CENTER)

@@ -138,14 +138,15 @@ TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
 TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
 {
     const int textWidth = View()->GetListCtrl().GetStringWidth("abcdefgh");
-    const struct { int width; const char* shown; } cases[] = {
-        {textWidth + 8, "abcdefgh"}, {textWidth + 7, "abcdef..."}, {8, "..."}, {7, ""}, {0, ""}};
+    const struct { const char* text; int width; const char* shown; } cases[] = {
+        {"abcdefgh", textWidth + 8, "abcdefgh"}, {"abcdefgh", textWidth + 7, "abcdef..."}, {"abcdefgh", 8, "..."},
+        {"abcdefgh", 7, ""}, {"abcdefgh", 0, ""}, {"p&ss", 100, "p&ss"}};
     for (const auto& c : cases) {
         Canvas drawn(200, 17), expected(200, 17);
-        View()->DrawCellText(&drawn.dc, "abcdefgh", CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
+        View()->DrawCellText(&drawn.dc, c.text, CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
         CRect rc(12, 0, 10 + c.width - 2, 17);
-        expected.dc.DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-        EXPECT_TRUE(drawn.Pixels() == expected.Pixels()) << "column width " << c.width << ", expected \"" << c.shown << '"';
+        expected.dc.DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+        EXPECT_TRUE(drawn.Pixels() == expected.Pixels()) << c.text << " in " << c.width << ": \"" << c.shown << '"';
     }
 }
 
