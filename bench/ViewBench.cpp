@@ -75,30 +75,13 @@ double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Cl
 
 CVaultryApp g_app;
 
-int RunAgain()
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, GetCommandLineA(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return static_cast<int>(code);
-}
-
 }  // namespace
 
 int main()
 {
     // Closing a dialog would otherwise wait for a window manager (see UnmanagedWindows.h).
-    if (harness::MakeThisProgramUnmanaged()) {
-        const int code = RunAgain();
-        if (code >= 0) return code;
-    }
+    const int restarted = harness::RestartUnmanagedIfNeeded();
+    if (restarted >= 0) return restarted;
 
     apptest::TempFolder folder;
     SetCurrentDirectoryA(folder.Path().c_str());

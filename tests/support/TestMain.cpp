@@ -7,37 +7,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace {
-
-int RunAgain()
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, GetCommandLineA(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return static_cast<int>(code);
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    if (harness::MakeThisProgramUnmanaged()) {
-        int code = RunAgain();
-        if (code >= 0)
-            return code;
-    }
+    const int restarted = harness::RestartUnmanagedIfNeeded();
+    if (restarted >= 0) return restarted;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

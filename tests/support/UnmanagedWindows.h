@@ -33,6 +33,11 @@ private:
 // it applies only from the program's next start.
 bool MakeThisProgramUnmanaged();
 
+// Makes this program unmanaged; when that takes a new start, starts it again with
+// the same command line and standard handles, waits, and returns its exit code.
+// Returns -1 when this run can go on (already unmanaged, or the restart failed).
+int RestartUnmanagedIfNeeded();
+
 // True when this process runs under Wine.
 bool RunningUnderWine();
 
