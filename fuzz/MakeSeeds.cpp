@@ -7,16 +7,6 @@
 
 namespace {
 
-CEntry Entry(const CString& a, const CString& b, const CString& c, const CString& d)
-{
-    CEntry e;
-    e.m_strFor = a;
-    e.m_strUsername = b;
-    e.m_strPassword = c;
-    e.m_strNotes = d;
-    return e;
-}
-
 void WriteSeed(const CString& folder, const char* name, const CEntryList& list)
 {
     CFile file(folder + "/" + name, CFile::modeCreate | CFile::modeWrite);
@@ -39,11 +29,11 @@ int main(int argc, char** argv)
         WriteSeed(folder, "empty.vty", list);
         list.Add(CEntry());
         WriteSeed(folder, "one-empty-entry.vty", list);
-        list.Add(Entry("mail", "joe", "s3cret", "imap, port 993"));
-        list.Add(Entry("bank", "", "1234", "line one\r\nline two"));
+        list.Add(CEntry("mail", "joe", "s3cret", "imap, port 993"));
+        list.Add(CEntry("bank", "", "1234", "line one\r\nline two"));
         WriteSeed(folder, "three-entries.vty", list);
         CEntryList longText;
-        longText.Add(Entry(CString('x', 254), CString('y', 255), "", "z"));
+        longText.Add(CEntry(CString('x', 254), CString('y', 255), "", "z"));
         WriteSeed(folder, "long-texts.vty", longText);
     } catch (const CException& e) {
         std::fprintf(stderr, "fuzz-seeds: %s\n", e.GetErrorMessage().GetString());

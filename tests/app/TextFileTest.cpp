@@ -10,12 +10,7 @@ class TextFile : public ProgramFixture {
 protected:
     void AddEntry(const char* pszFor, const char* pszUser, const char* pszPassword, const char* pszNotes)
     {
-        CEntry e;
-        e.m_strFor = pszFor;
-        e.m_strUsername = pszUser;
-        e.m_strPassword = pszPassword;
-        e.m_strNotes = pszNotes;
-        Doc()->m_EntryList.Add(e);
+        Doc()->m_EntryList.Add(CEntry(pszFor, pszUser, pszPassword, pszNotes));
     }
     // Export through the dialog, answering the overwrite question with Yes when
     // the file exists; returns the message boxes shown.

@@ -11,7 +11,7 @@ protected:
     void SetUp() override
     {
         WriteDatabaseFile(m_folder.Path("db.vty"),
-                          MakeList({MakeEntry("mail", "joe", "secret", ""), MakeEntry("bank", "", "1234", "")}), "pw");
+                          MakeList({CEntry("mail", "joe", "secret", ""), CEntry("bank", "", "1234", "")}), "pw");
         WriteBytes(m_folder.Path("text.txt"), "mail,joe,secret,\r\n");
         WriteBytes(m_folder.Path("empty.vty"), "");
         WriteBytes(m_folder.Path("short.vty"), std::string("VAULTRY\x01\x00\x01", 10));

@@ -46,7 +46,7 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     Ok({"edit", Db(), "2", "--notes", "", "--password-stdin"}, "pw\n");
     Ok({"rm", Db(), "0", "--password-stdin"}, "pw\n");
     const CEntryList expected = MakeList(
-        {MakeEntry("bank", "alice", "b4nk", ""), MakeEntry("x", "y", "z", ""), MakeEntry("", "", "", "")});
+        {CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry("", "", "", "")});
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, expected));
 
     Ok({"passwd", Db(), "--password-stdin"}, "pw\nnew password\n");
@@ -68,7 +68,7 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
 TEST_F(CliRoundTrip, ReadsWhatTheCoreWrote)
 {
     std::string strLong(300, 'L');
-    CEntryList list = MakeList({MakeEntry("caf\xe9", strLong.c_str(), "p\xff", "n,1"), MakeEntry("", "", "", "")});
+    CEntryList list = MakeList({CEntry("caf\xe9", strLong.c_str(), "p\xff", "n,1"), CEntry("", "", "", "")});
     WriteDatabaseFile(Db(), list, "pw");
     EXPECT_EQ(Ok({"show", Db(), "0", "--password-stdin"}, "pw\n"),
               "For: caf\xe9\nUsername: " + strLong + "\nPassword: p\xff\nNotes: n,1\n");
@@ -84,8 +84,8 @@ TEST_F(CliRoundTrip, ReadsWhatTheCoreWrote)
 TEST_F(CliRoundTrip, SearchMatchesForUsernameAndNotesIgnoringCase)
 {
     WriteDatabaseFile(Db(),
-                      MakeList({MakeEntry("Mail", "joe", "secret", ""), MakeEntry("bank", "MAILBOX", "", ""),
-                                MakeEntry("shop", "", "mail", "e-MAIL here"), MakeEntry("x", "", "mail", "")}),
+                      MakeList({CEntry("Mail", "joe", "secret", ""), CEntry("bank", "MAILBOX", "", ""),
+                                CEntry("shop", "", "mail", "e-MAIL here"), CEntry("x", "", "mail", "")}),
                       nullptr);
     const struct {
         const char* pszText;
@@ -113,7 +113,7 @@ TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
     EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "f"}, "", &terminal).nCode, 0);
     EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"Password for " + Db() + ": ", "Password for the entry: ",
                                                           "Repeat the entry's password: "}));
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, MakeList({MakeEntry("f", "", "entry pw", "")})));
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, MakeList({CEntry("f", "", "entry pw", "")})));
 
     terminal.answers = {"pw", "one", "other"};
     std::string strBefore = ReadBytes(Db());

@@ -54,16 +54,6 @@ void WriteBytes(const std::string& strPath, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-CEntry MakeEntry(const char* pszFor, const char* pszUsername, const char* pszPassword, const char* pszNotes)
-{
-    CEntry entry;
-    entry.m_strFor = pszFor;
-    entry.m_strUsername = pszUsername;
-    entry.m_strPassword = pszPassword;
-    entry.m_strNotes = pszNotes;
-    return entry;
-}
-
 CEntryList MakeList(std::initializer_list<CEntry> entries)
 {
     CEntryList list;

@@ -33,7 +33,6 @@ private:
 std::string ReadBytes(const std::string& strPath);
 void WriteBytes(const std::string& strPath, const std::string& bytes);
 
-CEntry MakeEntry(const char* pszFor, const char* pszUsername, const char* pszPassword, const char* pszNotes);
 CEntryList MakeList(std::initializer_list<CEntry> entries);
 
 // Writes a database with the core's writer, straight into the file.

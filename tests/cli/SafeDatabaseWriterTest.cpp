@@ -12,8 +12,8 @@
 
 namespace {
 
-const CEntryList kOld = MakeList({MakeEntry("old", "u", "p", "n")});
-const CEntryList kNew = MakeList({MakeEntry("mail", "joe", "s3cret", "home, work"), MakeEntry("", "", "", "")});
+const CEntryList kOld = MakeList({CEntry("old", "u", "p", "n")});
+const CEntryList kNew = MakeList({CEntry("mail", "joe", "s3cret", "home, work"), CEntry("", "", "", "")});
 
 class SafeDatabaseWriterTest : public ::testing::Test {
 protected:
@@ -56,7 +56,7 @@ TEST_F(SafeDatabaseWriterTest, RefusesAFileThatDoesNotReadBackAsTheEntries)
 {
     const long long kWhole = 1LL << 40;
     CEntryList longer = kNew;
-    longer.Add(MakeEntry("x", "", "", ""));
+    longer.Add(CEntry("x", "", "", ""));
     const struct {
         const char* pszName;
         long long nKeep;   // bytes of the written file kept; negative: cut from its end
@@ -134,7 +134,7 @@ TEST_F(SafeDatabaseWriterTest, FullDiskLeavesTheDatabaseAlone)
 {
     CEntryList big;
     std::string strNotes(4000, 'n');
-    for (int i = 0; i < 20; ++i) big.Add(MakeEntry("f", "u", "p", strNotes.c_str()));
+    for (int i = 0; i < 20; ++i) big.Add(CEntry("f", "u", "p", strNotes.c_str()));
     struct rlimit old;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     struct rlimit limited = old;

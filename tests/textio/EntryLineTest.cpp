@@ -25,10 +25,10 @@ TEST(EntryLineWriter, WritesTheExampleLinesByteForByte)
 {
     std::string strLong(3000, 'x');
     CEntryList list;
-    list.Add(MakeEntry("mail", "joe", "", "home, work"));
-    list.Add(MakeEntry("", "", "", ""));
-    list.Add(MakeEntry("bank", "", "", ""));
-    list.Add(MakeEntry("caf\xe9", strLong.c_str(), "pass word", "\xff"));
+    list.Add(CEntry("mail", "joe", "", "home, work"));
+    list.Add(CEntry("", "", "", ""));
+    list.Add(CEntry("bank", "", "", ""));
+    list.Add(CEntry("caf\xe9", strLong.c_str(), "pass word", "\xff"));
     EXPECT_EQ(Export(list), "mail,joe,,home, work\r\n,,,\r\nbank,,,\r\ncaf\xe9," + strLong + ",pass word,\xff\r\n");
     EXPECT_EQ(Export(CEntryList()), "");
 }
@@ -39,18 +39,18 @@ TEST(EntryLineSplitter, FollowsTheSplitRuleForEachNumberOfCommas)
         const char* pszLine;
         CEntry expected;
     } cases[] = {
-        {"a,b,c,d", MakeEntry("a", "b", "c", "d")},
-        {"a,b,c,d,e,,f", MakeEntry("a", "b", "c", "d,e,,f")},
-        {"a,b,c", MakeEntry("a", "b", "", "c")},
-        {"a,b", MakeEntry("a", "", "", "b")},
-        {"just notes", MakeEntry("", "", "", "just notes")},
-        {"", MakeEntry("", "", "", "")},
-        {",,,", MakeEntry("", "", "", "")},
-        {",,,,", MakeEntry("", "", "", ",")},
-        {"mail,joe,,home, work", MakeEntry("mail", "joe", "", "home, work")},
-        {" a , b ,c,d ", MakeEntry(" a ", " b ", "c", "d ")},
-        {"a,", MakeEntry("a", "", "", "")},
-        {",b", MakeEntry("", "", "", "b")},
+        {"a,b,c,d", CEntry("a", "b", "c", "d")},
+        {"a,b,c,d,e,,f", CEntry("a", "b", "c", "d,e,,f")},
+        {"a,b,c", CEntry("a", "b", "", "c")},
+        {"a,b", CEntry("a", "", "", "b")},
+        {"just notes", CEntry("", "", "", "just notes")},
+        {"", CEntry("", "", "", "")},
+        {",,,", CEntry("", "", "", "")},
+        {",,,,", CEntry("", "", "", ",")},
+        {"mail,joe,,home, work", CEntry("mail", "joe", "", "home, work")},
+        {" a , b ,c,d ", CEntry(" a ", " b ", "c", "d ")},
+        {"a,", CEntry("a", "", "", "")},
+        {",b", CEntry("", "", "", "b")},
     };
     for (const auto& c : cases) EXPECT_EQ(SplitEntryLine(c.pszLine), c.expected) << "line: " << c.pszLine;
 }
@@ -60,9 +60,9 @@ TEST(EntryLineSplitter, FollowsTheSplitRuleForEachNumberOfCommas)
 TEST(EntryLineSplitter, ReadsBackWhatTheWriterWrote)
 {
     CEntryList list;
-    list.Add(MakeEntry("mail", "joe", "s3cret", "home, work, more"));
-    list.Add(MakeEntry("", "", "", ""));
-    list.Add(MakeEntry("x", "", "pw", ",leading comma"));
+    list.Add(CEntry("mail", "joe", "s3cret", "home, work, more"));
+    list.Add(CEntry("", "", "", ""));
+    list.Add(CEntry("x", "", "pw", ",leading comma"));
     CMemFile file;
     PutBytes(file, Export(list));
     CArchive ar(&file, CArchive::load, 1024);

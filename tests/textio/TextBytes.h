@@ -6,16 +6,6 @@
 #include "database/Entry.h"
 #include "framework/portable/CMemFile.h"
 
-inline CEntry MakeEntry(const char* pszFor, const char* pszUsername, const char* pszPassword, const char* pszNotes)
-{
-    CEntry entry;
-    entry.m_strFor = pszFor;
-    entry.m_strUsername = pszUsername;
-    entry.m_strPassword = pszPassword;
-    entry.m_strNotes = pszNotes;
-    return entry;
-}
-
 inline std::string FileBytes(const CMemFile& file)
 {
     return std::string(reinterpret_cast<const char*>(file.GetData()), static_cast<std::size_t>(file.GetLength()));

@@ -83,12 +83,12 @@ TEST(TextLineReader, ReadEntryLinesAppendsOneEntryPerLine)
     PutBytes(file, "mail,joe,,home, work\r\n\r\nbank,,,\r\njust notes");
     CArchive ar(&file, CArchive::load, 1024);
     CEntryList list;
-    list.Add(MakeEntry("kept", "", "", ""));
+    list.Add(CEntry("kept", "", "", ""));
     EXPECT_EQ(ReadEntryLines(ar, list), 4u);
     ASSERT_EQ(list.GetCount(), 5);
-    EXPECT_EQ(list.GetAt(0), MakeEntry("kept", "", "", ""));
-    EXPECT_EQ(list.GetAt(1), MakeEntry("mail", "joe", "", "home, work"));
-    EXPECT_EQ(list.GetAt(2), MakeEntry("", "", "", ""));
-    EXPECT_EQ(list.GetAt(3), MakeEntry("bank", "", "", ""));
-    EXPECT_EQ(list.GetAt(4), MakeEntry("", "", "", "just notes"));
+    EXPECT_EQ(list.GetAt(0), CEntry("kept", "", "", ""));
+    EXPECT_EQ(list.GetAt(1), CEntry("mail", "joe", "", "home, work"));
+    EXPECT_EQ(list.GetAt(2), CEntry("", "", "", ""));
+    EXPECT_EQ(list.GetAt(3), CEntry("bank", "", "", ""));
+    EXPECT_EQ(list.GetAt(4), CEntry("", "", "", "just notes"));
 }

@@ -15,9 +15,9 @@ namespace {
 CEntryList ThreeEntries()
 {
     CEntryList list;
-    list.Add(MakeEntry("mail", "joe", "s3cret", "imap, port 993"));
+    list.Add(CEntry("mail", "joe", "s3cret", "imap, port 993"));
     list.Add(CEntry());
-    list.Add(MakeEntry("bank", "", CString('x', 300), "line one\r\nline two"));
+    list.Add(CEntry("bank", "", CString('x', 300), "line one\r\nline two"));
     return list;
 }
 
@@ -125,7 +125,7 @@ TEST(CodecRead, BytesAfterTheFillerAreIgnored)
 TEST(CodecRead, WrongKey)
 {
     CEntryList list;
-    list.Add(MakeEntry("keep", "this", "list", "intact"));
+    list.Add(CEntry("keep", "this", "list", "intact"));
     EXPECT_EQ(ReadDatabaseBytes(WriteDatabaseBytes(ThreeEntries(), 1, "right"), list, "wrong"),
               DatabaseStatus::unreadable);
     ASSERT_EQ(list.GetCount(), 1);
@@ -161,7 +161,7 @@ TEST(CodecRead, MalformedBodies)
     CEntryList list;
     EXPECT_EQ(ReadDatabaseBytes(MakeDatabaseFile(0, 1, {0xFF, 0x03, 0x00, 'a', 'b', 'c', 1, 'd', 0, 0xFF, 0x01, 0x00, 'e'}), list),
               DatabaseStatus::ok);
-    EXPECT_TRUE(list.GetAt(0) == MakeEntry("abc", "d", "", "e"));
+    EXPECT_TRUE(list.GetAt(0) == CEntry("abc", "d", "", "e"));
 }
 
 // Every prefix of a valid file is read to a status without harm. Cuts that leave
@@ -175,7 +175,7 @@ TEST(CodecRead, EveryTruncation)
     for (std::size_t n = 0; n < valid.size(); ++n) {
         SCOPED_TRACE(n);
         CEntryList list;
-        list.Add(MakeEntry("before", "", "", ""));
+        list.Add(CEntry("before", "", "", ""));
         const DatabaseStatus status = ReadDatabaseBytes(Bytes(valid.begin(), valid.begin() + n), list);
         if (n < 7) {
             EXPECT_EQ(status, DatabaseStatus::notDatabase);

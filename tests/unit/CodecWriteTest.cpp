@@ -56,7 +56,7 @@ TEST(CodecWrite, OneEmptyEntryIs29Bytes)
 TEST(CodecWrite, LockedHeaderAndKey)
 {
     CEntryList list;
-    list.Add(MakeEntry("bank", "joe", "1234", ""));
+    list.Add(CEntry("bank", "joe", "1234", ""));
     const Bytes bytes = WriteDatabaseBytes(list, 1, "pass word");
     ASSERT_EQ(bytes.size(), 15u + 15u + 10u);
     EXPECT_EQ(bytes[11], 1);
@@ -131,7 +131,7 @@ TEST(CodecWrite, RefusesAnEmptyKey)
 TEST(CodecWrite, SameEntriesSameKeyGiveTheSameRecordBlocks)
 {
     CEntryList list;
-    list.Add(MakeEntry("For a long enough text", "user", "pw", "notes"));
+    list.Add(CEntry("For a long enough text", "user", "pw", "notes"));
     const Bytes first = WriteDatabaseBytes(list);
     CMemFile file;
     CRandom otherFiller;   // time-seeded: the filler may differ, the record blocks may not
@@ -167,7 +167,7 @@ TEST(CodecWrite, RoundTripOf65535Entries)
     EXPECT_EQ(bytes[13] | bytes[14] << 8, kMaxEntries);
 
     CEntryList back;
-    back.Add(MakeEntry("already", "in", "the", "list"));
+    back.Add(CEntry("already", "in", "the", "list"));
     ASSERT_EQ(ReadDatabaseBytes(bytes, back, "a key"), DatabaseStatus::ok);
     ASSERT_EQ(back.GetCount(), kMaxEntries + 1);
     EXPECT_EQ(back.GetAt(0).m_strFor, "already");

@@ -77,13 +77,3 @@ inline Bytes MakeDatabaseFile(WORD wLocked, WORD wCount, const Bytes& plaintext,
     return out;
 }
 
-inline CEntry MakeEntry(const CString& strFor, const CString& strUser, const CString& strPassword,
-                        const CString& strNotes)
-{
-    CEntry e;
-    e.m_strFor = strFor;
-    e.m_strUsername = strUser;
-    e.m_strPassword = strPassword;
-    e.m_strNotes = strNotes;
-    return e;
-}
