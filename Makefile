@@ -12,7 +12,8 @@ export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: all deps native windows fuzz-build fuzz-seeds test test-native test-windows fuzz-smoke bench bench-windows fuzz run clean
+.PHONY: all deps native windows fuzz-build fuzz-seeds test test-native test-windows fuzz-smoke bench bench-windows fuzz run clean \
+        dist verify-dist test-dist
 
 all: native windows
 
@@ -39,14 +40,27 @@ $(FUZZ)/build.ninja:
 fuzz-build: deps $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS)
 
-test: test-native test-windows fuzz-smoke
-	@echo "All native and Windows tests and the fuzzing smoke run passed."
+test: test-native test-windows test-dist fuzz-smoke
+	@echo "All native and Windows tests, the release's install test and the fuzzing smoke run passed."
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
 test-windows: windows
 	tools/with-display.sh sh -c 'cd $(WINDOWS) && ctest --output-on-failure'
+
+# The release in dist/: the portable zip, the setup program and SHA256SUMS, built
+# afresh so that anyone can rebuild the same bytes; verify-dist builds it twice
+# from clean clones and compares.
+dist: deps
+	tools/make-dist.sh $(BUILD)/dist dist
+
+verify-dist: deps
+	tools/verify-dist.sh
+
+# The release installed and uninstalled under Wine, in a fresh prefix of its own.
+test-dist: dist
+	WINEPREFIX=$(abspath $(BUILD))/dist-test/prefix tools/with-display.sh tests/dist/test-install.sh dist
 
 bench: native bench-windows
 	$(NATIVE)/bench/vaultry-bench
@@ -79,4 +93,4 @@ run: windows
 	tools/run-program.sh $(WINDOWS)/src/app/Vaultry.exe
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist
