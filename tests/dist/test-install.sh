@@ -21,7 +21,7 @@ version="${version%-setup.exe}"
 passed=0 failed=0
 fail() { printf "FAIL: %s: %s\n" "$scope" "$*"; failed=$((failed + 1)); }
 
-rm -rf "$work/prefix" "$work/home" "$work/zip" "$work/state"
+rm -rf "$WINEPREFIX" "$work/home" "$work/zip" "$work/state"
 mkdir -p "$HOME" "$work/state"
 unzip -q "$dist/Vaultry-$version-win64.zip" -d "$work/zip"
 wineboot -i >/dev/null 2>&1
@@ -35,9 +35,11 @@ snapshot() {
     cat "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" | sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' | sort >"$work/state/$1.keys"
 }
 # Shell folders and keys that Windows has anyway, made here by the first program
-# to use them, and the uninstaller's copy of itself, which Windows deletes at
-# the next start.
-allowed='^\./users/[^/]*/AppData/Local/Programs$|^\./users/[^/]*/Temp/~nsu|^Software\\\\Classes$|^Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall$'
+# to use them, and the devices Wine sets up in the background whenever it gets
+# to it. (The uninstaller leaves a copy of itself in Temp, which Windows deletes
+# at the next start.)
+allowed='^\./users/[^/]*/AppData/Local/Programs$|^\./windows/inf/|^System\\\\|^Software\\\\Classes$'
+allowed="$allowed"'|^Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall$'
 snapshot before
 profile="$WINEPREFIX/drive_c/users/$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public)"
 docs="$profile/Documents"
