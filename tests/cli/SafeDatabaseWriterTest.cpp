@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "CliTestSupport.h"
 #include "database/SafeDatabaseWriter.h"
 #include "framework/portable/CMemFile.h"
@@ -113,18 +115,22 @@ TEST_F(SafeDatabaseWriterTest, AbandonedWriteLeavesTheDatabaseAlone)
 
 // A second save that does not take the lock (a program on another platform)
 // starts while the first one is writing: each works on a file of its own, and
-// the first one moves its own, checked file into place.
+// the first one moves its own, checked file into place. Once it has, it removes
+// nothing, not even a third save's file that took the name it had used.
 TEST_F(SafeDatabaseWriterTest, InterleavedSavesCommitOnlyTheirOwnFile)
 {
-    CSafeDatabaseWriter first(m_strPath.c_str());
+    auto first = std::make_unique<CSafeDatabaseWriter>(m_strPath.c_str());
     CRandom random;
-    ASSERT_EQ(WriteDatabase(first.GetFile(), kNew, 0, kBuiltInKey, random), DatabaseStatus::ok);
-    {
-        CReplaceOnSuccessFile second;
-        second.Create(m_strPath.c_str());
-        second.Write("VAULTRY half", 12);
-        first.Commit(kNew, 0, kBuiltInKey);
-    }
+    ASSERT_EQ(WriteDatabase(first->GetFile(), kNew, 0, kBuiltInKey, random), DatabaseStatus::ok);
+    CReplaceOnSuccessFile second, third;
+    second.Create(m_strPath.c_str());
+    second.Write("VAULTRY half", 12);
+    first->Commit(kNew, 0, kBuiltInKey);
+    second.Discard();
+    third.Create(m_strPath.c_str());
+    first.reset();
+    EXPECT_EQ(m_folder.Names().size(), 3u);
+    third.Discard();
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_strPath, nullptr).list, kNew));
     ExpectNothingElse();
 
