@@ -45,9 +45,10 @@ void WriteOverview(std::ostream& out)
            "A change waits for another one to the same database to end; the file is\n"
            "replaced only while it holds what was read. \"--\" ends the options.\n"
            "\n"
-           "Exit status: 0 success, 1 usage error or bad input text, 2 not a database,\n"
-           "wrong password or damaged file, 3 the file system refused (a file missing,\n"
-           "denied, full, locked or changed meanwhile; an output that failed).\n"
+           "Exit status: 0 success (also for a change that was saved when standard output\n"
+           "failed), 1 usage error or bad input text, 2 not a database, wrong password or\n"
+           "damaged file, 3 the file system refused (a file missing, denied, full, locked\n"
+           "or changed meanwhile; an output that failed).\n"
            "Run \"vaultry-cli COMMAND --help\" for the options of one command.\n";
 }
 

@@ -59,15 +59,15 @@ TEST_F(CliText, ImportRefusesADatabaseAndCountsOddLines)
 // its bytes and names each such entry; add and edit warn when they store one.
 TEST_F(CliText, CommasThatTheTextFormatLosesAreNamed)
 {
-    WriteDatabaseFile(Db(), MakeList({CEntry("a,b", "", "", ""), CEntry("f", "", "", "n,o"), CEntry("c", "", "p,w", "")}),
+    WriteDatabaseFile(Db(), MakeList({CEntry(",a", "", "", ""), CEntry("f", "", "", "n,o"), CEntry("c", "", ",w", "")}),
                       nullptr);
     const std::string kWarning = ") has a comma in its For, Username or Password, which the text format cannot keep: "
                                  "an export of it imports with its texts shifted\n";
     CliResult r = RunCliInProcess({"export", Db()});
     EXPECT_EQ(r.nCode, 0);
-    EXPECT_EQ(r.out, "a,b,,,\r\nf,,,n,o\r\nc,,p,w,\r\n");
-    EXPECT_EQ(r.err, "vaultry-cli: warning: entry 0 (a,b" + kWarning + "vaultry-cli: warning: entry 2 (c" + kWarning);
-    EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "x", "--username", "u,v", "--generate", "4"}).err,
+    EXPECT_EQ(r.out, ",a,,,\r\nf,,,n,o\r\nc,,,w,\r\n");
+    EXPECT_EQ(r.err, "vaultry-cli: warning: entry 0 (,a" + kWarning + "vaultry-cli: warning: entry 2 (c" + kWarning);
+    EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "x", "--username", ",v", "--generate", "4"}).err,
               "vaultry-cli: warning: entry 3 (x" + kWarning);
     EXPECT_EQ(RunCliInProcess({"edit", Db(), "1", "--for", "\xC3\xA9,"}).err,
               "vaultry-cli: warning: entry 1 (\xC3\xA9," + kWarning);
