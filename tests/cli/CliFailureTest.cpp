@@ -99,6 +99,7 @@ TEST_F(CliFailure, WrongCommandLinesGiveExitCode1)
         {{"passwd", "@db.vty", "--password-stdin"}, "pw\n" + std::string(57, 'x') + "\n", "1 to 56 characters"},
         {{"create", "@new.vty", "--password-stdin"}, std::string("a\0b\n", 4), "1 to 56 characters"},
         {{"create", "", "--no-lock"}, "", "the file name is empty"},
+        {{"export", "@db.vty", ""}, "", "the file name is empty"},
     };
     for (const auto& c : cases) ExpectFailure(c.args, c.in, 1, c.pszError);
 }

@@ -94,9 +94,12 @@ TEST_F(CliText, TextsAreConvertedBetweenTheTerminalAndTheCodePage)
 }
 
 // Passwords are keys in the code page, as the program makes them, and their
-// length limit counts its characters: 56 letters é are 112 bytes of UTF-8.
+// length limit counts its characters: 56 letters é are 112 bytes of UTF-8. A
+// database that an earlier vaultry-cli locked with the typed bytes still opens.
 TEST_F(CliText, PasswordsAreKeysInTheCodePage)
 {
+    WriteDatabaseFile(m_folder.Path("older.vty"), MakeList({CEntry("old", "", "", "")}), "\xC3\xA9");
+    EXPECT_EQ(RunCliInProcess({"ls", m_folder.Path("older.vty"), "--password-stdin"}, "\xC3\xA9\n").out, "0\told\t\n");
     WriteDatabaseFile(Db(), MakeList({CEntry("mail", "", "", "")}), "\xE9\xE9");
     EXPECT_EQ(RunCliInProcess({"ls", Db(), "--password-stdin"}, "\xC3\xA9\xC3\xA9\n").out, "0\tmail\t\n");
     std::string strLong;
