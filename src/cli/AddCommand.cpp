@@ -11,23 +11,20 @@ namespace {
 
 void RunAdd(CCliContext& context)
 {
-    const CCommandLine& args = context.args;
     CEntry entry;
-    if (!args.GetValue("--for", entry.m_strFor)) throw CCliError(kExitUsage, "add needs --for");
-    args.GetValue("--username", entry.m_strUsername);
-    args.GetValue("--notes", entry.m_strNotes);
-    CheckEntryText("--for", entry.m_strFor);
-    CheckEntryText("--username", entry.m_strUsername);
-    CheckEntryText("--notes", entry.m_strNotes);
-    int nGenerate = args.GetNumber("--generate", 0, 1, kMaxGeneratedLength);
+    if (!GetEntryTextOption(context, "--for", entry.m_strFor)) throw CCliError(kExitUsage, "add needs --for");
+    GetEntryTextOption(context, "--username", entry.m_strUsername);
+    GetEntryTextOption(context, "--notes", entry.m_strNotes);
+    int nGenerate = context.args.GetNumber("--generate", 0, 1, kMaxGeneratedLength);
 
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.LoadForChange(context.PathOperand(0), passwords);
     entry.m_strPassword = nGenerate ? GeneratePassword(nGenerate) : passwords.ReadEntryPassword();
     int nIndex = db.list.Add(entry);
     db.Save();
     context.out << "Entry " << nIndex << " added.\n";
+    WarnIfTextFormatLosesIt(context, nIndex, entry);
 }
 
 const CliOption kOptions[] = {

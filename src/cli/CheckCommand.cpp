@@ -9,8 +9,8 @@ namespace {
 void RunCheck(CCliContext& context)
 {
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.Load(context.PathOperand(0), passwords);
     CString strMessage;
     strMessage.Format("%s: a readable Vaultry database, %s, with %d %s.\n", db.strPath.GetString(),
                       db.wLocked == 1 ? "locked" : "not locked", db.list.GetCount(),

@@ -1,21 +1,30 @@
 // CCliContext: what a subcommand works with: its parsed command line, the
-// standard streams and the terminal for passwords.
+// standard streams, the terminal for passwords and the conversion of its texts.
 #pragma once
 
 #include <iosfwd>
 
+#include "cli/CliEnvironment.h"
 #include "cli/CommandLine.h"
 #include "cli/PasswordTerminal.h"
+#include "cli/TextCodec.h"
 
 struct CCliContext {
-    CCliContext(std::istream& in, std::ostream& out, std::ostream& err, CPasswordTerminal& terminal)
-        : in(in), out(out), err(err), terminal(terminal)
+    CCliContext(std::istream& in, std::ostream& out, std::ostream& err, CPasswordTerminal& terminal,
+                const CliEnvironment& environment)
+        : in(in), out(out), err(err), terminal(terminal), environment(environment)
     {
     }
+
+    // An operand that names a file, as the system's file functions take it.
+    CString PathOperand(int nIndex) const { return codec.ToPath(args.GetOperand(nIndex)); }
 
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
     CPasswordTerminal& terminal;
+    const CliEnvironment& environment;
     CCommandLine args;
+    CTextCodec codec;
+    CString strSaved;   // the database this command has changed, once it is saved
 };

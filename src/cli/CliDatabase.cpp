@@ -1,8 +1,25 @@
 #include "cli/CliDatabase.h"
 
 #include <climits>
+#include <ostream>
 
+#include "cli/PathChecks.h"
+#include "database/PathKind.h"
 #include "database/SafeDatabaseWriter.h"
+
+namespace {
+
+void ReadWholeFile(const CString& strPath, CMemFile& bytes)
+{
+    CFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite, &error))
+        throw CCliError(kExitIo, error.GetErrorMessage());
+    char buffer[65536];
+    for (UINT n; (n = file.Read(buffer, sizeof buffer)) > 0;) bytes.Write(buffer, n);
+}
+
+}  // namespace
 
 CCliError DatabaseStatusError(const CString& strPath, DatabaseStatus status)
 {
@@ -21,33 +38,84 @@ void SetDatabaseKey(CCliDatabase& db, const CString& strPassword)
 
 void CCliDatabase::Load(const CString& strFilePath, CPasswordInput& passwords)
 {
+    Read(strFilePath, passwords, FALSE);
+}
+
+void CCliDatabase::LoadForChange(const CString& strFilePath, CPasswordInput& passwords)
+{
+    Read(strFilePath, passwords, TRUE);
+}
+
+void CCliDatabase::StartNew(const CString& strFilePath)
+{
     strPath = strFilePath;
-    CFile file;
-    CFileException error;
-    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite, &error))
-        throw CCliError(kExitIo, error.GetErrorMessage());
+    if (strPath.IsEmpty()) throw CCliError(kExitUsage, "the file name is empty");
+    if (GetPathKind(strPath) != PathKind::missing) throw CCliError(kExitIo, strPath + " already exists; it was not changed");
+    Lock();
+    m_bNew = TRUE;
+}
+
+void CCliDatabase::Lock()
+{
+    try {
+        m_lock.Acquire(strPath);
+    } catch (const CFileException& e) {
+        if (e.m_cause != CFileException::lockViolation) throw CCliError(kExitIo, e.GetErrorMessage());
+        CString strMessage;
+        strMessage.Format("%s is being changed by another program (it stayed locked for %u seconds); it was not changed",
+                          strPath.GetString(), static_cast<unsigned>(kDatabaseLockWaitMs / 1000));
+        throw CCliError(kExitIo, strMessage);
+    }
+}
+
+void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange)
+{
+    strPath = strFilePath;
+    CheckDatabasePath(strPath);
+    if (bForChange) {
+        if (IsReadOnlyFile(ResolveLinks(strPath))) throw CCliError(kExitIo, strPath + " is read-only; it was not changed");
+        Lock();
+    }
+    ReadWholeFile(strPath, m_bytesRead);
     DatabaseHeader header;
-    DatabaseStatus status = ReadDatabaseHeader(file, header);
+    DatabaseStatus status = ReadDatabaseHeader(m_bytesRead, header);
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
-    CString strPassword;
-    if (header.IsLocked()) strPassword = passwords.ReadDatabasePassword(strPath);
-    SetDatabaseKey(*this, strPassword);
+    CString strPassword, strTyped;
+    if (header.IsLocked()) {
+        strPassword = passwords.ReadDatabasePassword(strPath, strTyped);
+        if (bForChange && header.wEntryCount == 0) passwords.ConfirmDatabasePassword(strPath, strTyped);
+    }
     // An empty or overlong password cannot be a key: it is simply wrong.
     if (header.IsLocked() && (strPassword.IsEmpty() || strPassword.GetLength() > kMaxKeyLength))
         throw DatabaseStatusError(strPath, DatabaseStatus::unreadable);
-    status = ReadDatabaseBody(file, header, strKey, list);
+    SetDatabaseKey(*this, strPassword);
+    status = ReadDatabaseBody(m_bytesRead, header, strKey, list);
+    if (status == DatabaseStatus::unreadable && strTyped != strPassword) {
+        SetDatabaseKey(*this, strTyped);
+        status = ReadDatabaseBody(m_bytesRead, header, strKey, list);
+    }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
+    if (!bForChange && header.IsLocked() && header.wEntryCount == 0)
+        m_context.err << "vaultry-cli: " << strPath.GetString()
+                      << " holds no entries, so any password opens it: a wrong password cannot be told\n";
 }
 
-void CCliDatabase::Save() const
+void CCliDatabase::Save()
 {
     DatabaseStatus status;
     try {
-        status = SaveDatabaseFile(strPath, list, wLocked, strKey);
+        CSafeDatabaseWriter writer(strPath, m_lock, m_bNew ? nullptr : &m_bytesRead);
+        CRandom random;
+        status = writer.Save(list, wLocked, strKey, random);
+    } catch (const CTargetChangedException&) {
+        throw CCliError(kExitIo, m_bNew ? strPath + " already exists; it was not changed"
+                                        : strPath + " was changed by another program while this command ran; "
+                                                    "nothing was written");
     } catch (const CException& e) {
-        throw CCliError(kExitIo, strPath + " was not changed: " + e.GetErrorMessage());
+        throw CCliError(kExitIo, strPath + (m_bNew ? " was not created: " : " was not changed: ") + e.GetErrorMessage());
     }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
+    m_context.strSaved = strPath;
 }
 
 int CCliDatabase::ParseIndex(const CString& strOperand) const

@@ -1,29 +1,58 @@
 // CCliDatabase: a database file loaded whole into memory by a command, with what
 // it takes to save it again under the same key.
+//
+// A command that changes a database holds its lock (CDatabaseLock) from before
+// it reads the file until it has saved it, and the save replaces the file only
+// while it still holds the bytes that were read: two changes at once either both
+// land, or the later one fails and writes nothing.
 #pragma once
 
 #include "cli/PasswordInput.h"
 #include "database/DatabaseCodec.h"
+#include "database/DatabaseLock.h"
+#include "framework/portable/CMemFile.h"
 
-struct CCliDatabase {
+class CCliDatabase {
+public:
+    explicit CCliDatabase(CCliContext& context) : m_context(context) {}
+
+    // Reads the file at strPath and every entry in it, asking for the password
+    // when the file is locked. Throws CCliError: kExitIo when the path is not a
+    // regular file or cannot be read, kExitDatabase when it is not a database or
+    // does not decipher. A locked database without entries gets a note on
+    // standard error: any password opens it.
+    void Load(const CString& strPath, CPasswordInput& passwords);
+    // As Load, for a command that changes the database: a read-only file is
+    // refused first, then the database's lock is taken (and held until this
+    // object goes), and a locked database without entries needs its password
+    // twice.
+    void LoadForChange(const CString& strPath, CPasswordInput& passwords);
+    // For a new database at strPath, which Save creates: refuses a path where
+    // anything exists (a link that leads nowhere too), and takes the lock.
+    void StartNew(const CString& strPath);
+
+    // Writes the entries back under wLocked and strKey through the replace-on-
+    // success writer. Throws CCliError (kExitIo) when the file was not replaced;
+    // it is unchanged then.
+    void Save();
+
+    // The entry index an operand names. Throws CCliError (kExitUsage) unless it is
+    // a number from 0 to the count - 1.
+    int ParseIndex(const CString& strOperand) const;
+
     CString strPath;
     CEntryList list;
     WORD wLocked = 0;   // 1 when locked with a password
     CString strKey;     // the password, or the built-in key when not locked
 
-    // Reads the file at strPath and every entry in it, asking for the password
-    // when the file is locked. Throws CCliError: kExitIo when the file cannot be
-    // read, kExitDatabase when it is not a database or does not decipher.
-    void Load(const CString& strPath, CPasswordInput& passwords);
+private:
+    void Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange);
+    void Lock();
 
-    // Writes the entries back under wLocked and strKey through the replace-on-
-    // success writer. Throws CCliError (kExitIo) when the file was not replaced;
-    // it is unchanged then.
-    void Save() const;
-
-    // The entry index an operand names. Throws CCliError (kExitUsage) unless it is
-    // a number from 0 to the count - 1.
-    int ParseIndex(const CString& strOperand) const;
+    CCliContext& m_context;
+    CDatabaseLock m_lock;
+    CMemFile m_bytesRead;   // the file as it was read
+    BOOL m_bNew = FALSE;
 };
 
 // Sets the lock flag and key for a new password, or for no lock when strPassword

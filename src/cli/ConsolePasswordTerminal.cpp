@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace {
 
 HANDLE g_hInput = INVALID_HANDLE_VALUE;
@@ -49,16 +51,23 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     WriteConsoleText(pszPrompt);
 
     TerminalRead result = TerminalRead::ended;
-    char ch = 0;
+    std::wstring line;
+    wchar_t ch = 0;
     DWORD dwRead = 0;
-    while (ReadConsoleA(hInput, &ch, 1, &dwRead, nullptr) && dwRead == 1) {
-        if (ch == '\n') {
+    while (ReadConsoleW(hInput, &ch, 1, &dwRead, nullptr) && dwRead == 1) {
+        if (ch == L'\n') {
             result = TerminalRead::ok;
             break;
         }
-        if (ch != '\r') strLine += ch;
+        if (ch != L'\r') line += ch;
     }
     ch = 0;
+    if (!line.empty()) {
+        int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), strLine.GetBufferSetLength(n), n,
+                            nullptr, nullptr);
+        SecureZero(&line[0], line.size() * sizeof line[0]);
+    }
 
     SetConsoleMode(hInput, dwMode);
     SetConsoleCtrlHandler(RestoreEchoOnBreak, FALSE);
@@ -66,6 +75,12 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     CloseHandle(hInput);
     WriteConsoleText("\r\n");
     return result;
+}
+
+BOOL CConsolePasswordTerminal::StandardInputIsTerminal()
+{
+    DWORD dwMode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &dwMode);
 }
 
 #else
@@ -151,5 +166,7 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     ::close(fd);
     return result;
 }
+
+BOOL CConsolePasswordTerminal::StandardInputIsTerminal() { return ::isatty(STDIN_FILENO); }
 
 #endif

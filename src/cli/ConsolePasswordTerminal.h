@@ -2,6 +2,7 @@
 // echo turned off: /dev/tty through termios on POSIX, the console (CONIN$) on
 // Windows. It does not need standard input or output, so it works while they are
 // redirected. Echo is turned back on also when the user interrupts (Ctrl+C).
+// The Windows console is read in Unicode; the line comes back as UTF-8.
 #pragma once
 
 #include "cli/PasswordTerminal.h"
@@ -9,4 +10,5 @@
 class CConsolePasswordTerminal : public CPasswordTerminal {
 public:
     TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
+    BOOL StandardInputIsTerminal() override;
 };

@@ -5,23 +5,10 @@
 
 namespace {
 
-void ThrowIfExists(const CString& strPath)
-{
-    CFile file;
-    CFileException error;
-    if (file.Open(strPath, CFile::modeRead | CFile::shareDenyNone, &error))
-        throw CCliError(kExitIo, strPath + " already exists; it was not changed");
-    // A path that cannot be opened for another reason may still name a file:
-    // leave it alone. A missing folder fails later, when the file is written.
-    if (error.m_cause != CFileException::fileNotFound && error.m_cause != CFileException::badPath)
-        throw CCliError(kExitIo, error.GetErrorMessage());
-}
-
 void RunCreate(CCliContext& context)
 {
-    CCliDatabase db;
-    db.strPath = context.args.GetOperand(0);
-    ThrowIfExists(db.strPath);
+    CCliDatabase db(context);
+    db.StartNew(context.PathOperand(0));
     CString strPassword;
     if (!context.args.Has("--no-lock")) strPassword = CPasswordInput(context).ReadNewDatabasePassword();
     SetDatabaseKey(db, strPassword);

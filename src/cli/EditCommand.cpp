@@ -20,26 +20,24 @@ void RunEdit(CCliContext& context)
     BOOL bAskPassword = args.Has("--password");
     int nGenerate = args.GetNumber("--generate", 0, 1, kMaxGeneratedLength);
     if (bAskPassword && nGenerate) throw CCliError(kExitUsage, "give either --password or --generate");
-    BOOL bChangesText = FALSE;
-    CString strValue;
-    for (LPCTSTR pszOption : kTextOptions) {
-        if (!args.GetValue(pszOption, strValue)) continue;
-        CheckEntryText(pszOption, strValue);
-        bChangesText = TRUE;
-    }
-    if (!bAskPassword && !nGenerate && !bChangesText)
+    CEntry changes;
+    BOOL bChanged[3] = {};
+    for (int i = 0; i < 3; ++i) bChanged[i] = GetEntryTextOption(context, kTextOptions[i], FieldOf(changes, i));
+    if (!bAskPassword && !nGenerate && !bChanged[0] && !bChanged[1] && !bChanged[2])
         throw CCliError(kExitUsage, "nothing to change: give --for, --username, --notes, --password or --generate");
 
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.LoadForChange(context.PathOperand(0), passwords);
     int nIndex = db.ParseIndex(args.GetOperand(1));
     CEntry entry = db.list.GetAt(nIndex);
-    for (int i = 0; i < 3; ++i) args.GetValue(kTextOptions[i], FieldOf(entry, i));
+    for (int i = 0; i < 3; ++i)
+        if (bChanged[i]) FieldOf(entry, i) = FieldOf(changes, i);
     if (bAskPassword) entry.m_strPassword = passwords.ReadEntryPassword();
     if (nGenerate) entry.m_strPassword = GeneratePassword(nGenerate);
     db.list.SetAt(nIndex, entry);
     db.Save();
+    WarnIfTextFormatLosesIt(context, nIndex, entry);
 }
 
 const CliOption kOptions[] = {

@@ -4,16 +4,16 @@
 
 void WriteText(std::ostream& out, const CString& strText) { out.write(strText.GetString(), strText.GetLength()); }
 
-void WriteEntrySummary(std::ostream& out, int nIndex, const CEntry& entry)
+void WriteEntrySummary(std::ostream& out, const CTextCodec& codec, int nIndex, const CEntry& entry)
 {
     out << nIndex << '\t';
-    WriteText(out, entry.m_strFor);
+    WriteText(out, codec.ToStream(entry.m_strFor));
     out << '\t';
-    WriteText(out, entry.m_strUsername);
+    WriteText(out, codec.ToStream(entry.m_strUsername));
     out << '\n';
 }
 
-void WriteEntryDetails(std::ostream& out, const CEntry& entry)
+void WriteEntryDetails(std::ostream& out, const CTextCodec& codec, const CEntry& entry)
 {
     const struct {
         LPCTSTR pszLabel;
@@ -26,7 +26,7 @@ void WriteEntryDetails(std::ostream& out, const CEntry& entry)
     };
     for (const auto& field : fields) {
         out << field.pszLabel;
-        WriteText(out, field.strText);
+        WriteText(out, codec.ToStream(field.strText));
         out << '\n';
     }
 }

@@ -1,14 +1,15 @@
-// How vaultry-cli prints entries. Texts are written as the bytes the database
-// holds, with no conversion.
+// How vaultry-cli prints entries: their texts converted from the database's code
+// page for the standard output (CTextCodec::ToStream).
 #pragma once
 
 #include <iosfwd>
 
+#include "cli/TextCodec.h"
 #include "database/Entry.h"
 
-// The bytes of a text, zero bytes included.
+// The bytes of a text as they are, zero bytes included.
 void WriteText(std::ostream& out, const CString& strText);
 // One line of ls and search: the index, For and Username, separated by tabs.
-void WriteEntrySummary(std::ostream& out, int nIndex, const CEntry& entry);
+void WriteEntrySummary(std::ostream& out, const CTextCodec& codec, int nIndex, const CEntry& entry);
 // The four texts of show, one "Label: text" line each.
-void WriteEntryDetails(std::ostream& out, const CEntry& entry);
+void WriteEntryDetails(std::ostream& out, const CTextCodec& codec, const CEntry& entry);

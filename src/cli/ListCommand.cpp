@@ -8,9 +8,9 @@ namespace {
 void RunList(CCliContext& context)
 {
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
-    for (int i = 0; i < db.list.GetCount(); ++i) WriteEntrySummary(context.out, i, db.list.ElementAt(i));
+    CCliDatabase db(context);
+    db.Load(context.PathOperand(0), passwords);
+    for (int i = 0; i < db.list.GetCount(); ++i) WriteEntrySummary(context.out, context.codec, i, db.list.ElementAt(i));
 }
 
 }  // namespace

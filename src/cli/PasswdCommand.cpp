@@ -8,8 +8,8 @@ namespace {
 void RunPasswd(CCliContext& context)
 {
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.LoadForChange(context.PathOperand(0), passwords);
     CString strPassword;
     if (!context.args.Has("--no-lock")) strPassword = passwords.ReadNewDatabasePassword();
     SetDatabaseKey(db, strPassword);

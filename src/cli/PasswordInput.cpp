@@ -23,7 +23,8 @@ BOOL ReadStreamLine(std::istream& in, CString& strLine)
 }  // namespace
 
 CPasswordInput::CPasswordInput(CCliContext& context)
-    : m_context(context), m_bFromStdin(context.args.Has("--password-stdin"))
+    : m_context(context),
+      m_bFromStdin(context.args.Has("--password-stdin") && !context.terminal.StandardInputIsTerminal())
 {
 }
 
@@ -52,25 +53,44 @@ CString CPasswordInput::ReadConfirmed(LPCTSTR pszPrompt, LPCTSTR pszAgainPrompt)
     return strPassword;
 }
 
-CString CPasswordInput::ReadDatabasePassword(const CString& strPath)
+CString CPasswordInput::ToCodePage(const CString& strTyped) const
 {
-    return ReadLine("Password for " + strPath + ": ");
+    return m_bFromStdin ? m_context.codec.FromStream(strTyped, "the password")
+                        : m_context.codec.FromArgument(strTyped, "the password");
+}
+
+CString CPasswordInput::ReadDatabasePassword(const CString& strPath, CString& strTyped)
+{
+    strTyped = ReadLine("Password for " + strPath + ": ");
+    try {
+        return ToCodePage(strTyped);
+    } catch (const CCliError&) {
+        return strTyped;
+    }
+}
+
+void CPasswordInput::ConfirmDatabasePassword(const CString& strPath, const CString& strTyped)
+{
+    if (ReadLine("Repeat the password (" + strPath + " holds no entries, so any password opens it): ") != strTyped)
+        throw CCliError(kExitUsage, "the two passwords do not match; " + strPath +
+                                        " holds no entries, so it cannot tell a wrong password; it was not changed");
 }
 
 CString CPasswordInput::ReadNewDatabasePassword()
 {
-    CString strPassword = ReadConfirmed("New password: ", "Repeat the new password: ");
+    CString strPassword = ToCodePage(ReadConfirmed("New password: ", "Repeat the new password: "));
     // A key is used up to its first zero byte by the program, so one inside would
     // make a database the program cannot open.
     if (strPassword.IsEmpty() || strPassword.GetLength() > kMaxDatabasePasswordLength ||
         static_cast<int>(std::char_traits<char>::length(strPassword)) != strPassword.GetLength())
-        throw CCliError(kExitUsage, "the password must be 1 to 56 characters long");
+        throw CCliError(kExitUsage, "the password must be 1 to 56 characters of the database's code page (" +
+                                        m_context.codec.GetCodePage().GetName() + ")");
     return strPassword;
 }
 
 CString CPasswordInput::ReadEntryPassword()
 {
-    CString strPassword = ReadConfirmed("Password for the entry: ", "Repeat the entry's password: ");
+    CString strPassword = ToCodePage(ReadConfirmed("Password for the entry: ", "Repeat the entry's password: "));
     CheckEntryText("the password", strPassword);
     return strPassword;
 }

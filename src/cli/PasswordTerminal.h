@@ -15,6 +15,8 @@ class CPasswordTerminal {
 public:
     virtual ~CPasswordTerminal() = default;
     // Shows pszPrompt and reads one line without showing what is typed; the line
-    // end is not part of strLine.
+    // end is not part of strLine. Its bytes are in the command line's encoding.
     virtual TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) = 0;
+    // Whether standard input is this terminal: lines read from it would be echoed.
+    virtual BOOL StandardInputIsTerminal() = 0;
 };

@@ -7,8 +7,8 @@ namespace {
 void RunRemove(CCliContext& context)
 {
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.LoadForChange(context.PathOperand(0), passwords);
     db.list.RemoveAt(db.ParseIndex(context.args.GetOperand(1)));
     db.Save();
 }

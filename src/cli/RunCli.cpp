@@ -14,11 +14,11 @@ namespace {
 
 const char kProgram[] = "vaultry-cli";
 
-const CliOption kCommonOptions[] = {{"--help", FALSE}, {"--password-stdin", FALSE}};
+const CliOption kCommonOptions[] = {{"--help", FALSE}, {"--password-stdin", FALSE}, {"--codepage", TRUE}};
 
 void WriteOverview(std::ostream& out)
 {
-    out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [--password-stdin]\n"
+    out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [--password-stdin] [--codepage CP]\n"
            "       vaultry-cli --help | --version\n"
            "\n"
            "Reads and changes Vaultry databases (.vty files) without the program.\n"
@@ -36,14 +36,25 @@ void WriteOverview(std::ostream& out)
            "is read as one line of standard input instead: the database's password first\n"
            "(when it is locked), then any new one. Never put a password on the command line.\n"
            "\n"
-           "Exit status: 0 success, 1 usage error, 2 not a database, wrong password or\n"
-           "unreadable file, 3 input or output failure.\n"
+           "Texts are stored in the database's code page, as the program stores them:\n"
+           "Windows-1252 unless --codepage or VAULTRY_CODEPAGE names another single-byte\n"
+           "one (vaultry-cli.exe: the system's ANSI code page). They are converted from and\n"
+           "to the terminal's encoding; a stored byte the code page leaves undefined shows\n"
+           "as \\xNN. Exported and imported text files are the code page's bytes.\n"
+           "\n"
+           "A change waits for another one to the same database to end; the file is\n"
+           "replaced only while it holds what was read. \"--\" ends the options.\n"
+           "\n"
+           "Exit status: 0 success (also for a change that was saved when standard output\n"
+           "failed), 1 usage error or bad input text, 2 not a database, wrong password or\n"
+           "damaged file, 3 the file system refused (a file missing, denied, full, locked\n"
+           "or changed meanwhile; an output that failed).\n"
            "Run \"vaultry-cli COMMAND --help\" for the options of one command.\n";
 }
 
 void WriteCommandHelp(std::ostream& out, const CliCommand& command)
 {
-    out << "Usage: vaultry-cli " << command.pszUsage << " [--password-stdin]\n\n"
+    out << "Usage: vaultry-cli " << command.pszUsage << " [--password-stdin] [--codepage CP]\n\n"
         << command.pszSummary << ".\n"
         << command.pszHelp;
 }
@@ -74,6 +85,10 @@ int RunCommand(const CliCommand& command, int argc, const char* const argv[], CC
     } catch (const CCliError& e) {
         throw CCliError(e.m_nExitCode, e.m_strMessage + " (usage: vaultry-cli " + command.pszUsage + ")");
     }
+    CString strCodePage = context.environment.strCodePage;
+    context.args.GetValue("--codepage", strCodePage);
+    context.codec.Open(strCodePage, context.environment.strArguments, context.environment.strStreams,
+                       context.environment.strPaths);
     command.pfnRun(context);
     return kExitOk;
 }
@@ -99,14 +114,19 @@ int Dispatch(int argc, const char* const argv[], CCliContext& context)
 }  // namespace
 
 int RunCli(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
-           CPasswordTerminal& terminal)
+           CPasswordTerminal& terminal, const CliEnvironment& environment)
 {
-    CCliContext context(in, out, err, terminal);
+    CCliContext context(in, out, err, terminal, environment);
     int nExitCode;
     try {
         nExitCode = Dispatch(argc, argv, context);
         out.flush();
-        if (!out) throw CCliError(kExitIo, "cannot write to standard output");
+        // A change that was saved is not to be made again: no failure status then.
+        if (!out && !context.strSaved.IsEmpty())
+            err << kProgram << ": " << context.strSaved.GetString()
+                << " was changed and saved, but standard output could not be written\n";
+        else if (!out)
+            throw CCliError(kExitIo, "cannot write to standard output");
     } catch (const CCliError& e) {
         err << kProgram << ": " << e.m_strMessage.GetString() << '\n';
         nExitCode = e.m_nExitCode;

@@ -4,10 +4,11 @@
 
 #include <iosfwd>
 
+#include "cli/CliEnvironment.h"
 #include "cli/PasswordTerminal.h"
 
 // argv[0] is the program's name, argv[1] the subcommand. Returns the exit code:
-// 0 success, 1 usage, 2 not a database / wrong password / unreadable, 3 input or
-// output failure. Errors are written to err as one line each.
+// 0 success, 1 usage or bad input text, 2 not a database / wrong password /
+// damaged, 3 the file system refused. Errors are written to err as one line each.
 int RunCli(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
-           CPasswordTerminal& terminal);
+           CPasswordTerminal& terminal, const CliEnvironment& environment);

@@ -1,21 +1,18 @@
 // search DB TEXT: the entries whose For, Username or Notes contain TEXT, ignoring
-// the case of ASCII letters, printed as ls prints them.
-#include <cctype>
-
+// case, printed as ls prints them.
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
 #include "cli/EntryOutput.h"
 
 namespace {
 
-BOOL ContainsNoCase(const CString& strText, const CString& strPart)
+BOOL ContainsNoCase(const CCodePage& codePage, const CString& strText, const CString& strPart)
 {
     int nLast = strText.GetLength() - strPart.GetLength();
     for (int i = 0; i <= nLast; ++i) {
         int j = 0;
-        while (j < strPart.GetLength() &&
-               std::tolower(static_cast<unsigned char>(strText[i + j])) ==
-                   std::tolower(static_cast<unsigned char>(strPart[j])))
+        while (j < strPart.GetLength() && codePage.Fold(static_cast<BYTE>(strText[i + j])) ==
+                                              codePage.Fold(static_cast<BYTE>(strPart[j])))
             ++j;
         if (j == strPart.GetLength()) return TRUE;
     }
@@ -24,15 +21,16 @@ BOOL ContainsNoCase(const CString& strText, const CString& strPart)
 
 void RunSearch(CCliContext& context)
 {
+    const CString strText = context.codec.FromArgument(context.args.GetOperand(1), "TEXT");
+    const CCodePage& codePage = context.codec.GetCodePage();
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
-    const CString& strText = context.args.GetOperand(1);
+    CCliDatabase db(context);
+    db.Load(context.PathOperand(0), passwords);
     for (int i = 0; i < db.list.GetCount(); ++i) {
         const CEntry& entry = db.list.ElementAt(i);
-        if (ContainsNoCase(entry.m_strFor, strText) || ContainsNoCase(entry.m_strUsername, strText) ||
-            ContainsNoCase(entry.m_strNotes, strText))
-            WriteEntrySummary(context.out, i, entry);
+        if (ContainsNoCase(codePage, entry.m_strFor, strText) || ContainsNoCase(codePage, entry.m_strUsername, strText) ||
+            ContainsNoCase(codePage, entry.m_strNotes, strText))
+            WriteEntrySummary(context.out, context.codec, i, entry);
     }
 }
 
@@ -40,7 +38,8 @@ void RunSearch(CCliContext& context)
 
 const CliCommand kSearchCommand = {
     "search", "search DB TEXT", "list the entries whose For, Username or Notes contain TEXT",
-    "Prints the matching entries as ls does. Case is ignored for the letters A to Z;\n"
-    "passwords are not searched.\n",
+    "Prints the matching entries as ls does. Case is ignored for every letter of the\n"
+    "database's code page; passwords are not searched. A TEXT that starts with a\n"
+    "dash follows \"--\".\n",
     nullptr, 0, 2, 2, RunSearch,
 };

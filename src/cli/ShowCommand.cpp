@@ -8,10 +8,10 @@ namespace {
 void RunShow(CCliContext& context)
 {
     CPasswordInput passwords(context);
-    CCliDatabase db;
-    db.Load(context.args.GetOperand(0), passwords);
+    CCliDatabase db(context);
+    db.Load(context.PathOperand(0), passwords);
     int nIndex = db.ParseIndex(context.args.GetOperand(1));
-    WriteEntryDetails(context.out, db.list.ElementAt(nIndex));
+    WriteEntryDetails(context.out, context.codec, db.list.ElementAt(nIndex));
 }
 
 }  // namespace

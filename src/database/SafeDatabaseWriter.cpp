@@ -43,7 +43,18 @@ CString CDatabaseVerifyException::GetErrorMessage() const
            m_strFileName + ".";
 }
 
-CSafeDatabaseWriter::CSafeDatabaseWriter(LPCTSTR pszPath) { m_file.Create(pszPath); }
+CSafeDatabaseWriter::CSafeDatabaseWriter(LPCTSTR pszPath)
+{
+    m_lock.Acquire(pszPath);
+    m_file.Create(pszPath);
+}
+
+CSafeDatabaseWriter::CSafeDatabaseWriter(LPCTSTR pszPath, const CDatabaseLock& heldLock, CFile* pBytesRead)
+{
+    if (!heldLock.IsHeld()) throw CFileException(CFileException::lockViolation, 0, pszPath);
+    m_file.Create(pszPath);
+    m_file.RequireTarget(pBytesRead);
+}
 
 CSafeDatabaseWriter::~CSafeDatabaseWriter() { m_file.Discard(); }
 
@@ -59,14 +70,19 @@ void CSafeDatabaseWriter::Commit(const CEntryList& expected, WORD wLocked, const
     m_file.Commit();
 }
 
+DatabaseStatus CSafeDatabaseWriter::Save(const CEntryList& list, WORD wLocked, const CString& strKey,
+                                         CRandom& random)
+{
+    DatabaseStatus status = WriteDatabase(m_file, list, wLocked, strKey, random);
+    if (status != DatabaseStatus::ok) return status;   // the destructor removes the file
+    Commit(list, wLocked, strKey);
+    return DatabaseStatus::ok;
+}
+
 DatabaseStatus SaveDatabaseFile(LPCTSTR pszPath, const CEntryList& list, WORD wLocked, const CString& strKey,
                                 CRandom& random)
 {
-    CSafeDatabaseWriter writer(pszPath);
-    DatabaseStatus status = WriteDatabase(writer.GetFile(), list, wLocked, strKey, random);
-    if (status != DatabaseStatus::ok) return status;   // the writer removes its file
-    writer.Commit(list, wLocked, strKey);
-    return DatabaseStatus::ok;
+    return CSafeDatabaseWriter(pszPath).Save(list, wLocked, strKey, random);
 }
 
 DatabaseStatus SaveDatabaseFile(LPCTSTR pszPath, const CEntryList& list, WORD wLocked, const CString& strKey)

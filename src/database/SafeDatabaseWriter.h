@@ -2,11 +2,13 @@
 // the old database or the complete new one.
 //
 // The new file is written beside the old one under a temporary name
-// (CReplaceOnSuccessFile). Commit forces it to the disk, reads it back and
-// deciphers it: the format carries no check value, so this is the only way to
-// know the file holds exactly the entries saved. Only then does it replace the old
-// file. On any failure the old file is left byte-identical and the temporary file
-// is removed.
+// (CReplaceOnSuccessFile: links followed, owner, group and mode kept, a read-only
+// file refused). Commit forces it to the disk, reads it back and deciphers it: the
+// format carries no check value, so this is the only way to know the file holds
+// exactly the entries saved. Only then does it replace the old file. On any
+// failure the old file is left byte-identical and the temporary file is removed.
+// The database's lock (CDatabaseLock) is held meanwhile, so that two saves, or a
+// save and a vaultry-cli change, do not run at once.
 //
 // A caller that writes the header and the body itself (the program's document):
 //
@@ -19,6 +21,7 @@
 #pragma once
 
 #include "database/DatabaseCodec.h"
+#include "database/DatabaseLock.h"
 #include "database/ReplaceOnSuccessFile.h"
 
 // Thrown by CSafeDatabaseWriter::Commit when the written file does not read back
@@ -33,9 +36,15 @@ public:
 
 class CSafeDatabaseWriter {
 public:
-    // Creates the empty temporary file beside pszPath. Throws CFileException when
-    // it cannot be created; pszPath is untouched then.
+    // Takes the database's lock for the length of the save, then creates the empty
+    // temporary file beside pszPath. Throws CFileException when either cannot be
+    // done; pszPath is untouched then.
     explicit CSafeDatabaseWriter(LPCTSTR pszPath);
+    // The save that ends a read-modify-write during which the caller holds the
+    // database's lock: Commit replaces the database only while it still holds the
+    // bytes pBytesRead (read from it at the start), or, with nullptr, only while
+    // there is no file at pszPath. Otherwise as above.
+    CSafeDatabaseWriter(LPCTSTR pszPath, const CDatabaseLock& heldLock, CFile* pBytesRead);
     // Discards the temporary file unless Commit succeeded.
     ~CSafeDatabaseWriter();
     CSafeDatabaseWriter(const CSafeDatabaseWriter&) = delete;
@@ -50,19 +59,24 @@ public:
     // lock flag wLocked, holding exactly the entries of expected, in order,
     // under the key text strKey (the password, or kBuiltInKey when not locked),
     // with nothing missing or added. Then replaces the database with it.
-    // Throws CFileException (I/O) or CDatabaseVerifyException; either way the old
-    // database is unchanged and the temporary file is gone.
+    // Throws CFileException (I/O), CDatabaseVerifyException or
+    // CTargetChangedException; either way the old database is unchanged and the
+    // temporary file is gone.
     void Commit(const CEntryList& expected, WORD wLocked, const CString& strKey);
+
+    // WriteDatabase, then Commit. Returns tooManyEntries or badKey, writing
+    // nothing, when WriteDatabase refuses; throws as Commit does.
+    DatabaseStatus Save(const CEntryList& list, WORD wLocked, const CString& strKey, CRandom& random);
 
     // Removes the temporary file; the database is untouched. Never throws.
     void Discard() { m_file.Discard(); }
 
 private:
+    CDatabaseLock m_lock;   // released after the temporary file is gone
     CReplaceOnSuccessFile m_file;
 };
 
-// Writes list as the database pszPath (WriteDatabase into a CSafeDatabaseWriter,
-// then Commit). Returns tooManyEntries or badKey, writing nothing, when
+// Writes list as the database pszPath (CSafeDatabaseWriter(pszPath).Save). Returns tooManyEntries or badKey, writing nothing, when
 // WriteDatabase refuses; throws CFileException or CDatabaseVerifyException when
 // the save fails. The old file is replaced only when everything succeeded.
 DatabaseStatus SaveDatabaseFile(LPCTSTR pszPath, const CEntryList& list, WORD wLocked, const CString& strKey,

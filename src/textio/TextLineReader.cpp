@@ -2,7 +2,23 @@
 
 #include "textio/EntryLineSplitter.h"
 
-BOOL CTextLineReader::ReadLine(CString& strLine) { return m_ar.ReadString(strLine); }
+namespace {
+
+const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+}  // namespace
+
+BOOL CTextLineReader::ReadLine(CString& strLine)
+{
+    const ULONGLONG nZerosBefore = m_ar.GetDroppedZeroCount();
+    if (!m_ar.ReadString(strLine)) return FALSE;
+    if (m_bFirstLine && strLine.Left(3) == kUtf8ByteOrderMark) strLine = strLine.Mid(3);
+    m_bFirstLine = FALSE;
+    if (m_ar.GetDroppedZeroCount() != nZerosBefore) ++m_counts.nLostZeros;
+    if (strLine.IsEmpty()) ++m_counts.nBlank;
+    else if (strLine.Find(',') < 0) ++m_counts.nNoComma;
+    return TRUE;
+}
 
 BOOL CTextLineReader::ReadEntry(CEntry& entry)
 {
@@ -12,7 +28,7 @@ BOOL CTextLineReader::ReadEntry(CEntry& entry)
     return TRUE;
 }
 
-UINT ReadEntryLines(CArchive& ar, CEntryList& list)
+UINT ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts)
 {
     CTextLineReader reader(ar);
     UINT nCount = 0;
@@ -21,5 +37,6 @@ UINT ReadEntryLines(CArchive& ar, CEntryList& list)
         list.Add(entry);
         ++nCount;
     }
+    if (pCounts) *pCounts = reader.GetCounts();
     return nCount;
 }

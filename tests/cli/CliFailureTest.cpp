@@ -95,9 +95,11 @@ TEST_F(CliFailure, WrongCommandLinesGiveExitCode1)
         {{"generate", "--length", "2000"}, "", "--length must be a number from 1 to 1024"},
         {{"ls", "@db.vty", "--password-stdin"}, "", "standard input ended before the password"},
         {{"ls", "@db.vty"}, "", "no terminal to ask for the password on; use --password-stdin"},
-        {{"passwd", "@db.vty", "--password-stdin"}, "pw\n\n", "the password must be 1 to 56 characters long"},
+        {{"passwd", "@db.vty", "--password-stdin"}, "pw\n\n", "must be 1 to 56 characters of the database's code page"},
         {{"passwd", "@db.vty", "--password-stdin"}, "pw\n" + std::string(57, 'x') + "\n", "1 to 56 characters"},
         {{"create", "@new.vty", "--password-stdin"}, std::string("a\0b\n", 4), "1 to 56 characters"},
+        {{"create", "", "--no-lock"}, "", "the file name is empty"},
+        {{"export", "@db.vty", ""}, "", "the file name is empty"},
     };
     for (const auto& c : cases) ExpectFailure(c.args, c.in, 1, c.pszError);
 }
@@ -109,8 +111,9 @@ TEST_F(CliFailure, FilesThatCannotBeReadOrWrittenGiveExitCode3)
         const char* pszError;
     } cases[] = {
         {{"ls", "@missing.vty"}, "The file could not be found"},
+        {{"ls", "@"}, " is a folder, not a database"},
         {{"create", "@db.vty", "--no-lock"}, "db.vty already exists; it was not changed"},
-        {{"create", "@text.txt/new.vty", "--no-lock"}, "was not changed"},
+        {{"create", "@text.txt/new.vty", "--no-lock"}, "new.vty was not created: "},
         {{"import", "@db.vty", "@missing.txt", "--password-stdin"}, "Error opening import file."},
         {{"export", "@db.vty", "@newer.vty", "--password-stdin"}, "is a Vaultry database; export does not overwrite"},
         {{"export", "@db.vty", "@text.txt/out.txt", "--password-stdin"}, "Error opening export file."},
@@ -118,13 +121,11 @@ TEST_F(CliFailure, FilesThatCannotBeReadOrWrittenGiveExitCode3)
     for (const auto& c : cases) ExpectFailure(c.args, "pw\n", 3, c.pszError);
 }
 
-// A folder that does not take the new file: a directory stands where the
-// temporary file would go, which holds even for an administrator.
-TEST_F(CliFailure, UnwritableFolderLeavesTheDatabaseByteIdentical)
+// A database the user made read-only is left so by every command that would
+// change it, as the program's save leaves it (even for an administrator).
+TEST_F(CliFailure, ReadOnlyDatabaseIsNotChanged)
 {
-    std::filesystem::create_directory(m_folder.Path("db.vty.tmp"));
-    WriteBytes(m_folder.Path("db.vty.tmp/keep"), "");
-    m_names = m_folder.Names();
+    std::filesystem::permissions(m_folder.Path("db.vty"), std::filesystem::perms::owner_read);
     const std::vector<std::vector<std::string>> commands = {
         {"add", "@db.vty", "--for", "x", "--generate", "8"},
         {"edit", "@db.vty", "0", "--for", "y"},
@@ -134,8 +135,9 @@ TEST_F(CliFailure, UnwritableFolderLeavesTheDatabaseByteIdentical)
     };
     for (std::vector<std::string> args : commands) {
         args.push_back("--password-stdin");
-        ExpectFailure(args, "pw\n", 3, "db.vty was not changed: ");
+        ExpectFailure(args, "pw\n", 3, "db.vty is read-only; it was not changed");
     }
+    std::filesystem::permissions(m_folder.Path("db.vty"), std::filesystem::perms::owner_all);
 }
 
 }  // namespace

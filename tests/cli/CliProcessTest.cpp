@@ -6,50 +6,13 @@
 
 #include "CliTestSupport.h"
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 namespace {
-
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
-
-std::string ProgramPath()
-{
-    std::string strPath = VAULTRY_CLI_PATH;
-#ifdef _WIN32
-    // The build tree's path is a Unix path; Wine shows the root as drive Z:.
-    if (!strPath.empty() && strPath[0] == '/') strPath = "Z:" + strPath;
-    for (char& ch : strPath)
-        if (ch == '/') ch = '\\';
-#endif
-    return strPath;
-}
 
 class CliProcess : public ::testing::Test {
 protected:
-    // Runs vaultry-cli with the arguments and standard input given.
     CliResult Run(const std::vector<std::string>& args, const std::string& in = "")
     {
-        WriteBytes(m_folder.Path("stdin"), in);
-        std::string strCommand = Quote(ProgramPath());
-        for (const std::string& arg : args) strCommand += " " + Quote(arg);
-        strCommand += " <" + Quote(m_folder.Path("stdin")) + " >" + Quote(m_folder.Path("stdout")) + " 2>" +
-                      Quote(m_folder.Path("stderr"));
-#ifdef _WIN32
-        // cmd.exe drops the first and the last quote of the line.
-        strCommand = "\"" + strCommand + "\"";
-#endif
-        int nStatus = std::system(strCommand.c_str());
-        CliResult result;
-#ifdef _WIN32
-        result.nCode = nStatus;
-#else
-        result.nCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-#endif
-        result.out = ReadBytes(m_folder.Path("stdout"));
-        result.err = ReadBytes(m_folder.Path("stderr"));
-        return result;
+        return RunCliProcess(m_folder, args, in);
     }
 
     TempFolder m_folder;
@@ -69,7 +32,7 @@ TEST_F(CliProcess, RoundTripThroughTheProgram)
     std::string strDb = m_folder.Path("db.vty");
     ASSERT_EQ(Run({"create", strDb, "--password-stdin"}, "pw\n").nCode, 0);
     WriteBytes(m_folder.Path("in.txt"), "mail,joe,secret,home, work\r\nbank,,,\n\xe9t\xe9,,,\r\n");
-    r = Run({"import", strDb, m_folder.Path("in.txt"), "--password-stdin"}, "pw\n");
+    r = Run({"import", strDb, m_folder.Path("in.txt"), "--password-stdin"}, "pw\npw\n");
     EXPECT_EQ(r.nCode, 0) << r.err;
     EXPECT_EQ(r.out, "3 records imported.\n");
     r = Run({"add", strDb, "--for", "shop", "--password-stdin"}, "pw\nbuy\n");
@@ -87,6 +50,36 @@ TEST_F(CliProcess, RoundTripThroughTheProgram)
     r = Run({"export", strDb, "--password-stdin"}, "wrong\n");
     EXPECT_EQ(r.nCode, 2);
     EXPECT_EQ(r.out, "");
+}
+
+// The command line arrives whole (vaultry-cli.exe reads it in Unicode); texts
+// are stored in Windows-1252 or the code page VAULTRY_CODEPAGE names, and shown
+// in the terminal's encoding, or by vaultry-cli.exe in the ANSI code page, as the
+// program's files hold them.
+TEST_F(CliProcess, TextsKeepTheirCharacters)
+{
+    const std::string strDb = m_folder.Path("db.vty");
+    WriteDatabaseFile(strDb, CEntryList(), nullptr);
+    EXPECT_EQ(Run({"add", strDb, "--for", "Caf\xC3\xA9", "--generate", "4"}).nCode, 0);
+    CliResult r = Run({"add", strDb, "--for", "\xC5\x82", "--generate", "4"});
+    EXPECT_EQ(r.nCode, 1);
+    EXPECT_NE(r.err.find("--for holds characters that the database's code page"), std::string::npos) << r.err;
+#ifdef _WIN32
+    EXPECT_EQ(Run({"search", strDb, "CAF\xC3\x89"}).out, "0\tCaf\xE9\t\n");
+    _putenv_s("VAULTRY_CODEPAGE", "1251");
+    r = Run({"add", strDb, "--for", "\xD0\x96", "--generate", "4"});
+    _putenv_s("VAULTRY_CODEPAGE", "");
+#else
+    EXPECT_EQ(Run({"search", strDb, "CAF\xC3\x89"}).out, "0\tCaf\xC3\xA9\t\n");
+    setenv("VAULTRY_CODEPAGE", "1251", 1);
+    r = Run({"add", strDb, "--for", "\xD0\x96", "--generate", "4"});
+    unsetenv("VAULTRY_CODEPAGE");
+#endif
+    EXPECT_EQ(r.nCode, 0) << r.err;
+    ReadBack back = ReadDatabaseFile(strDb, nullptr);
+    ASSERT_EQ(back.list.GetCount(), 2);
+    EXPECT_EQ(back.list.GetAt(0).m_strFor, CString("Caf\xE9"));
+    EXPECT_EQ(back.list.GetAt(1).m_strFor, CString("\xC6"));
 }
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     EXPECT_EQ(back.list.GetCount(), 0);
 
     EXPECT_EQ(Ok({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work", "--password-stdin"},
-                 "pw\r\nsecret\r\n"),
+                 "pw\r\npw\r\nsecret\r\n"),
               "Entry 0 added.\n");
-    WriteBytes(m_folder.Path("in.txt"), "bank,,,\r\nx,y,z,notes, more\n\r\n");
+    WriteBytes(m_folder.Path("in.txt"), "bank,,,\r\nx,y,z,notes, more\n,,,\r\n");
     EXPECT_EQ(Ok({"import", Db(), m_folder.Path("in.txt"), "--password-stdin"}, "pw\n"), "3 records imported.\n");
     EXPECT_EQ(Ok({"ls", Db(), "--password-stdin"}, "pw\n"), "0\tmail\tjoe\n1\tbank\t\n2\tx\ty\n3\t\t\n");
     EXPECT_EQ(Ok({"show", Db(), "2", "--password-stdin"}, "pw\n"),
@@ -63,15 +63,15 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     EXPECT_EQ(m_folder.Names(), (std::vector<std::string>{"db.vty", "in.txt"}));
 }
 
-// Databases written by the core, texts of every byte value and of the long
-// prefix form included, come out as their bytes.
+// Databases written by the core, texts of the long prefix form included, show in
+// the terminal's encoding and export as their bytes.
 TEST_F(CliRoundTrip, ReadsWhatTheCoreWrote)
 {
     std::string strLong(300, 'L');
     CEntryList list = MakeList({CEntry("caf\xe9", strLong.c_str(), "p\xff", "n,1"), CEntry("", "", "", "")});
     WriteDatabaseFile(Db(), list, "pw");
     EXPECT_EQ(Ok({"show", Db(), "0", "--password-stdin"}, "pw\n"),
-              "For: caf\xe9\nUsername: " + strLong + "\nPassword: p\xff\nNotes: n,1\n");
+              "For: caf\xc3\xa9\nUsername: " + strLong + "\nPassword: p\xc3\xbf\nNotes: n,1\n");
     Ok({"export", Db(), m_folder.Path("out.txt"), "--password-stdin"}, "pw\n");
     EXPECT_EQ(ReadBytes(m_folder.Path("out.txt")), "caf\xe9," + strLong + ",p\xff,n,1\r\n,,,\r\n");
 
@@ -95,8 +95,9 @@ TEST_F(CliRoundTrip, SearchMatchesForUsernameAndNotesIgnoringCase)
         {"SECRET", ""},
         {"box", "1\tbank\tMAILBOX\n"},
         {"", "0\tMail\tjoe\n1\tbank\tMAILBOX\n2\tshop\t\n3\tx\t\n"},
+        {"-mail", "2\tshop\t\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Ok({"search", Db(), c.pszText}), c.pszOut) << c.pszText;
+    for (const auto& c : cases) EXPECT_EQ(Ok({"search", Db(), "--", c.pszText}), c.pszOut) << c.pszText;
 }
 
 // Without --password-stdin the passwords come from the terminal; new ones are
@@ -109,10 +110,12 @@ TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
     EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"New password: ", "Repeat the new password: "}));
 
     terminal.prompts.clear();
-    terminal.answers = {"pw", "entry pw", "entry pw"};
+    terminal.answers = {"pw", "pw", "entry pw", "entry pw"};
     EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "f"}, "", &terminal).nCode, 0);
-    EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"Password for " + Db() + ": ", "Password for the entry: ",
-                                                          "Repeat the entry's password: "}));
+    EXPECT_EQ(terminal.prompts,
+              (std::vector<std::string>{"Password for " + Db() + ": ",
+                                        "Repeat the password (" + Db() + " holds no entries, so any password opens it): ",
+                                        "Password for the entry: ", "Repeat the entry's password: "}));
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, MakeList({CEntry("f", "", "entry pw", "")})));
 
     terminal.answers = {"pw", "one", "other"};

@@ -61,10 +61,14 @@ TEST(CliTerminal, AsksForPasswordsWithoutEcho)
     EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
     EXPECT_EQ(ReadDatabaseFile(strDb, "Zebra42").wLocked, 1);
 
-    seen.clear();
-    EXPECT_EQ(RunInTerminal({"check", strDb}, {{"Password for " + strDb + ": ", "Zebra42\n"}}, seen), 0);
-    EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
-    EXPECT_NE(seen.find("a readable Vaultry database, locked, with 0 entries."), std::string::npos) << seen;
+    // Standard input that is the terminal echoes: --password-stdin asks as above.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"check", strDb}, {"check", strDb, "--password-stdin"}}) {
+        seen.clear();
+        EXPECT_EQ(RunInTerminal(args, {{"Password for " + strDb + ": ", "Zebra42\n"}}, seen), 0);
+        EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
+        EXPECT_NE(seen.find("a readable Vaultry database, locked, with 0 entries."), std::string::npos) << seen;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,10 +52,12 @@ ReadBack ReadDatabaseFile(const std::string& strPath, const char* pszPassword);
 class CScriptedTerminal : public CPasswordTerminal {
 public:
     TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
+    BOOL StandardInputIsTerminal() override;
 
     bool bPresent = true;   // false: the process has no terminal
     std::deque<std::string> answers;
     std::vector<std::string> prompts;
+    std::function<void()> beforeAnswer;   // runs at each prompt, when set
 };
 
 struct CliResult {
@@ -63,6 +66,15 @@ struct CliResult {
     std::string err;
 };
 
-// Runs RunCli("vaultry-cli", args...) with in as standard input.
+// Runs RunCli("vaultry-cli", args...) with in as standard input, UTF-8 outside
+// and the databases in Windows-1252; with bOutputFails standard output takes no
+// bytes.
 CliResult RunCliInProcess(const std::vector<std::string>& args, const std::string& in = "",
-                          CPasswordTerminal* pTerminal = nullptr);
+                          CPasswordTerminal* pTerminal = nullptr, bool bOutputFails = false);
+
+// Runs the vaultry-cli program (vaultry-cli.exe under Wine in the Windows build,
+// its command line in Unicode) with UTF-8 arguments and in as standard input; its
+// streams go through files in folder named after strTag, so that runs can go on
+// at once.
+CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>& args, const std::string& in = "",
+                        const std::string& strTag = "");

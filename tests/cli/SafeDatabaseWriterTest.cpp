@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "CliTestSupport.h"
 #include "database/SafeDatabaseWriter.h"
+#include "framework/portable/CMemFile.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -15,6 +18,8 @@ namespace {
 const CEntryList kOld = MakeList({CEntry("old", "u", "p", "n")});
 const CEntryList kNew = MakeList({CEntry("mail", "joe", "s3cret", "home, work"), CEntry("", "", "", "")});
 
+const char kUsersOwnFile[] = "a file of the user's that happens to have the temporary file's name";
+
 class SafeDatabaseWriterTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -22,13 +27,21 @@ protected:
         m_strPath = m_folder.Path("db.vty");
         WriteDatabaseFile(m_strPath, kOld, "old password");
         m_strOldBytes = ReadBytes(m_strPath);
+        WriteBytes(m_strPath + ".tmp", kUsersOwnFile);
+    }
+
+    // Only the database and the user's file are there, the user's file as it was.
+    void ExpectNothingElse()
+    {
+        EXPECT_EQ(m_folder.Names(), (std::vector<std::string>{"db.vty", "db.vty.tmp"}));
+        EXPECT_EQ(ReadBytes(m_strPath + ".tmp"), kUsersOwnFile);
     }
 
     // The old database is byte-identical and nothing was left beside it.
-    void ExpectUntouched(std::vector<std::string> names = {"db.vty"})
+    void ExpectUntouched()
     {
         EXPECT_EQ(ReadBytes(m_strPath), m_strOldBytes);
-        EXPECT_EQ(m_folder.Names(), names);
+        ExpectNothingElse();
     }
 
     TempFolder m_folder;
@@ -43,7 +56,7 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_EQ(back.wLocked, 1);
     EXPECT_TRUE(SameEntries(back.list, kNew));
-    EXPECT_EQ(m_folder.Names(), std::vector<std::string>{"db.vty"});
+    ExpectNothingElse();
 
     std::string strFresh = m_folder.Path("fresh.vty");
     ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), CEntryList(), 0, kBuiltInKey), DatabaseStatus::ok);
@@ -100,30 +113,52 @@ TEST_F(SafeDatabaseWriterTest, AbandonedWriteLeavesTheDatabaseAlone)
     ExpectUntouched();
 }
 
-// A folder that cannot take the temporary file: simulated with a directory in
-// its place (which even an administrator cannot write over), and with a folder
-// that is really a file.
-TEST_F(SafeDatabaseWriterTest, UnwritableTemporaryFileLeavesTheDatabaseAlone)
+// A second save that does not take the lock (a program on another platform)
+// starts while the first one is writing: each works on a file of its own, and
+// the first one moves its own, checked file into place. Once it has, it removes
+// nothing, not even a third save's file that took the name it had used.
+TEST_F(SafeDatabaseWriterTest, InterleavedSavesCommitOnlyTheirOwnFile)
 {
-    std::filesystem::create_directory(m_strPath + ".tmp");
-    WriteBytes(m_strPath + ".tmp/keep", "x");
-    EXPECT_THROW(SaveDatabaseFile(m_strPath.c_str(), kNew, 0, kBuiltInKey), CFileException);
-    ExpectUntouched({"db.vty", "db.vty.tmp"});
+    auto first = std::make_unique<CSafeDatabaseWriter>(m_strPath.c_str());
+    CRandom random;
+    ASSERT_EQ(WriteDatabase(first->GetFile(), kNew, 0, kBuiltInKey, random), DatabaseStatus::ok);
+    CReplaceOnSuccessFile second, third;
+    second.Create(m_strPath.c_str());
+    second.Write("VAULTRY half", 12);
+    first->Commit(kNew, 0, kBuiltInKey);
+    second.Discard();
+    third.Create(m_strPath.c_str());
+    first.reset();
+    EXPECT_EQ(m_folder.Names().size(), 3u);
+    third.Discard();
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_strPath, nullptr).list, kNew));
+    ExpectNothingElse();
 
+    // A folder that is really a file takes no temporary file at all.
     std::string strInsideFile = m_strPath + "/inner.vty";
     EXPECT_THROW(SaveDatabaseFile(strInsideFile.c_str(), kNew, 0, kBuiltInKey), CFileException);
-    ExpectUntouched({"db.vty", "db.vty.tmp"});
+    ExpectNothingElse();
 }
 
-// A save that was killed before it committed leaves the database as it was and
-// its temporary file behind; the next save takes that name over and leaves
-// nothing behind.
-TEST_F(SafeDatabaseWriterTest, TemporaryFileOfAKilledSaveIsReplaced)
+// The save that ends a read-modify-write replaces only the file that was read:
+// a file saved meanwhile stays, and so does one made meanwhile where none was.
+TEST_F(SafeDatabaseWriterTest, ReplacesOnlyTheFileThatWasRead)
 {
-    WriteBytes(m_strPath + ".tmp", "VAULTRY and half a body");
-    ASSERT_EQ(SaveDatabaseFile(m_strPath.c_str(), kNew, 0, kBuiltInKey), DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_strPath, nullptr).list, kNew));
-    EXPECT_EQ(m_folder.Names(), std::vector<std::string>{"db.vty"});
+    CDatabaseLock lock;
+    lock.Acquire(m_strPath.c_str());
+    CMemFile bytesRead;
+    bytesRead.Write(m_strOldBytes.data(), static_cast<UINT>(m_strOldBytes.size()));
+    const std::string strFresh = m_folder.Path("fresh.vty");
+    for (const std::string& strPath : {m_strPath, strFresh}) {
+        CSafeDatabaseWriter writer(strPath.c_str(), lock, strPath == m_strPath ? &bytesRead : nullptr);
+        CRandom random;
+        ASSERT_EQ(WriteDatabase(writer.GetFile(), kNew, 0, kBuiltInKey, random), DatabaseStatus::ok);
+        WriteDatabaseFile(strPath, kOld, nullptr);
+        const std::string strMeanwhile = ReadBytes(strPath);
+        EXPECT_THROW(writer.Commit(kNew, 0, kBuiltInKey), CTargetChangedException);
+        EXPECT_EQ(ReadBytes(strPath), strMeanwhile);
+    }
+    EXPECT_EQ(m_folder.Names(), (std::vector<std::string>{"db.vty", "db.vty.tmp", "fresh.vty"}));
 }
 
 #ifndef _WIN32

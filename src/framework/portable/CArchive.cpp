@@ -240,7 +240,10 @@ BOOL CArchive::ReadString(CString& rString)
         }
         if (m_lpBufCur == m_lpBufMax) continue;
         BYTE end = *m_lpBufCur++;
-        if (end == 0) continue;   // a text line cannot hold a zero byte: it is dropped
+        if (end == 0) {   // a text line cannot hold a zero byte: it is dropped
+            ++m_nDroppedZeros;
+            continue;
+        }
         if (end == '\r') {
             if (m_lpBufCur == m_lpBufMax) FillBuffer();
             if (m_lpBufCur < m_lpBufMax && *m_lpBufCur == '\n') ++m_lpBufCur;

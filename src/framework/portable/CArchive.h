@@ -48,6 +48,8 @@ public:
     // are dropped as if the file did not hold them. FALSE when the file ended
     // before any byte of a new line.
     BOOL ReadString(CString& rString);
+    // Loading: how many zero bytes ReadString has dropped so far.
+    ULONGLONG GetDroppedZeroCount() const { return m_nDroppedZeros; }
 
 private:
     void FillBuffer();
@@ -62,4 +64,5 @@ private:
     BYTE* m_lpBufCur;
     BYTE* m_lpBufMax;     // loading: end of the bytes read; storing: end of the buffer
     UINT m_nBufSize;
+    ULONGLONG m_nDroppedZeros = 0;
 };
