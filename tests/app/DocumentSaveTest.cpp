@@ -3,7 +3,9 @@
 // (the old file survives every failure, and no stray file is left).
 #include "ProgramFixture.h"
 
-#include "framework/portable/CFile.h"
+#include <memory>
+
+#include "unit/DatabaseFiles.h"
 
 namespace apptest {
 namespace {
@@ -143,36 +145,17 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     }
 }
 
-// A file that takes the header and then fails, as a full disk would.
-class DiskFullAfter : public CFile {
-public:
-    DiskFullAfter(CFile& inner, UINT nBytes) : m_inner(inner), m_nLeft(nBytes) {}
-    void Write(const void* lpBuf, UINT nCount) override
-    {
-        if (nCount > m_nLeft) throw CFileException(CFileException::diskFull);
-        m_nLeft -= nCount;
-        m_inner.Write(lpBuf, nCount);
-    }
-    UINT Read(void* lpBuf, UINT nCount) override { return m_inner.Read(lpBuf, nCount); }
-    ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override { return m_inner.Seek(lOff, nFrom); }
-    ULONGLONG GetPosition() const override { return m_inner.GetPosition(); }
-    ULONGLONG GetLength() const override { return m_inner.GetLength(); }
-
-private:
-    CFile& m_inner;
-    UINT m_nLeft;
-};
-
 class CDiskFullDoc : public CVaultryDoc {
 public:
-    UINT m_nBytes = 0;
+    ULONGLONG m_nBytes = 0;
 
 protected:
-    void WriteBody(CFile& file) override
+    CFile& FileToWrite(CFile& file) override
     {
-        DiskFullAfter failing(file, m_nBytes);
-        CVaultryDoc::WriteBody(failing);
+        m_pFailing.reset(new CFailingFile(file, m_nBytes));
+        return *m_pFailing;
     }
+    std::unique_ptr<CFailingFile> m_pFailing;
 };
 
 // A document of its own, not the program's: saved directly, as File Save would.
@@ -197,7 +180,7 @@ TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
 {
     CEntryList list = SampleEntries(40);
     for (int i = 0; i < list.GetCount(); ++i) doc_.m_EntryList.Add(list.GetAt(i));
-    for (UINT bytes : {0u, 8u, 100u}) {
+    for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {   // in the header, then 0, 8 and 100 bytes into the body
         SCOPED_TRACE(bytes);
         doc_.m_nBytes = bytes;
         doc_.SetModifiedFlag(TRUE);
@@ -215,7 +198,7 @@ TEST_F(DocumentSaveFailure, MoreEntriesThanTheFileCanCountAreNotSaved)
 {
     CEntry empty;
     for (int i = 0; i <= kMaxEntries; ++i) doc_.m_EntryList.Add(empty);
-    doc_.m_nBytes = 0xFFFFFFFF;
+    doc_.m_nBytes = ~0ULL;
     harness::ModalDriver driver;
     driver.ExpectMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries)).Click(IDOK);
     EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));
