@@ -73,6 +73,22 @@ TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
     EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(2)));
 }
 
+// Any lock flag but 1 means not locked, and a save writes it as 0.
+TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
+{
+    std::string path = folder_.File("odd.vty");
+    WriteDatabaseFile(path, SampleEntries(2));
+    std::string bytes = ReadBytes(path);
+    bytes[11] = 2;
+    WriteBytes(path, bytes);
+    harness::ModalDriver driver;   // no password is asked, to open or to save
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    AddEntries(1);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
+    EXPECT_EQ(ReadDatabaseFile(path).entries.GetCount(), 3);
+}
+
 TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
 {
     std::string path = folder_.File("empty.vty");
