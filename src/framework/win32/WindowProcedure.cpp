@@ -77,8 +77,9 @@ LRESULT CALLBACK CWndProcedure::SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam
 {
     CWnd* pWnd = reinterpret_cast<CWnd*>(dwRefData);
     if (pWnd == nullptr || pWnd->m_hWnd != hWnd) return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
-    // The common controls run the subclass chain as a Unicode window procedure.
-    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam, TRUE);
+    // The subclass chain runs in the window's own character set: UTF-16 for the
+    // common controls and for dialogs, 8-bit for controls made as 8-bit windows.
+    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam, ::IsWindowUnicode(hWnd));
 }
 
 LRESULT CWndProcedure::CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL bWide)
