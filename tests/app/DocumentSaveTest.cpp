@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "unit/DatabaseFiles.h"
+#include "unit/FailingFile.h"
 
 namespace apptest {
 namespace {

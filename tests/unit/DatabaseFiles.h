@@ -1,59 +1,15 @@
 // Database files held as byte vectors, for tests that write, inspect, damage and
-// read them back without touching the disk; and a file that fails part-way, for
-// the tests of every writer and reader.
+// read them back without touching the disk.
 #pragma once
 
 #include <vector>
 
+#include "FailingFile.h"
 #include "database/BlowfishStream.h"
 #include "database/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
 
 using Bytes = std::vector<BYTE>;
-
-// A file over another that fails once nBytes have gone through it, read or
-// written, as a full disk or a vanished drive would: the write or read that
-// crosses the limit moves the bytes up to it, then throws CFileException.
-class CFailingFile : public CFile {
-public:
-    CFailingFile(CFile& inner, ULONGLONG nBytes) : m_inner(inner), m_nLeft(nBytes)
-    {
-        m_strFileName = inner.GetFilePath();
-    }
-    void Write(const void* lpBuf, UINT nCount) override
-    {
-        UINT nPass = Pass(nCount);
-        m_inner.Write(lpBuf, nPass);
-        if (nPass < nCount) throw CFileException(CFileException::diskFull, 0, m_strFileName);
-    }
-    UINT Read(void* lpBuf, UINT nCount) override
-    {
-        UINT nPass = Pass(nCount);
-        UINT nGot = m_inner.Read(lpBuf, nPass);
-        m_nLeft += nPass - nGot;   // bytes the file did not have are not counted
-        if (nGot == nPass && nPass < nCount) throw CFileException(CFileException::hardIO, 0, m_strFileName);
-        return nGot;
-    }
-    ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override { return m_inner.Seek(lOff, nFrom); }
-    ULONGLONG GetPosition() const override { return m_inner.GetPosition(); }
-    ULONGLONG GetLength() const override { return m_inner.GetLength(); }
-    void SetLength(ULONGLONG nNewLen) override { m_inner.SetLength(nNewLen); }
-    void Flush() override { m_inner.Flush(); }
-    void Close() override { m_inner.Close(); }
-    void Abort() override { m_inner.Abort(); }
-
-private:
-    // How many of nCount bytes go through before the limit.
-    UINT Pass(UINT nCount)
-    {
-        UINT nPass = nCount < m_nLeft ? nCount : static_cast<UINT>(m_nLeft);
-        m_nLeft -= nPass;
-        return nPass;
-    }
-
-    CFile& m_inner;
-    ULONGLONG m_nLeft;
-};
 
 // A generator whose filler bytes are known: the low bytes of its values run
 // 0xF0, 0xF1, ... from every Seed, above a high byte that the writer must drop.
