@@ -3,8 +3,6 @@
 // (the old file survives every failure, and no stray file is left).
 #include "ProgramFixture.h"
 
-#include <memory>
-
 #include "unit/FailingFile.h"
 
 namespace apptest {
@@ -161,19 +159,6 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     }
 }
 
-class CDiskFullDoc : public CVaultryDoc {
-public:
-    ULONGLONG m_nBytes = 0;
-
-protected:
-    CFile& FileToWrite(CFile& file) override
-    {
-        m_pFailing.reset(new CFailingFile(file, m_nBytes));
-        return *m_pFailing;
-    }
-    std::unique_ptr<CFailingFile> m_pFailing;
-};
-
 // A document of its own, not the program's: saved directly, as File Save would.
 class DocumentSaveFailure : public ::testing::Test {
 protected:
@@ -189,7 +174,7 @@ protected:
     TempFolder folder_;
     std::string path_;
     std::string before_;
-    CDiskFullDoc doc_;
+    CFailingWriter<CVaultryDoc> doc_;
 };
 
 TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
@@ -198,7 +183,7 @@ TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
     for (int i = 0; i < list.GetCount(); ++i) doc_.m_EntryList.Add(list.GetAt(i));
     for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {   // in the header, then 0, 8 and 100 bytes into the body
         SCOPED_TRACE(bytes);
-        doc_.m_nBytes = bytes;
+        doc_.m_nFailAt = bytes;
         doc_.SetModifiedFlag(TRUE);
         harness::ModalDriver driver;
         driver.ExpectMessageBox(kSaveError).Click(IDOK);
@@ -214,7 +199,7 @@ TEST_F(DocumentSaveFailure, MoreEntriesThanTheFileCanCountAreNotSaved)
 {
     CEntry empty;
     for (int i = 0; i <= kMaxEntries; ++i) doc_.m_EntryList.Add(empty);
-    doc_.m_nBytes = ~0ULL;
+    doc_.m_nFailAt = ~0ULL;
     harness::ModalDriver driver;
     driver.ExpectMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries)).Click(IDOK);
     EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));

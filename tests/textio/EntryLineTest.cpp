@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <random>
 #include <sstream>
 
@@ -45,19 +44,6 @@ TEST(EntryLineWriter, WritesTheExampleLinesByteForByte)
 // created is gone, and the file it replaced is left empty.
 TEST(TextExport, FailedExportLeavesNoCleartextBehind)
 {
-    class CFailingExport : public CTextExport {
-    public:
-        explicit CFailingExport(ULONGLONG nBytes) : m_nBytes(nBytes) {}
-
-    protected:
-        CFile& FileToWrite(CFile& file) override
-        {
-            m_pFailing.reset(new CFailingFile(file, m_nBytes));
-            return *m_pFailing;
-        }
-        ULONGLONG m_nBytes;
-        std::unique_ptr<CFailingFile> m_pFailing;
-    };
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("vaultry-export-" + std::to_string(std::random_device()()) + ".txt");
     CEntryList list;
@@ -71,7 +57,8 @@ TEST(TextExport, FailedExportLeavesNoCleartextBehind)
                  {true, 10, ""}};
     for (const auto& c : cases) {
         if (c.bExisted) std::ofstream(path) << "an older export";
-        CFailingExport exportFile(c.nFailAt);
+        CFailingWriter<CTextExport> exportFile;
+        exportFile.m_nFailAt = c.nFailAt;
         ASSERT_TRUE(exportFile.Open(path.string().c_str()));
         CString strError;
         EXPECT_EQ(exportFile.Write(list, strError), c.nFailAt == ~0ULL);

@@ -2,6 +2,8 @@
 // (cipher streams, database document, text export).
 #pragma once
 
+#include <memory>
+
 #include "framework/portable/CFile.h"
 
 // A file over another that fails once nBytes have gone through it, read or
@@ -9,10 +11,7 @@
 // crosses the limit moves the bytes up to it, then throws CFileException.
 class CFailingFile : public CFile {
 public:
-    CFailingFile(CFile& inner, ULONGLONG nBytes) : m_inner(inner), m_nLeft(nBytes)
-    {
-        m_strFileName = inner.GetFilePath();
-    }
+    CFailingFile(CFile& inner, ULONGLONG nBytes) : m_inner(inner), m_nLeft(nBytes) { m_strFileName = inner.GetFilePath(); }
     void Write(const void* lpBuf, UINT nCount) override
     {
         UINT nPass = Pass(nCount);
@@ -46,4 +45,20 @@ private:
 
     CFile& m_inner;
     ULONGLONG m_nLeft;
+};
+
+// A writer (the document, the text export) whose FileToWrite seam hands out a
+// file that fails after m_nFailAt bytes.
+template <class TWriter>
+class CFailingWriter : public TWriter {
+public:
+    ULONGLONG m_nFailAt = ~0ULL;
+
+protected:
+    CFile& FileToWrite(CFile& file) override
+    {
+        m_pFailing.reset(new CFailingFile(file, m_nFailAt));
+        return *m_pFailing;
+    }
+    std::unique_ptr<CFailingFile> m_pFailing;
 };
