@@ -57,11 +57,14 @@ TEST(TextExport, FailedExportLeavesNoCleartextBehind)
                  {true, 10, ""}};
     for (const auto& c : cases) {
         if (c.bExisted) std::ofstream(path) << "an older export";
-        CFailingWriter<CTextExport> exportFile;
-        exportFile.m_nFailAt = c.nFailAt;
-        ASSERT_TRUE(exportFile.Open(path.string().c_str()));
         CString strError;
-        EXPECT_EQ(exportFile.Write(list, strError), c.nFailAt == ~0ULL);
+        {
+            CFailingWriter<CTextExport> exportFile;
+            exportFile.m_nFailAt = c.nFailAt;
+            ASSERT_TRUE(exportFile.Open(path.string().c_str()));
+            EXPECT_EQ(exportFile.Write(list, strError), c.nFailAt == ~0ULL);
+        }
+        EXPECT_EQ(strError.Find("could not be removed"), -1);
         EXPECT_EQ(std::filesystem::exists(path), c.pszLeft != nullptr);
         std::ostringstream left;
         left << std::ifstream(path, std::ios::binary).rdbuf();
