@@ -46,9 +46,9 @@ CString AfxSetTextArgument(LPARAM lParam)
     if (lParam == 0) return CString();
     if (!CWndProcedure::IsCurrentMessageWide()) return CString(reinterpret_cast<LPCSTR>(lParam));
     LPCWSTR pszWide = reinterpret_cast<LPCWSTR>(lParam);
-    int n = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
+    int n = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);   // the NUL included
     CString strText;
-    if (n > 1) {
+    if (n > 0) {
         ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, strText.GetBuffer(n), n, nullptr, nullptr);
         strText.ReleaseBuffer(n - 1);
     }
