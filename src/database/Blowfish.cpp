@@ -118,6 +118,12 @@ void BlowfishReset()
     std::memcpy(g_BlowfishS, g_BlowfishInitS, sizeof g_BlowfishS);
 }
 
+void BlowfishClear()
+{
+    SecureZero(g_BlowfishP, sizeof g_BlowfishP);
+    SecureZero(g_BlowfishS, sizeof g_BlowfishS);
+}
+
 void BlowfishSetKey(const BYTE* pKey, short nKeyLength)
 {
     BlowfishReset();

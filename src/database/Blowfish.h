@@ -1,6 +1,7 @@
 // The Blowfish block cipher (64-bit blocks, 16 rounds, key of 1 to 32,767 bytes of
 // which the first 72 count), with process-wide working tables that every key
-// set-up overwrites. Used from one thread, one file operation at a time.
+// set-up overwrites and every stream operation zeroes when it ends. Used from one
+// thread, one file operation at a time.
 #pragma once
 
 #include "framework/portable/Types.h"
@@ -12,6 +13,9 @@ extern DWORD g_BlowfishS[4][256];
 
 // Copies the initial tables over the working tables.
 void BlowfishReset();
+// Zeroes the working tables, so that no key schedule outlives its use. The
+// stream routines do this when they end; a key must be set before the next use.
+void BlowfishClear();
 // BlowfishReset, then the standard key schedule over the key bytes, taken
 // cyclically. nKeyLength must be at least 1.
 void BlowfishSetKey(const BYTE* pKey, short nKeyLength);

@@ -7,11 +7,28 @@ namespace {
 // The data moves through this buffer, never as a whole file.
 const UINT kChunk = 8192;
 
+// On every way out of a stream operation, exceptions included: the buffer held
+// plaintext, and the tables hold a schedule that deciphers without the key.
+class CStreamWipe {
+public:
+    CStreamWipe(BYTE* pBuffer, std::size_t nSize) : m_pBuffer(pBuffer), m_nSize(nSize) {}
+    ~CStreamWipe()
+    {
+        SecureZero(m_pBuffer, m_nSize);
+        BlowfishClear();
+    }
+
+private:
+    BYTE* m_pBuffer;
+    std::size_t m_nSize;
+};
+
 int RunStream(CFile* pSource, CFile* pDest, const BYTE* pKey, short nKeyLength, bool bEncipher)
 {
+    BYTE buffer[kChunk];
+    CStreamWipe wipe(buffer, sizeof buffer);
     const ULONGLONG total = pSource->GetLength();
     BlowfishSetKey(pKey, nKeyLength);
-    BYTE buffer[kChunk];
     for (;;) {
         ULONGLONG pos = pSource->GetPosition();
         ULONGLONG remaining = total > pos ? total - pos : 0;
@@ -29,7 +46,6 @@ int RunStream(CFile* pSource, CFile* pDest, const BYTE* pKey, short nKeyLength, 
         pDest->Write(buffer, got);
         if (got < want) break;
     }
-    SecureZero(buffer, sizeof buffer);
     return 1;
 }
 

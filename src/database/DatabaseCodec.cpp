@@ -17,6 +17,27 @@ DatabaseStatus CheckKey(const CString& strKey)
 
 const BYTE* KeyBytes(const CString& strKey) { return reinterpret_cast<const BYTE*>(strKey.GetString()); }
 
+DatabaseStatus CheckWrite(const CEntryList& list, const CString& strKey)
+{
+    if (list.GetCount() > kMaxEntries) return DatabaseStatus::tooManyEntries;
+    return CheckKey(strKey);
+}
+
+// Appends nCount records to list; throws CArchiveException at the first record
+// that cannot be read, which is then not added.
+void ReadRecords(CArchive& ar, WORD nCount, CEntryList& list)
+{
+    // A record takes at least 4 bytes, so a count larger than the data allows
+    // cannot make the list reserve more than the data could fill.
+    const ULONGLONG nPossible = ar.GetBytesLeft() / 4;
+    list.Reserve(list.GetCount() + static_cast<int>(nCount < nPossible ? nCount : nPossible));
+    for (int i = 0; i < nCount; ++i) {
+        CEntry entry;
+        ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
+        list.Add(static_cast<CEntry&&>(entry));
+    }
+}
+
 // Removes the entries from nIndex on, last first (each removal is then cheap).
 void RemoveFrom(CEntryList& list, int nIndex)
 {
@@ -69,50 +90,32 @@ DatabaseStatus ReadDatabaseHeader(CArchive& ar, DatabaseHeader& header)
     return DatabaseStatus::ok;
 }
 
-void WriteDatabaseRecords(CArchive& ar, const CEntryList& list)
-{
-    for (int i = 0; i < list.GetCount(); ++i) {
-        const CEntry& e = list.ElementAt(i);
-        ar << e.m_strFor << e.m_strUsername << e.m_strPassword << e.m_strNotes;
-    }
-}
-
-void WriteDatabaseFiller(CArchive& ar, CRandom& random)
-{
-    random.Seed();
-    for (UINT i = 0; i < kFillerSize; ++i) ar << static_cast<BYTE>(random.Next() & 0xFF);
-}
-
-void ReadDatabaseRecords(CArchive& ar, WORD nCount, CEntryList& list)
-{
-    // A record takes at least 4 bytes, so a count larger than the data allows
-    // cannot make the list reserve more than the data could fill.
-    const ULONGLONG nPossible = ar.GetBytesLeft() / 4;
-    list.Reserve(list.GetCount() + static_cast<int>(nCount < nPossible ? nCount : nPossible));
-    for (int i = 0; i < nCount; ++i) {
-        CEntry entry;
-        ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
-        list.Add(static_cast<CEntry&&>(entry));
-    }
-}
-
 DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey,
                              CRandom& random)
 {
-    if (list.GetCount() > kMaxEntries) return DatabaseStatus::tooManyEntries;
-    DatabaseStatus status = CheckKey(strKey);
+    DatabaseStatus status = CheckWrite(list, strKey);
     if (status != DatabaseStatus::ok) return status;
-
-    CMemFile plain(1024);
-    {
-        CArchive ar(&plain, CArchive::store, kArchiveBuffer);
-        WriteDatabaseRecords(ar, list);
-        WriteDatabaseFiller(ar, random);
-        ar.Close();
-    }
     {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
         WriteDatabaseHeader(ar, wLocked, static_cast<WORD>(list.GetCount()));
+        ar.Close();
+    }
+    return WriteDatabaseBody(file, list, strKey, random);
+}
+
+DatabaseStatus WriteDatabaseBody(CFile& file, const CEntryList& list, const CString& strKey, CRandom& random)
+{
+    DatabaseStatus status = CheckWrite(list, strKey);
+    if (status != DatabaseStatus::ok) return status;
+    CMemFile plain(1024);
+    {
+        CArchive ar(&plain, CArchive::store, kArchiveBuffer);
+        for (int i = 0; i < list.GetCount(); ++i) {
+            const CEntry& e = list.ElementAt(i);
+            ar << e.m_strFor << e.m_strUsername << e.m_strPassword << e.m_strNotes;
+        }
+        random.Seed();
+        for (UINT i = 0; i < kFillerSize; ++i) ar << static_cast<BYTE>(random.Next() & 0xFF);
         ar.Close();
     }
     plain.SeekToBegin();
@@ -141,15 +144,20 @@ DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const
     plain.SeekToBegin();
     // The records go straight into the list; a failure takes them out again.
     const int nBefore = list.GetCount();
+    bool bRead = false;
     try {
         CArchive ar(&plain, CArchive::load, kArchiveBuffer);
-        ReadDatabaseRecords(ar, header.wEntryCount, list);
+        ReadRecords(ar, header.wEntryCount, list);
+        bRead = ar.GetBytesLeft() == kFillerSize;
     } catch (const CArchiveException&) {
-        RemoveFrom(list, nBefore);
-        return DatabaseStatus::unreadable;
+        // a record runs past the end: bRead stays false
     } catch (...) {
         RemoveFrom(list, nBefore);
         throw;
+    }
+    if (!bRead) {
+        RemoveFrom(list, nBefore);
+        return DatabaseStatus::unreadable;
     }
     return DatabaseStatus::ok;
 }

@@ -48,22 +48,22 @@ void WriteDatabaseHeader(CArchive& ar, WORD wLocked, WORD wEntryCount);
 // Reads and checks the header; never throws for short or foreign data.
 DatabaseStatus ReadDatabaseHeader(CArchive& ar, DatabaseHeader& header);
 
-// Body plaintext. WriteDatabaseRecords writes every entry's four strings;
-// WriteDatabaseFiller seeds the generator and writes the 10 filler bytes.
-void WriteDatabaseRecords(CArchive& ar, const CEntryList& list);
-void WriteDatabaseFiller(CArchive& ar, CRandom& random);
-// Appends nCount records to list; throws CArchiveException at the first record
-// that cannot be read, which is then not added.
-void ReadDatabaseRecords(CArchive& ar, WORD nCount, CEntryList& list);
-
 // Whole files. WriteDatabase writes header and enciphered body at the file's
 // current position and throws on file errors; it refuses (returning the status,
 // writing nothing) a list longer than 65,535 entries or an unusable key.
 DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey,
                              CRandom& random);
+// The enciphered body alone (records, then the 10 filler bytes), at the file's
+// current position, for a caller that wrote the header itself. Refuses as
+// WriteDatabase does.
+DatabaseStatus WriteDatabaseBody(CFile& file, const CEntryList& list, const CString& strKey, CRandom& random);
 // Reads a header from the file's start.
 DatabaseStatus ReadDatabaseHeader(CFile& file, DatabaseHeader& header);
 // Deciphers the body (from offset 15) with strKey and appends its records to
-// list. On any failure list is left as it was.
+// list. The body must hold exactly the header's count of records followed by
+// exactly the 10 filler bytes: the format has no check value, and a wrong key
+// almost never deciphers to records that end 10 bytes before the end of the
+// file, so any other body is unreadable (as is a truncated or lengthened file).
+// On any failure list is left as it was.
 DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey,
                                 CEntryList& list);

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "app/VaultryApp.h"
-#include "database/BlowfishStream.h"
 #include "database/DatabaseCodec.h"
 #include "database/SafeDatabaseWriter.h"
 #include "database/SetPasswordDlg.h"
@@ -11,7 +10,6 @@
 
 namespace {
 
-const UINT kMemFileGrowth = 1024;
 const int kArchiveBuffer = 512;
 const char kDefaultDatabase[] = "Vaultry.vty";
 const char kMissingDefault[] =
@@ -28,16 +26,11 @@ BEGIN_MESSAGE_MAP(CVaultryDoc, CDocument)
 END_MESSAGE_MAP()
 
 CVaultryDoc::CVaultryDoc()
-    : m_wEntryCount(0), m_pMemFile(nullptr), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE),
-      m_wLocked(0)
+    : m_wEntryCount(0), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE), m_wLocked(0)
 {
 }
 
-CVaultryDoc::~CVaultryDoc()
-{
-    FreeMemFile();
-    FreeKey();
-}
+CVaultryDoc::~CVaultryDoc() { FreeKey(); }
 
 void CVaultryDoc::FreeKey()
 {
@@ -46,12 +39,6 @@ void CVaultryDoc::FreeKey()
         delete[] m_pszKey;
         m_pszKey = nullptr;
     }
-}
-
-void CVaultryDoc::FreeMemFile()
-{
-    delete m_pMemFile;   // the memory file zeroes its buffer
-    m_pMemFile = nullptr;
 }
 
 void CVaultryDoc::BuildKey()
@@ -63,12 +50,12 @@ void CVaultryDoc::BuildKey()
     m_pszKey[n] = 0;
 }
 
-// The key's length as the cipher takes it: up to the first NUL, at most 32,767
-// bytes. The schedule uses only the first 72 bytes, so the cut changes nothing.
-short CVaultryDoc::KeyLength() const
+// The key as the cipher takes it: the bytes up to the first NUL, at most 32,767
+// of them. The schedule uses only the first 72 bytes, so the cut changes nothing.
+CString CVaultryDoc::KeyText() const
 {
     size_t n = m_pszKey ? std::strlen(m_pszKey) : 0;
-    return static_cast<short>(n > static_cast<size_t>(kMaxKeyLength) ? kMaxKeyLength : n);
+    return CString(m_pszKey, static_cast<int>(n > static_cast<size_t>(kMaxKeyLength) ? kMaxKeyLength : n));
 }
 
 void CVaultryDoc::ResetToNew()
@@ -85,7 +72,6 @@ BOOL CVaultryDoc::OnNewDocument()
         AfxMessageBox("Error creating new doc.");
         return FALSE;
     }
-    FreeMemFile();
     return TRUE;
 }
 
@@ -109,7 +95,8 @@ void CVaultryDoc::Serialize(CArchive& ar)
         m_bFileError = TRUE;
         return;
     }
-    m_wLocked = header.wLocked;
+    // Any flag but 1 reads as not locked, and is saved as what it means: 0.
+    m_wLocked = header.IsLocked() ? 1 : 0;
     m_wEntryCount = header.wEntryCount;
 }
 
@@ -137,8 +124,6 @@ BOOL CVaultryDoc::OnOpenDocument(LPCTSTR lpszPathName)
     if (!CDocument::OnOpenDocument(lpszPathName)) return FALSE;
     if (m_bFileError) return FALSE;
 
-    FreeMemFile();
-    m_pMemFile = new CMemFile(kMemFileGrowth);
     m_bFileError = FALSE;
     m_bAskPassword = FALSE;
     m_EntryList.RemoveAll();
@@ -150,9 +135,21 @@ BOOL CVaultryDoc::OnOpenDocument(LPCTSTR lpszPathName)
         m_bFileError = TRUE;
     } else {
         try {
-            file.Seek(kHeaderSize, CFile::begin);
-            if (ChooseOpenKey()) ReadBody(file);
-            else m_bFileError = TRUE;
+            if (ChooseOpenKey()) {
+                // The reader deciphers into a buffer of its own and wipes it before
+                // it returns: no deciphered text stays behind but the entries.
+                BuildKey();
+                DatabaseHeader header;
+                header.wLocked = m_wLocked;
+                header.wEntryCount = m_wEntryCount;
+                // A key of no bytes (a password that starts with a NUL) is wrong too.
+                if (ReadDatabaseBody(file, header, KeyText(), m_EntryList) != DatabaseStatus::ok) {
+                    AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
+                    m_bFileError = TRUE;
+                }
+            } else {
+                m_bFileError = TRUE;
+            }
         } catch (const CFileException&) {
             AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
             m_bFileError = TRUE;
@@ -162,7 +159,6 @@ BOOL CVaultryDoc::OnOpenDocument(LPCTSTR lpszPathName)
 
     if (m_bFileError) {
         ResetToNew();
-        FreeMemFile();
         return FALSE;
     }
     return TRUE;
@@ -185,28 +181,6 @@ BOOL CVaultryDoc::ChooseOpenKey()
     }
     m_strPassword = dlg.m_strPassword;
     return TRUE;
-}
-
-// Deciphers the body into the memory file and parses m_wEntryCount records.
-void CVaultryDoc::ReadBody(CFile& file)
-{
-    BuildKey();
-    if (KeyLength() == 0) {   // a password that starts with a NUL byte
-        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
-        m_bFileError = TRUE;
-        return;
-    }
-    DecryptStream(&file, m_pMemFile, reinterpret_cast<const BYTE*>(m_pszKey), KeyLength());
-    if (m_pMemFile->GetPosition() != 0) m_pMemFile->SeekToBegin();
-
-    CArchive ar(m_pMemFile, CArchive::load, kArchiveBuffer);
-    try {
-        ReadDatabaseRecords(ar, m_wEntryCount, m_EntryList);
-    } catch (const CArchiveException&) {
-        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
-        m_bFileError = TRUE;
-    }
-    ar.Close();
 }
 
 // Asks for the password of a database that is saved for the first time or under
@@ -232,15 +206,10 @@ BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
         AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries), MB_ICONEXCLAMATION);
         return FALSE;
     }
-    FreeMemFile();
-    m_pMemFile = new CMemFile(kMemFileGrowth);
-    if (m_bAskPassword && !AskForNewPassword()) {
-        FreeMemFile();
-        return FALSE;
-    }
+    if (m_bAskPassword && !AskForNewPassword()) return FALSE;
     BuildKey();
-    if (KeyLength() == 0) {   // no usable key: never write a file that could not be read
-        FreeMemFile();
+    const CString strKey = KeyText();
+    if (strKey.IsEmpty()) {   // no usable key: never write a file that could not be read
         AfxMessageBox(kSaveError);
         return FALSE;
     }
@@ -248,38 +217,27 @@ BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
     BOOL bSaved = FALSE;
     try {
         CSafeDatabaseWriter writer(lpszPathName);
+        CFile& file = FileToWrite(writer.GetFile());
         {
-            CArchive ar(&writer.GetFile(), CArchive::store, kArchiveBuffer);
+            CArchive ar(&file, CArchive::store, kArchiveBuffer);
             Serialize(ar);
             ar.Close();
         }
         if (!m_bFileError) {
-            WriteBody(writer.GetFile());
-            writer.Commit(m_EntryList, m_wLocked, CString(m_pszKey, KeyLength()));
+            CRandom random;
+            // The count and the key were checked above, so the body is written;
+            // Commit would refuse a file without it.
+            WriteDatabaseBody(file, m_EntryList, strKey, random);
+            writer.Commit(m_EntryList, m_wLocked, strKey);
             bSaved = TRUE;
         }
     } catch (const CException&) {
         AfxMessageBox(kSaveError);
     }
-    FreeMemFile();
     // A failed save leaves the database marked changed: what is on the disk is not
     // what the user sees.
     SetModifiedFlag(!bSaved);
     return bSaved;
-}
-
-void CVaultryDoc::WriteBody(CFile& file)
-{
-    {
-        CArchive ar(m_pMemFile, CArchive::store, kArchiveBuffer);
-        WriteDatabaseRecords(ar, m_EntryList);
-        CRandom random;
-        WriteDatabaseFiller(ar, random);
-        ar.Close();
-    }
-    m_pMemFile->SeekToBegin();
-    file.Seek(kHeaderSize, CFile::begin);
-    EncryptStream(m_pMemFile, &file, reinterpret_cast<const BYTE*>(m_pszKey), KeyLength());
 }
 
 void CVaultryDoc::OnFileSaveAs()

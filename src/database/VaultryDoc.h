@@ -1,12 +1,12 @@
 // CVaultryDoc: the open database. It holds the entries, the key text and the lock
 // flag, and carries out New, Open, Save and Save As. Opening reads the clear
-// header through Serialize, then deciphers the body into a memory file and
-// parses the records; saving writes header and body to a new file beside the
-// database and replaces the database only when that file reads back correctly.
+// header through Serialize, then has the database codec decipher and parse the
+// body; saving writes the header through Serialize and the body through the
+// codec into a new file beside the database, and replaces the database only when
+// that file reads back correctly.
 #pragma once
 
 #include "database/EntryList.h"
-#include "framework/portable/CMemFile.h"
 #include "framework/win32/Afx.h"
 
 class CVaultryDoc : public CDocument {
@@ -28,7 +28,6 @@ public:
     void ResetToNew();
 
     WORD m_wEntryCount;
-    CMemFile* m_pMemFile;
     char* m_pszKey;
     BOOL m_bFileError;
     BOOL m_bAskPassword;
@@ -37,17 +36,15 @@ public:
     CEntryList m_EntryList;
 
 protected:
-    // Writes the enciphered body after the header already in pFile. A seam for
-    // tests that make the disk fail part-way.
-    virtual void WriteBody(CFile& file);
+    // The file a save writes header and body into: the new file beside the
+    // database. A seam for tests that make the disk fail part-way.
+    virtual CFile& FileToWrite(CFile& file) { return file; }
 
 private:
     BOOL AskForNewPassword();
     BOOL ChooseOpenKey();
-    void ReadBody(CFile& file);
-    short KeyLength() const;
+    CString KeyText() const;
     void FreeKey();
-    void FreeMemFile();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -4,7 +4,7 @@
 #include "frame/MainFrame.h"
 
 #include "database/VaultryDoc.h"
-#include "textio/EntryLineWriter.h"
+#include "textio/TextExport.h"
 #include "textio/TextLineReader.h"
 
 namespace {
@@ -40,23 +40,17 @@ void CMainFrame::OnFileExport()
 {
     if (!PromptExportFile()) return;
 
-    CFile file;
-    if (!file.Open(m_strTextFile, CFile::modeCreate | CFile::modeWrite)) {
+    CTextExport exportFile;
+    if (!exportFile.Open(m_strTextFile)) {
         AfxMessageBox("Error opening export file.");
-        file.Abort();
         return;
     }
     CVaultryDoc* pDoc = static_cast<CVaultryDoc*>(GetActiveDocument());
-    try {
-        CArchive ar(&file, CArchive::store, kTextBuffer);
-        WriteEntryLines(ar, pDoc->m_EntryList);
-        ar.Close();
-        file.Close();
-    } catch (const CException& e) {
-        // A full disk or a vanished drive: the file is incomplete, and the user
-        // must not be told it was exported.
-        file.Abort();
-        AfxMessageBox(CString("Error writing export file.\n") + e.GetErrorMessage(), MB_ICONEXCLAMATION);
+    CString strError;
+    if (!exportFile.Write(pDoc->m_EntryList, strError)) {
+        // A full disk or a vanished drive: the user must not be told it was
+        // exported, and the incomplete file, passwords in clear, is gone.
+        AfxMessageBox("Error writing export file.\n" + strError, MB_ICONEXCLAMATION);
         return;
     }
     AfxMessageBox("File exported.");

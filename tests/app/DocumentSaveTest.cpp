@@ -3,7 +3,7 @@
 // (the old file survives every failure, and no stray file is left).
 #include "ProgramFixture.h"
 
-#include "framework/portable/CFile.h"
+#include "unit/FailingFile.h"
 
 namespace apptest {
 namespace {
@@ -69,6 +69,22 @@ TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
     ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
     EXPECT_TRUE(driver.MessageBoxes().empty());
     EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(2)));
+}
+
+// Any lock flag but 1 means not locked, and a save writes it as 0.
+TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
+{
+    std::string path = folder_.File("odd.vty");
+    WriteDatabaseFile(path, SampleEntries(2));
+    std::string bytes = ReadBytes(path);
+    bytes[11] = 2;
+    WriteBytes(path, bytes);
+    harness::ModalDriver driver;   // no password is asked, to open or to save
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    AddEntries(1);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
+    EXPECT_EQ(ReadDatabaseFile(path).entries.GetCount(), 3);
 }
 
 TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
@@ -143,38 +159,6 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     }
 }
 
-// A file that takes the header and then fails, as a full disk would.
-class DiskFullAfter : public CFile {
-public:
-    DiskFullAfter(CFile& inner, UINT nBytes) : m_inner(inner), m_nLeft(nBytes) {}
-    void Write(const void* lpBuf, UINT nCount) override
-    {
-        if (nCount > m_nLeft) throw CFileException(CFileException::diskFull);
-        m_nLeft -= nCount;
-        m_inner.Write(lpBuf, nCount);
-    }
-    UINT Read(void* lpBuf, UINT nCount) override { return m_inner.Read(lpBuf, nCount); }
-    ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override { return m_inner.Seek(lOff, nFrom); }
-    ULONGLONG GetPosition() const override { return m_inner.GetPosition(); }
-    ULONGLONG GetLength() const override { return m_inner.GetLength(); }
-
-private:
-    CFile& m_inner;
-    UINT m_nLeft;
-};
-
-class CDiskFullDoc : public CVaultryDoc {
-public:
-    UINT m_nBytes = 0;
-
-protected:
-    void WriteBody(CFile& file) override
-    {
-        DiskFullAfter failing(file, m_nBytes);
-        CVaultryDoc::WriteBody(failing);
-    }
-};
-
 // A document of its own, not the program's: saved directly, as File Save would.
 class DocumentSaveFailure : public ::testing::Test {
 protected:
@@ -190,16 +174,16 @@ protected:
     TempFolder folder_;
     std::string path_;
     std::string before_;
-    CDiskFullDoc doc_;
+    CFailingWriter<CVaultryDoc> doc_;
 };
 
 TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
 {
     CEntryList list = SampleEntries(40);
     for (int i = 0; i < list.GetCount(); ++i) doc_.m_EntryList.Add(list.GetAt(i));
-    for (UINT bytes : {0u, 8u, 100u}) {
+    for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {   // in the header, then 0, 8 and 100 bytes into the body
         SCOPED_TRACE(bytes);
-        doc_.m_nBytes = bytes;
+        doc_.m_nFailAt = bytes;
         doc_.SetModifiedFlag(TRUE);
         harness::ModalDriver driver;
         driver.ExpectMessageBox(kSaveError).Click(IDOK);
@@ -215,7 +199,7 @@ TEST_F(DocumentSaveFailure, MoreEntriesThanTheFileCanCountAreNotSaved)
 {
     CEntry empty;
     for (int i = 0; i <= kMaxEntries; ++i) doc_.m_EntryList.Add(empty);
-    doc_.m_nBytes = 0xFFFFFFFF;
+    doc_.m_nFailAt = ~0ULL;
     harness::ModalDriver driver;
     driver.ExpectMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries)).Click(IDOK);
     EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));

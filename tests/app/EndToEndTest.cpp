@@ -74,6 +74,13 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     harness::PostClick(dlg, IDOK);
     HWND frame = program_.WaitForCaptionPrefix("Named.vty - Vaultry");
     ASSERT_TRUE(frame);
+    // The status bar's text as screen readers read it, in both character sets.
+    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
+    EXPECT_EQ(harness::WindowText(bar), "Ready");
+    WCHAR wide[8] = L"";
+    DWORD_PTR nWide = 0;
+    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
+    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
 
     harness::PostMenuCommand(frame, ID_FILE_SAVE);   // no question: the key is known
     Sleep(500);

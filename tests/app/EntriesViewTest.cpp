@@ -120,6 +120,18 @@ TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
     Doc()->m_EntryList.SetAt(1, bank);
     View()->SendMessage(WM_CHAR, 'b', 0x00300001);
     EXPECT_EQ(View()->m_nSelected, 1);
+    // Other programs' find requests: by text, and by item data or position, whose
+    // psz is not set (rows hold no data, so those find nothing).
+    const struct {
+        UINT flags;
+        LPCSTR psz;
+        LRESULT nFound;
+    } finds[] = {{LVFI_STRING, "BANK", 1}, {LVFI_PARTIAL, "site 2", 2}, {LVFI_PARAM, reinterpret_cast<LPCSTR>(8), -1},
+                 {LVFI_NEARESTXY, reinterpret_cast<LPCSTR>(8), -1}};
+    for (const auto& f : finds) {
+        LVFINDINFOA find = {f.flags, f.psz, 0, {0, 0}, 0};
+        EXPECT_EQ(View()->SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), f.nFound) << f.flags;
+    }
 }
 
 TEST_F(EntriesView, OneDeleteKeyPressAsksOneQuestion)

@@ -1,9 +1,14 @@
-// The two password dialogs run on their own, driven as a user would.
+// The two password dialogs run on their own, driven as a user would; and text
+// that the code page cannot hold, refused by them and by the entry dialog.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ProgramFixture.h"
+#include "app/resource.h"
 #include "database/SetPasswordDlg.h"
 #include "database/UnlockDlg.h"
+#include "views/EntryDlg.h"
 
 namespace apptest {
 namespace {
@@ -137,6 +142,50 @@ TEST(UnlockDialog, EnterReturnsTheTextEscapeCancels)
             .PressEscape();
         CUnlockDlg dlg;
         EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    }
+}
+
+// Six Cyrillic letters would be stored as the key "??????", and "\u0142" as "?" or
+// "l": such text is refused, naming its field, and the dialog stays with that
+// field's text selected until it is mended.
+TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
+{
+    const struct {
+        const char* caption;
+        int nID;
+        const char* field;
+        const wchar_t* text;
+        std::function<CString()> run;   // runs the dialog; what it took from the field
+    } cases[] = {
+        {"Password Protection", IDC_PASSWORD, "Password", L"\x0436\x0438\x0437\x043D\x044C\x044F",
+         [] { CUnlockDlg d; d.DoModal(); return d.m_strPassword; }},
+        {"Password Protection", IDC_CONFIRM, "Re-Type Password", L"\x0142ukasz",
+         [] { CSetPasswordDlg d; d.DoModal(); return d.m_strConfirm; }},
+        {"Entry Properties", IDC_USERNAME, "Username", L"\x0142ukasz",
+         [] { CEntryDlg d; d.DoModal(); return d.m_strUsername; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        harness::ModalDriver driver;
+        driver.ExpectDialog(c.caption)
+            .Call([&](HWND dlg) {
+                SetDlgItemTextA(dlg, IDC_PASSWORD, "mended");
+                SetDlgItemTextW(dlg, c.nID, c.text);
+            })
+            .Click(IDOK);
+        driver.ExpectMessageBox(std::string("The ") + c.field +
+                                " field contains characters that cannot be stored.\n"
+                                "Use only characters of your keyboard's standard set.")
+            .Click(IDOK);
+        driver.ExpectDialog(c.caption)
+            .Call([&](HWND dlg) {
+                EXPECT_EQ(GetFocus(), GetDlgItem(dlg, c.nID));
+                EXPECT_EQ(SendDlgItemMessageA(dlg, c.nID, EM_GETSEL, 0, 0), MAKELRESULT(0, 6));
+                SetDlgItemTextA(dlg, c.nID, "mended");
+            })
+            .Click(IDOK);
+        EXPECT_EQ(c.run(), "mended");
+        EXPECT_TRUE(driver.AllAnswered());
     }
 }
 

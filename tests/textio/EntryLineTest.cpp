@@ -1,9 +1,16 @@
-// The export line writer and the import field splitter.
+// The export line writer and the export file, and the import field splitter.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "../unit/FailingFile.h"
 #include "TextBytes.h"
 #include "textio/EntryLineSplitter.h"
 #include "textio/EntryLineWriter.h"
+#include "textio/TextExport.h"
 #include "textio/TextLineReader.h"
 
 namespace {
@@ -31,6 +38,39 @@ TEST(EntryLineWriter, WritesTheExampleLinesByteForByte)
     list.Add(CEntry("caf\xe9", strLong.c_str(), "pass word", "\xff"));
     EXPECT_EQ(Export(list), "mail,joe,,home, work\r\n,,,\r\nbank,,,\r\ncaf\xe9," + strLong + ",pass word,\xff\r\n");
     EXPECT_EQ(Export(CEntryList()), "");
+}
+
+// An export whose disk fails part-way leaves no cleartext behind: the file it
+// created is gone, and the file it replaced is left empty.
+TEST(TextExport, FailedExportLeavesNoCleartextBehind)
+{
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("vaultry-export-" + std::to_string(std::random_device()()) + ".txt");
+    CEntryList list;
+    list.Add(CEntry("mail", "joe", "s3cret", ""));
+    list.Add(CEntry("bank", "", "1234", "pin"));
+    const struct {
+        bool bExisted;
+        ULONGLONG nFailAt;
+        const char* pszLeft;   // nullptr: no file
+    } cases[] = {{false, ~0ULL, "mail,joe,s3cret,\r\nbank,,1234,pin\r\n"}, {false, 0, nullptr}, {false, 10, nullptr},
+                 {true, 10, ""}};
+    for (const auto& c : cases) {
+        if (c.bExisted) std::ofstream(path) << "an older export";
+        CString strError;
+        {
+            CFailingWriter<CTextExport> exportFile;
+            exportFile.m_nFailAt = c.nFailAt;
+            ASSERT_TRUE(exportFile.Open(path.string().c_str()));
+            EXPECT_EQ(exportFile.Write(list, strError), c.nFailAt == ~0ULL);
+        }
+        EXPECT_EQ(strError.Find("could not be removed"), -1);
+        EXPECT_EQ(std::filesystem::exists(path), c.pszLeft != nullptr);
+        std::ostringstream left;
+        left << std::ifstream(path, std::ios::binary).rdbuf();
+        EXPECT_EQ(left.str(), c.pszLeft ? c.pszLeft : "");
+        std::filesystem::remove(path);
+    }
 }
 
 TEST(EntryLineSplitter, FollowsTheSplitRuleForEachNumberOfCommas)

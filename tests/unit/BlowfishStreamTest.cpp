@@ -2,6 +2,7 @@
 // the source's position, an unchanged tail, output at the destination's position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "DatabaseFiles.h"
@@ -107,6 +108,30 @@ TEST(BlowfishStream, KeysAgreeingInTheirFirst72BytesGiveTheSameOutput)
     EXPECT_EQ(Encipher(plain, "secret" "secret"), Encipher(plain, "secret"));
     EXPECT_EQ(Encipher(plain, "x"), Encipher(plain, "xxxxxxxx"));
     EXPECT_NE(Encipher(plain, "secret" "secreT"), Encipher(plain, "secret"));
+}
+
+// The working tables would decipher any file of the last key without it: every
+// stream operation leaves them zeroed, also when a file fails part-way.
+TEST(BlowfishStream, TablesAreZeroedAfterEveryOperation)
+{
+    const struct {
+        bool bEncipher;
+        ULONGLONG nSourceFailsAt, nDestFailsAt;
+    } cases[] = {{true, ~0ULL, ~0ULL}, {false, ~0ULL, ~0ULL}, {false, 100, ~0ULL}, {true, ~0ULL, 100}};
+    for (const auto& c : cases) {
+        CMemFile source, dest;
+        LoadBytes(source, Pattern(20000));
+        CFailingFile failingSource(source, c.nSourceFailsAt), failingDest(dest, c.nDestFailsAt);
+        const BYTE* k = reinterpret_cast<const BYTE*>(kKey.GetString());
+        try {
+            (c.bEncipher ? EncryptStream : DecryptStream)(&failingSource, &failingDest, k, 10);
+        } catch (const CFileException&) {
+        }
+        const BYTE* p = reinterpret_cast<const BYTE*>(g_BlowfishP);
+        const BYTE* s = reinterpret_cast<const BYTE*>(g_BlowfishS);
+        EXPECT_TRUE(std::all_of(p, p + sizeof g_BlowfishP, [](BYTE b) { return b == 0; }));
+        EXPECT_TRUE(std::all_of(s, s + sizeof g_BlowfishS, [](BYTE b) { return b == 0; }));
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -21,6 +22,23 @@ TEST(CString, GrowsOneByteAtATime)
     }
     EXPECT_EQ(Std(s), expected);
     EXPECT_EQ(s.GetString()[s.GetLength()], '\0');
+}
+
+// Past 1.4 GB the growth of half as much again no longer fits an int: it is
+// capped at the largest one, and leaves room still. (Only the buffer's first bytes
+// are touched, so the memory is never really used. The sanitizers' allocator
+// refuses blocks this large.)
+TEST(CString, GrowsPastOnePointFourGigabytes)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "blocks above 64 MiB are refused under the sanitizers";
+#endif
+    const int n = 1500000000;
+    CString s;
+    s.GetBuffer(n);
+    char* p = s.GetBuffer(n + 1);
+    EXPECT_EQ(s.GetBuffer(n + 2), p);
+    EXPECT_EQ(s.GetBuffer(INT32_MAX), p);
 }
 
 TEST(CString, HoldsEmbeddedNulBytes)

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "FailingFile.h"
 #include "database/BlowfishStream.h"
 #include "database/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"

@@ -219,6 +219,47 @@ TEST_F(DocViewTest, ClosingTheMainWindowAsksToSaveThenEndsTheLoop)
     EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// Logging off asks as closing does; the session's end then closes without asking.
+TEST_F(DocViewTest, SessionEndAsksToSaveThenEndsWithoutAnotherQuestion)
+{
+    m_app.OnFileNew();
+    WriteFile("session.tdc", "old");
+    const struct {
+        bool bTitled;
+        int nAnswer;
+        LRESULT nMayEnd;
+        const char* pszFile;
+    } cases[] = {{true, IDCANCEL, FALSE, "old"},
+                 {false, IDYES, FALSE, "old"},   // the Save As dialog is cancelled
+                 {true, IDNO, TRUE, "old"},
+                 {true, IDYES, TRUE, "changed"}};
+    for (const auto& c : cases) {
+        Doc()->SetModifiedFlag(FALSE);
+        if (c.bTitled) m_app.OpenDocumentFile(PathOf("session.tdc").c_str());
+        else m_app.OnFileNew();
+        Doc()->m_strText = "changed";
+        Doc()->SetModifiedFlag();
+        harness::ModalDriver driver;
+        driver.ExpectMessageBox().Click(c.nAnswer);
+        if (!c.bTitled) driver.ExpectDialog("Save As").Click(IDCANCEL);
+        EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), c.nMayEnd);
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_EQ(ReadFile("session.tdc"), c.pszFile);
+        EXPECT_EQ(Doc()->IsModified(), c.nAnswer != IDYES || !c.bTitled);
+    }
+    HWND hFrame = Frame()->m_hWnd;
+    harness::ModalDriver driver;   // no answers: any question fails the test
+    Frame()->SendMessage(WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(hFrame));
+    Doc()->SetModifiedFlag();
+    Frame()->SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(DocViewTest, DroppedFilesAreOpened)
 {
     m_app.OnFileNew();

@@ -106,6 +106,27 @@ TEST_F(FrameTest, MessagePaneShowsPromptsWhileAMenuItemIsHighlighted)
     EXPECT_EQ(MessagePane(), "Ready");
 }
 
+// The status bar's window text is its message pane's, set and read in either
+// character set: what screen readers and GetWindowTextW/A see.
+TEST_F(FrameTest, StatusBarWindowTextInBothCharacterSets)
+{
+    HWND hBar = BarsFrame()->m_wndStatusBar.m_hWnd;
+    for (const char* pszSet : {"", "Ready", "Wide \xE9t\xE9", "Narrow"}) {
+        if (pszSet[0] == 'W') SetWindowTextW(hBar, L"Wide \x00E9t\x00E9");
+        if (pszSet[0] == 'N') SetWindowTextA(hBar, pszSet);
+        const std::string expected = pszSet[0] != 0 ? pszSet : "Ready";
+        EXPECT_EQ(MessagePane(), expected);
+        char a[64] = "";
+        WCHAR w[64] = L"";
+        EXPECT_EQ(GetWindowTextLengthA(hBar), static_cast<int>(expected.size()));
+        EXPECT_EQ(GetWindowTextA(hBar, a, 64), static_cast<int>(expected.size()));
+        EXPECT_EQ(a, expected);
+        EXPECT_EQ(GetWindowTextLengthW(hBar), static_cast<int>(expected.size()));
+        EXPECT_EQ(GetWindowTextW(hBar, w, 4), 3);
+        EXPECT_EQ(std::string(w, w + 4), std::string(expected.begin(), expected.begin() + 3) + '\0');
+    }
+}
+
 TEST_F(FrameTest, ToolbarButtonsComeFromTheResourceWithTheirToolTips)
 {
     CToolBar& bar = BarsFrame()->m_wndToolBar;
