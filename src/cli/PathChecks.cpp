@@ -1,6 +1,6 @@
 #include "cli/PathChecks.h"
 
-#include "database/PathKind.h"
+#include "framework/portable/PathKind.h"
 #include "framework/portable/Exceptions.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
-#include "database/Blowfish.h"
-#include "database/BlowfishStream.h"
+#include "database/core/Blowfish.h"
+#include "database/core/BlowfishStream.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "DatabaseFiles.h"
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "DatabaseFiles.h"
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 namespace {
 

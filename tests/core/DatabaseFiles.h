@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "FailingFile.h"
-#include "database/BlowfishStream.h"
-#include "database/DatabaseCodec.h"
+#include "common/FailingFile.h"
+#include "database/core/BlowfishStream.h"
+#include "database/core/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
 
 using Bytes = std::vector<BYTE>;

@@ -6,12 +6,12 @@
 #include <random>
 #include <sstream>
 
-#include "../unit/FailingFile.h"
+#include "common/FailingFile.h"
 #include "TextBytes.h"
-#include "textio/EntryLineSplitter.h"
-#include "textio/EntryLineWriter.h"
-#include "textio/TextExport.h"
-#include "textio/TextLineReader.h"
+#include "textio/core/EntryLineSplitter.h"
+#include "textio/core/EntryLineWriter.h"
+#include "textio/core/TextExport.h"
+#include "textio/core/TextLineReader.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 #include "framework/portable/CMemFile.h"
 
 inline std::string FileBytes(const CMemFile& file)

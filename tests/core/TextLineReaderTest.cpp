@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "TextBytes.h"
-#include "textio/TextLineReader.h"
+#include "textio/core/TextLineReader.h"
 
 namespace {
 

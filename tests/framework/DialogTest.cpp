@@ -3,7 +3,7 @@
 // open by a failed validation, Cancel from the button, Escape and the close box.
 #include <gtest/gtest.h>
 
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 #include "TestResources.h"
 #include "framework/win32/Afx.h"
 

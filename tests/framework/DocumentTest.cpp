@@ -3,7 +3,7 @@
 // Serialize; Save As asks for a name; the title and caption follow the path; the
 // save-changes question before New and before closing; failed opens.
 #include "DocViewFixture.h"
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 
 #include <shlobj.h>
 

@@ -4,7 +4,7 @@
 // at the window procedure.
 #include <gtest/gtest.h>
 
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 #include "framework/win32/Afx.h"
 
 namespace {

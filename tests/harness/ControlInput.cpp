@@ -1,6 +1,6 @@
-#include "support/ControlInput.h"
+#include "harness/ControlInput.h"
 
-#include "support/WindowQueries.h"
+#include "harness/WindowQueries.h"
 
 namespace harness {
 

@@ -1,4 +1,4 @@
-#include "support/DialogTemplate.h"
+#include "harness/DialogTemplate.h"
 
 namespace harness {
 

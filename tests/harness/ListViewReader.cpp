@@ -1,7 +1,7 @@
-#include "support/ListViewReader.h"
+#include "harness/ListViewReader.h"
 
-#include "support/RemoteBuffer.h"
-#include "support/WindowQueries.h"
+#include "harness/RemoteBuffer.h"
+#include "harness/WindowQueries.h"
 
 #include <commctrl.h>
 

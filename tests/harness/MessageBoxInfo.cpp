@@ -1,6 +1,6 @@
-#include "support/MessageBoxInfo.h"
+#include "harness/MessageBoxInfo.h"
 
-#include "support/WindowQueries.h"
+#include "harness/WindowQueries.h"
 
 #include <algorithm>
 #include <ostream>

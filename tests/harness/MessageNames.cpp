@@ -1,4 +1,4 @@
-#include "support/MessageNames.h"
+#include "harness/MessageNames.h"
 
 #include <commctrl.h>
 

@@ -14,7 +14,7 @@
 // custom-draw parent does.
 #pragma once
 
-#include "support/MessageSequence.h"
+#include "harness/MessageSequence.h"
 
 #include <commctrl.h>
 #include <windows.h>

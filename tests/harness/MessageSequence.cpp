@@ -1,6 +1,6 @@
-#include "support/MessageSequence.h"
+#include "harness/MessageSequence.h"
 
-#include "support/MessageNames.h"
+#include "harness/MessageNames.h"
 
 #include <commctrl.h>
 

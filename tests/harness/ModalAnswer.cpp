@@ -1,8 +1,8 @@
-#include "support/ModalAnswer.h"
+#include "harness/ModalAnswer.h"
 
-#include "support/ControlInput.h"
-#include "support/MessageBoxInfo.h"
-#include "support/WindowQueries.h"
+#include "harness/ControlInput.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/WindowQueries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 
-#include "support/ControlInput.h"
-#include "support/WindowQueries.h"
+#include "harness/ControlInput.h"
+#include "harness/WindowQueries.h"
 
 namespace harness {
 

@@ -19,8 +19,8 @@
 // One driver per thread at a time.
 #pragma once
 
-#include "support/MessageBoxInfo.h"
-#include "support/ModalAnswer.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/ModalAnswer.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

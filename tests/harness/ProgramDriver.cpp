@@ -1,9 +1,9 @@
-#include "support/ProgramDriver.h"
+#include "harness/ProgramDriver.h"
 
-#include "support/ControlInput.h"
-#include "support/MessageBoxInfo.h"
-#include "support/WaitUntil.h"
-#include "support/WindowQueries.h"
+#include "harness/ControlInput.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/WaitUntil.h"
+#include "harness/WindowQueries.h"
 
 namespace harness {
 

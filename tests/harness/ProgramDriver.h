@@ -19,7 +19,7 @@
 // program's windows and the wait gives nullptr (or false).
 #pragma once
 
-#include "support/ProgramProcess.h"
+#include "harness/ProgramProcess.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

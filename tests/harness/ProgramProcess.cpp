@@ -1,6 +1,6 @@
-#include "support/ProgramProcess.h"
+#include "harness/ProgramProcess.h"
 
-#include "support/UnmanagedWindows.h"
+#include "harness/UnmanagedWindows.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "support/RemoteBuffer.h"
+#include "harness/RemoteBuffer.h"
 
 namespace harness {
 

@@ -2,7 +2,7 @@
 // Wine it makes the program's windows unmanaged, so that closing one does not wait
 // 2 s for a window manager (UnmanagedWindows.h). The setting is read before main,
 // so the first run in a new Wine prefix sets it and runs the program once more.
-#include "support/UnmanagedWindows.h"
+#include "harness/UnmanagedWindows.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

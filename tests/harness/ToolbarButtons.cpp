@@ -1,6 +1,6 @@
-#include "support/ToolbarButtons.h"
+#include "harness/ToolbarButtons.h"
 
-#include "support/WindowQueries.h"
+#include "harness/WindowQueries.h"
 
 #include <commctrl.h>
 

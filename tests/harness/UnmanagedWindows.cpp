@@ -1,4 +1,4 @@
-#include "support/UnmanagedWindows.h"
+#include "harness/UnmanagedWindows.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "support/WaitUntil.h"
+#include "harness/WaitUntil.h"
 
 namespace harness {
 

@@ -1,4 +1,4 @@
-#include "support/WindowQueries.h"
+#include "harness/WindowQueries.h"
 
 namespace harness {
 

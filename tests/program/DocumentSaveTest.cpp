@@ -3,7 +3,7 @@
 // (the old file survives every failure, and no stray file is left).
 #include "ProgramFixture.h"
 
-#include "unit/FailingFile.h"
+#include "common/FailingFile.h"
 
 namespace apptest {
 namespace {

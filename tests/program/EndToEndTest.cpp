@@ -5,12 +5,12 @@
 #include "TestFiles.h"
 #include "app/resource.h"
 #include "framework/win32/AfxRes.h"
-#include "support/ControlInput.h"
-#include "support/ListViewReader.h"
-#include "support/MessageBoxInfo.h"
-#include "support/ProgramDriver.h"
-#include "support/RemoteBuffer.h"
-#include "support/WindowQueries.h"
+#include "harness/ControlInput.h"
+#include "harness/ListViewReader.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/ProgramDriver.h"
+#include "harness/RemoteBuffer.h"
+#include "harness/WindowQueries.h"
 
 namespace apptest {
 namespace {

@@ -4,7 +4,7 @@
 #include "ProgramFixture.h"
 
 #include "app/resource.h"
-#include "support/ListViewReader.h"
+#include "harness/ListViewReader.h"
 #include "views/VaultryView.h"
 
 namespace apptest {

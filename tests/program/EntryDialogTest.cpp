@@ -3,7 +3,7 @@
 #include "ProgramFixture.h"
 
 #include "app/resource.h"
-#include "support/WindowQueries.h"
+#include "harness/WindowQueries.h"
 #include "views/EntryDlg.h"
 
 namespace apptest {

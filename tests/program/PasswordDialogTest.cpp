@@ -6,8 +6,8 @@
 
 #include "ProgramFixture.h"
 #include "app/resource.h"
-#include "database/SetPasswordDlg.h"
-#include "database/UnlockDlg.h"
+#include "database/document/SetPasswordDlg.h"
+#include "database/document/UnlockDlg.h"
 #include "views/EntryDlg.h"
 
 namespace apptest {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/VaultryApp.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 
 namespace apptest {
 namespace {

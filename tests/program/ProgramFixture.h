@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 #include "frame/MainFrame.h"
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 
 namespace apptest {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
 #include "framework/portable/CFile.h"
 
 namespace apptest {

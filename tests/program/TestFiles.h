@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 
 namespace apptest {
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "support/MessageRecorder.h"
+#include "harness/MessageRecorder.h"
 #include "toolbar/ToolBarEx.h"
 
 // Opens the painting to the tests, and answers every button's command-UI update

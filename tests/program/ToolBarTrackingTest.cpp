@@ -4,7 +4,7 @@
 #include "ToolBarFixture.h"
 
 #include "app/resource.h"
-#include "support/WaitUntil.h"
+#include "harness/WaitUntil.h"
 
 namespace {
 

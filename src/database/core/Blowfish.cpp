@@ -1,4 +1,4 @@
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 #include <cstring>
 

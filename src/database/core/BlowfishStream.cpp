@@ -1,6 +1,6 @@
-#include "database/BlowfishStream.h"
+#include "database/core/BlowfishStream.h"
 
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The published initial Blowfish tables: the hexadecimal digits of the fractional
 // part of pi, 18 words for the P-array followed by 4 x 256 words for the S-boxes.
-#include "database/Blowfish.h"
+#include "database/core/Blowfish.h"
 
 const DWORD g_BlowfishInitP[18] = {
     0x243F6A88, 0x85A308D3, 0x13198A2E, 0x03707344, 0xA4093822, 0x299F31D0,

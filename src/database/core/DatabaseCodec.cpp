@@ -1,8 +1,8 @@
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 
 #include <cstring>
 
-#include "database/BlowfishStream.h"
+#include "database/core/BlowfishStream.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {

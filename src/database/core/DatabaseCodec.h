@@ -7,8 +7,8 @@
 // command-line tool and the tests all read and write databases through them.
 #pragma once
 
-#include "database/EntryList.h"
-#include "database/Random.h"
+#include "database/core/EntryList.h"
+#include "database/core/Random.h"
 #include "framework/portable/CArchive.h"
 
 const char kDatabaseMagic[] = "VAULTRY";

@@ -1,6 +1,6 @@
-#include "database/DatabaseLock.h"
+#include "database/core/DatabaseLock.h"
 
-#include "database/PathKind.h"
+#include "framework/portable/PathKind.h"
 #include "framework/portable/CFile.h"
 
 #ifdef _WIN32

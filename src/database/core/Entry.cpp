@@ -1,4 +1,4 @@
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 
 bool operator==(const CEntry& a, const CEntry& b)
 {

@@ -3,7 +3,7 @@
 // valid; the list does not check them and notifies no one of changes.
 #pragma once
 
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 #include "framework/portable/CArray.h"
 
 class CEntryList {

@@ -1,4 +1,4 @@
-#include "database/Random.h"
+#include "database/core/Random.h"
 
 #include <cstdlib>
 #include <ctime>

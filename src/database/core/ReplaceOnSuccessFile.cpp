@@ -1,11 +1,11 @@
-#include "database/ReplaceOnSuccessFile.h"
+#include "database/core/ReplaceOnSuccessFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "database/PathKind.h"
+#include "framework/portable/PathKind.h"
 
 #ifdef _WIN32
 #include <io.h>

@@ -1,4 +1,4 @@
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 // Callers with nothing special to write use SaveDatabaseFile.
 #pragma once
 
-#include "database/DatabaseCodec.h"
-#include "database/DatabaseLock.h"
-#include "database/ReplaceOnSuccessFile.h"
+#include "database/core/DatabaseCodec.h"
+#include "database/core/DatabaseLock.h"
+#include "database/core/ReplaceOnSuccessFile.h"
 
 // Thrown by CSafeDatabaseWriter::Commit when the written file does not read back
 // as the entries given (a damaged write, or a caller that wrote something else).

@@ -1,4 +1,4 @@
-#include "database/SetPasswordDlg.h"
+#include "database/document/SetPasswordDlg.h"
 
 #include "app/resource.h"
 

@@ -1,4 +1,4 @@
-#include "database/UnlockDlg.h"
+#include "database/document/UnlockDlg.h"
 
 #include "app/resource.h"
 

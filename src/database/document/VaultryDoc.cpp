@@ -1,12 +1,12 @@
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 
 #include <cstring>
 
 #include "app/VaultryApp.h"
-#include "database/DatabaseCodec.h"
-#include "database/SafeDatabaseWriter.h"
-#include "database/SetPasswordDlg.h"
-#include "database/UnlockDlg.h"
+#include "database/core/DatabaseCodec.h"
+#include "database/core/SafeDatabaseWriter.h"
+#include "database/document/SetPasswordDlg.h"
+#include "database/document/UnlockDlg.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // that file reads back correctly.
 #pragma once
 
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 #include "framework/win32/Afx.h"
 
 class CVaultryDoc : public CDocument {

@@ -1,4 +1,4 @@
-#include "database/PathKind.h"
+#include "framework/portable/PathKind.h"
 
 #ifdef _WIN32
 

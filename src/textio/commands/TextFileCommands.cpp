@@ -3,9 +3,9 @@
 // streamed through a 1,024-byte archive buffer, never held whole in memory.
 #include "frame/MainFrame.h"
 
-#include "database/VaultryDoc.h"
-#include "textio/TextExport.h"
-#include "textio/TextLineReader.h"
+#include "database/document/VaultryDoc.h"
+#include "textio/core/TextExport.h"
+#include "textio/core/TextLineReader.h"
 
 namespace {
 

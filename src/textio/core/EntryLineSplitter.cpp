@@ -1,4 +1,4 @@
-#include "textio/EntryLineSplitter.h"
+#include "textio/core/EntryLineSplitter.h"
 
 namespace {
 

@@ -12,6 +12,6 @@
 // An empty line gives an entry of four empty texts. No spaces are trimmed.
 #pragma once
 
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 
 CEntry SplitEntryLine(const CString& strLine);

@@ -1,4 +1,4 @@
-#include "textio/EntryLineWriter.h"
+#include "textio/core/EntryLineWriter.h"
 
 CString JoinEntryFields(const CEntry& entry)
 {

@@ -4,7 +4,7 @@
 // survive a round trip through EntryLineSplitter (one inside Notes does).
 #pragma once
 
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 #include "framework/portable/CArchive.h"
 
 const char kEntryLineEnd[] = "\r\n";

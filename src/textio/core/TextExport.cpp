@@ -1,9 +1,9 @@
-#include "textio/TextExport.h"
+#include "textio/core/TextExport.h"
 
 #include <cstdio>
 #include <sys/stat.h>
 
-#include "textio/EntryLineWriter.h"
+#include "textio/core/EntryLineWriter.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // with its permissions and links, or a device, is the user's).
 #pragma once
 
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 #include "framework/portable/CFile.h"
 
 class CTextExport {

@@ -1,6 +1,6 @@
-#include "textio/TextLineReader.h"
+#include "textio/core/TextLineReader.h"
 
-#include "textio/EntryLineSplitter.h"
+#include "textio/core/EntryLineSplitter.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 // through as the file's exceptions.
 #pragma once
 
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 #include "framework/portable/CArchive.h"
 
 // The lines read so far that an import may turn into entries the user did not

@@ -1,9 +1,9 @@
 // The modal driver against a real dialog run from an in-memory template: two
 // masked, limited edits, a check box, OK and Cancel. OK with two different texts
 // and the box not ticked shows a message box and keeps the dialog open.
-#include "support/DialogTemplate.h"
-#include "support/ModalDriver.h"
-#include "support/WindowQueries.h"
+#include "harness/DialogTemplate.h"
+#include "harness/ModalDriver.h"
+#include "harness/WindowQueries.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // common save dialog. It ends with the number of list rows as its exit code.
 #include "HelperIds.h"
 
-#include "support/DialogTemplate.h"
+#include "harness/DialogTemplate.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

@@ -1,5 +1,5 @@
 // The modal driver against the system's own message boxes.
-#include "support/ModalDriver.h"
+#include "harness/ModalDriver.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>

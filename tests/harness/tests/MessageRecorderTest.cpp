@@ -1,5 +1,5 @@
 // The message recorder as the parent of real controls.
-#include "support/MessageRecorder.h"
+#include "harness/MessageRecorder.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Comparing recorded messages with a table: what may be missing, what must match,
 // and what a failure shows.
-#include "support/MessageSequence.h"
+#include "harness/MessageSequence.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 // The end-to-end driver against the helper program, started as its own process.
 #include "HelperIds.h"
 
-#include "support/ControlInput.h"
-#include "support/ListViewReader.h"
-#include "support/MessageBoxInfo.h"
-#include "support/ProgramDriver.h"
-#include "support/ToolbarButtons.h"
-#include "support/WaitUntil.h"
-#include "support/WindowQueries.h"
+#include "harness/ControlInput.h"
+#include "harness/ListViewReader.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/ProgramDriver.h"
+#include "harness/ToolbarButtons.h"
+#include "harness/WaitUntil.h"
+#include "harness/WindowQueries.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
