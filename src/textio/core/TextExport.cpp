@@ -1,8 +1,6 @@
 #include "textio/core/TextExport.h"
 
-#include <cstdio>
-#include <sys/stat.h>
-
+#include "framework/portable/PlatformFile.h"
 #include "textio/core/EntryLineWriter.h"
 
 namespace {
@@ -16,8 +14,7 @@ CTextExport::~CTextExport() { Discard(); }
 BOOL CTextExport::Open(LPCTSTR pszPath)
 {
     Discard();
-    struct stat st;
-    const BOOL bExisted = ::stat(pszPath, &st) == 0;
+    const BOOL bExisted = PlatformFile::Exists(pszPath);
     if (!m_file.Open(pszPath, CFile::modeCreate | CFile::modeWrite)) return FALSE;
     m_strPath = pszPath;
     m_bCreated = !bExisted;
@@ -46,7 +43,7 @@ BOOL CTextExport::Discard()
     m_file.Abort();
     BOOL bDone;
     if (m_bCreated) {
-        bDone = std::remove(m_strPath) == 0;
+        bDone = PlatformFile::Remove(m_strPath) == 0;
     } else {
         CFile emptied;
         bDone = emptied.Open(m_strPath, CFile::modeCreate | CFile::modeWrite);
