@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "database/BlowfishStream.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/BlowfishStream.h"
+#include "database/core/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {

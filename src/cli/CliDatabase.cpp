@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "cli/PathChecks.h"
-#include "database/PathKind.h"
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
+#include "framework/portable/PlatformFile.h"
 
 namespace {
 

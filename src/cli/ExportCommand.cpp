@@ -7,8 +7,8 @@
 #include "cli/EntryTexts.h"
 #include "cli/OutputStreamFile.h"
 #include "cli/PathChecks.h"
-#include "database/ReplaceOnSuccessFile.h"
-#include "textio/EntryLineWriter.h"
+#include "database/core/ReplaceOnSuccessFile.h"
+#include "textio/core/EntryLineWriter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
-#include "textio/TextLineReader.h"
+#include "textio/core/TextLineReader.h"
 
 namespace {
 

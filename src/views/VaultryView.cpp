@@ -1,7 +1,7 @@
 #include "views/VaultryView.h"
 
 #include "app/resource.h"
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 #include "views/ColumnTable.h"
 #include "views/EntryDlg.h"
 

@@ -36,7 +36,7 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 
 INT_PTR CDialog::DoModal()
 {
-    HWND hWndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), nullptr);
+    HWND hWndOwner = CWnd::GetSafeOwner_(SafeHwnd(m_pParentWnd), nullptr);
     // A Unicode dialog, so that its edit controls keep what is typed or pasted
     // even when the code page cannot hold it: the exchange then sees the loss.
     std::vector<WCHAR> name;

@@ -101,7 +101,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     int y = bDefault ? CW_USEDEFAULT : rect.top;
     int cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
     int cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, pParentWnd->GetSafeHwnd(), hMenu,
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, SafeHwnd(pParentWnd), hMenu,
                   pContext)) {
         if (hMenu != nullptr && !::IsMenu(hMenu)) hMenu = nullptr;
         if (hMenu != nullptr) ::DestroyMenu(hMenu);
