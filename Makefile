@@ -12,7 +12,7 @@ export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers test-native test-windows fuzz-smoke bench \
+.PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers check-format lint test-native test-windows fuzz-smoke bench \
         bench-windows fuzz run clean dist verify-dist test-dist
 
 all: native windows
@@ -40,13 +40,21 @@ $(FUZZ)/build.ninja:
 fuzz-build: deps $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS)
 
-test: check-layers test-native test-windows test-dist fuzz-smoke
+test: check-layers check-format test-native test-windows test-dist fuzz-smoke
 	@echo "All native and Windows tests, the release's install test and the fuzzing smoke run passed."
 
 # No include goes against the layers of src/ (the script's own test first).
 check-layers:
 	@tools/check-layers.sh --self-test
 	@tools/check-layers.sh
+
+# Every C++ source formatted as .clang-format says.
+check-format: deps
+	@tools/check-format.sh
+
+# clang-tidy's bug-finding checks (.clang-tidy) over the native tree's sources.
+lint: native
+	run-clang-tidy -p $(NATIVE) -j $(JOBS) -quiet '$(CURDIR)/src/' '$(CURDIR)/bench/'
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, only those missing.
 set -e
-PKGS="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
+PKGS="cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev libgtest-dev googletest
       libbenchmark-dev libssl-dev g++-mingw-w64-x86-64-posix wine wine64
       xvfb xauth fonts-wine x11-utils imagemagick git nsis zip unzip"
 missing=""

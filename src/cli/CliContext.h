@@ -10,9 +10,9 @@
 #include "cli/TextCodec.h"
 
 struct CCliContext {
-    CCliContext(std::istream& in, std::ostream& out, std::ostream& err, CPasswordTerminal& terminal,
-                const CliEnvironment& environment)
-        : in(in), out(out), err(err), terminal(terminal), environment(environment)
+    CCliContext(std::istream& input, std::ostream& output, std::ostream& errors, CPasswordTerminal& passwords,
+                const CliEnvironment& env)
+        : in(input), out(output), err(errors), terminal(passwords), environment(env)
     {
     }
 

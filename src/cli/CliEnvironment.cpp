@@ -18,7 +18,7 @@ CliEnvironment CliEnvironment::ForThisProcess()
     environment.strCodePage = environment.strStreams;
     environment.strPaths = environment.strStreams;
 #else
-    std::setlocale(LC_CTYPE, "");
+    (void)std::setlocale(LC_CTYPE, "");
     CString strLocale = nl_langinfo(CODESET);
     environment.strArguments = strLocale == "ANSI_X3.4-1968" || strLocale.IsEmpty() ? CString("UTF-8") : strLocale;
     environment.strStreams = environment.strArguments;

@@ -103,8 +103,8 @@ struct termios g_saved;
 void RestoreEchoAndRaise(int nSignal)
 {
     if (g_nTerminal >= 0) tcsetattr(g_nTerminal, TCSAFLUSH, &g_saved);
-    signal(nSignal, SIG_DFL);
-    raise(nSignal);
+    (void)signal(nSignal, SIG_DFL);
+    (void)raise(nSignal);
 }
 
 void WriteAll(int fd, LPCTSTR psz)

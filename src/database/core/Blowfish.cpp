@@ -79,15 +79,15 @@ inline void RunBlocks(BYTE* p)
     DWORD l[N], r[N];
     _Pragma("GCC unroll 8") for (int k = 0; k < N; ++k)
     {
-        l[k] = BytesToLong(p + 8 * k);
-        r[k] = BytesToLong(p + 8 * k + 4);
+        l[k] = BytesToLong(p + 8 * std::size_t(k));
+        r[k] = BytesToLong(p + 8 * std::size_t(k) + 4);
     }
     if (Encipher) EncipherN<N>(l, r);
     else DecipherN<N>(l, r);
     _Pragma("GCC unroll 8") for (int k = 0; k < N; ++k)
     {
-        StoreLong(p + 8 * k, l[k]);
-        StoreLong(p + 8 * k + 4, r[k]);
+        StoreLong(p + 8 * std::size_t(k), l[k]);
+        StoreLong(p + 8 * std::size_t(k) + 4, r[k]);
     }
 }
 

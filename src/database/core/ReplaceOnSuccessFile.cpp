@@ -58,14 +58,14 @@ void CReplaceOnSuccessFile::CheckTarget() const
 {
     if (!m_bCheckTarget || !m_pExpected) return;
     PathKind kind = GetPathKind(m_strTarget);
-    CFile current;
-    BOOL bSame = kind == PathKind::regular && current.Open(m_strTarget, CFile::modeRead | CFile::shareDenyWrite) &&
-                 current.GetLength() == m_pExpected->GetLength();
+    CFile onDisk;
+    BOOL bSame = kind == PathKind::regular && onDisk.Open(m_strTarget, CFile::modeRead | CFile::shareDenyWrite) &&
+                 onDisk.GetLength() == m_pExpected->GetLength();
     m_pExpected->SeekToBegin();
     char expected[16384], found[sizeof expected];
     for (UINT n = 1; bSame && n > 0;) {
         n = m_pExpected->Read(expected, sizeof expected);
-        bSame = current.Read(found, n) == n && std::memcmp(expected, found, n) == 0;
+        bSame = onDisk.Read(found, n) == n && std::memcmp(expected, found, n) == 0;
     }
     if (!bSame) throw CTargetChangedException(m_strFileName, kind != PathKind::missing);
 }

@@ -32,18 +32,19 @@ CFile::CFile() : m_hFile(-1) {}
 
 CFile::CFile(LPCTSTR pszFileName, UINT nOpenFlags) : m_hFile(-1)
 {
+    // Within constructor and destructor the calls are CFile's own, as written.
     CFileException e;
-    if (!Open(pszFileName, nOpenFlags, &e)) throw e;
+    if (!CFile::Open(pszFileName, nOpenFlags, &e)) throw CFileException(e);
 }
 
 CFile::~CFile()
 {
-    if (IsOpen()) Abort();
+    if (IsOpen()) CFile::Abort();
 }
 
 BOOL CFile::Open(LPCTSTR pszFileName, UINT nOpenFlags, CFileException* pError)
 {
-    if (IsOpen()) Abort();
+    if (IsOpen()) CFile::Abort();   // a plain file: what the handle needs
     int flags;
     switch (nOpenFlags & 3) {
     case modeWrite: flags = O_WRONLY; break;

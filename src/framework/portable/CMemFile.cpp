@@ -55,11 +55,11 @@ UINT CMemFile::Read(void* lpBuf, UINT nCount)
 void CMemFile::Write(const void* lpBuf, UINT nCount)
 {
     if (!nCount) return;
-    std::size_t end = m_nPosition + nCount;
-    GrowFile(end);
+    std::size_t nEnd = m_nPosition + nCount;
+    GrowFile(nEnd);
     if (m_nPosition > m_nFileSize) std::memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
     std::memcpy(m_lpBuffer + m_nPosition, lpBuf, nCount);
-    m_nPosition = end;
+    m_nPosition = nEnd;
     if (end > m_nFileSize) m_nFileSize = end;
 }
 

@@ -275,21 +275,22 @@ void CString::MakeLower()
 
 void CString::Format(LPCTSTR pszFormat, ...)
 {
+    // Two passes over the arguments: the length first, then the text.
     va_list args;
     va_start(args, pszFormat);
-    va_list again;
-    va_copy(again, args);
-    int n = std::vsnprintf(nullptr, 0, pszFormat, args);
+    // The analyzer loses track of va_start through the C library's checked
+    // vsnprintf wrapper; the list is started on the line above.
+    int n = std::vsnprintf(nullptr, 0, pszFormat, args);  // NOLINT(clang-analyzer-valist.Uninitialized)
     va_end(args);
     if (n < 0) {
-        va_end(again);
         Empty();
         return;
     }
     CString out;
     out.Reserve(n);
-    std::vsnprintf(out.m_pData, static_cast<std::size_t>(n) + 1, pszFormat, again);
-    va_end(again);
+    va_start(args, pszFormat);
+    (void)std::vsnprintf(out.m_pData, static_cast<std::size_t>(n) + 1, pszFormat, args);
+    va_end(args);
     out.m_nLength = n;
     *this = static_cast<CString&&>(out);
 }

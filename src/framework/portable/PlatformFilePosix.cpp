@@ -160,7 +160,7 @@ void CFileLock::Acquire(LPCTSTR pszPath, LPCTSTR, DWORD dwWaitMs)
                 ::close(fd);
                 throw CFileException(CFileException::lockViolation, 0, pszPath);
             }
-            struct timespec pause = {0, 5 * 1000 * 1000};
+            struct timespec pause = {0, 5L * 1000 * 1000};
             nanosleep(&pause, nullptr);
         }
         if (StillNamedBy(fd, strFile)) {
