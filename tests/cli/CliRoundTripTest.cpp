@@ -132,4 +132,27 @@ TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
     EXPECT_EQ(ReadBytes(Db()), strBefore);
 }
 
+// The manners of the peers' tools: short options, help per command, a question
+// before a deletion, and --quiet.
+TEST_F(CliRoundTrip, HelpQuestionsAndQuiet)
+{
+    auto out = [](const std::vector<std::string>& args) { return RunCliInProcess(args).out; };
+    EXPECT_EQ(out({"-V"}), out({"--version"}));
+    EXPECT_EQ(out({"-h"}), out({"help"}));
+    EXPECT_EQ(out({"help", "rm"}), out({"rm", "-h"}));
+    EXPECT_EQ(out({"help", "rm"}).rfind("Usage: vaultry-cli rm DB ENTRY [-y | --yes]", 0), 0u);
+    EXPECT_EQ(RunCliInProcess({"help", "nothing"}).nCode, 1);
+
+    WriteDatabaseFile(Db(), MakeList({CEntry("mail", "", "", ""), CEntry("bank", "", "", "")}), nullptr);
+    CScriptedTerminal terminal;
+    terminal.answers = {"n", "Yes"};
+    CliResult r = RunCliInProcess({"rm", Db(), "bank"}, "", &terminal);
+    EXPECT_EQ(r.nCode, 1);
+    EXPECT_EQ(r.err, "vaultry-cli: entry 1 (bank) was not deleted\n");
+    EXPECT_EQ(RunCliInProcess({"rm", Db(), "bank", "--quiet"}, "", &terminal).err, "");
+    EXPECT_EQ(terminal.prompts, std::vector<std::string>(2, "Delete entry 1 (bank)? [y/N] "));
+    EXPECT_EQ(RunCliInProcess({"rm", Db(), "0"}).nCode, 1);   // no terminal, no --yes
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), nullptr).list, MakeList({CEntry("mail", "", "", "")})));
+}
+
 }  // namespace
