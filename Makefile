@@ -6,6 +6,7 @@ NATIVE     := $(BUILD)/native
 WINDOWS    := $(BUILD)/windows
 FUZZ       := $(BUILD)/fuzz
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 FUZZ_SECS  ?= 60
 
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
@@ -13,7 +14,7 @@ export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 .PHONY: all deps native windows fuzz-build fuzz-seeds test test-native test-windows fuzz-smoke bench bench-windows fuzz run clean \
-        dist verify-dist test-dist
+        dist verify-dist test-dist install
 
 all: native windows
 
@@ -61,6 +62,11 @@ verify-dist: deps
 # The release installed and uninstalled under Wine, in a fresh prefix of its own.
 test-dist: dist
 	WINEPREFIX=$(abspath $(BUILD))/dist-test/prefix tools/with-display.sh tests/dist/test-install.sh dist
+
+# The native vaultry-cli, its man page and its bash completion under PREFIX
+# (DESTDIR in front, for packaging).
+install: native
+	DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)"
 
 bench: native bench-windows
 	$(NATIVE)/bench/vaultry-bench

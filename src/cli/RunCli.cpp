@@ -62,7 +62,7 @@ void WriteOverview(std::ostream& out)
 
 void WriteCommandHelp(std::ostream& out, const CliCommand& command)
 {
-    out << "Usage: vaultry-cli " << command.pszUsage << " [-q] [--password-stdin] [--codepage CP]\n";
+    out << "Usage: vaultry-cli " << command.pszUsage << " [-q | --quiet] [--password-stdin] [--codepage CP]\n";
     if (command.bGenerates) {
         out << "Generator options: [--lower] [--upper] [--digits] [--symbols] [--exclude-similar]\n"
                "  [--exclude CHARS] [--words N] [--separator S]\n";
