@@ -70,6 +70,7 @@ install: native
 
 bench: native bench-windows
 	$(NATIVE)/bench/vaultry-bench
+	$(NATIVE)/bench/vaultry-cli-bench
 
 # The entries view with the largest database, under Wine: prints its figures.
 bench-windows: windows
