@@ -2,6 +2,7 @@
 #ifndef _WIN32
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,6 +72,10 @@ BOOL RunTool(const std::vector<const char*>& args, const std::string* pInput, st
     }
     close(in[0]);
     if (pOutput) close(out[1]);
+    // A tool that ends without reading its input must not end this process.
+    struct sigaction ignore = {}, previous = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &previous);
     if (pid > 0 && pInput) {
         for (std::size_t nDone = 0; nDone < pInput->size();) {
             const ssize_t n = write(in[1], pInput->data() + nDone, pInput->size() - nDone);
@@ -80,6 +85,7 @@ BOOL RunTool(const std::vector<const char*>& args, const std::string* pInput, st
         }
     }
     close(in[1]);
+    sigaction(SIGPIPE, &previous, nullptr);
     if (pOutput) {
         pOutput->clear();
         char buffer[4096];
