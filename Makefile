@@ -13,8 +13,8 @@ export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: all deps native windows fuzz-build fuzz-seeds test test-native test-windows fuzz-smoke bench bench-windows fuzz run clean \
-        dist verify-dist test-dist install
+.PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers test-native test-windows fuzz-smoke bench \
+        bench-windows fuzz run clean dist verify-dist test-dist install
 
 all: native windows
 
@@ -41,8 +41,13 @@ $(FUZZ)/build.ninja:
 fuzz-build: deps $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS)
 
-test: test-native test-windows test-dist fuzz-smoke
+test: check-layers test-native test-windows test-dist fuzz-smoke
 	@echo "All native and Windows tests, the release's install test and the fuzzing smoke run passed."
+
+# No include goes against the layers of src/ (the script's own test first).
+check-layers:
+	@tools/check-layers.sh --self-test
+	@tools/check-layers.sh
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)

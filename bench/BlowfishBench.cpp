@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "database/Blowfish.h"
-#include "database/BlowfishStream.h"
+#include "database/core/Blowfish.h"
+#include "database/core/BlowfishStream.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/RunCli.h"
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
 
 namespace {
 

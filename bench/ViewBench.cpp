@@ -12,8 +12,8 @@
 #include "TestFiles.h"
 #include "app/VaultryApp.h"
 #include "app/resource.h"
-#include "database/VaultryDoc.h"
-#include "support/UnmanagedWindows.h"
+#include "database/document/VaultryDoc.h"
+#include "harness/UnmanagedWindows.h"
 
 namespace {
 

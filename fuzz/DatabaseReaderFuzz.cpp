@@ -13,8 +13,8 @@
 #include <cstdlib>
 
 #include "FixedFiller.h"
-#include "database/BlowfishStream.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/BlowfishStream.h"
+#include "database/core/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // and while making seeds do not depend on the clock.
 #pragma once
 
-#include "database/Random.h"
+#include "database/core/Random.h"
 
 class CFixedFiller : public CRandom {
 public:

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "FixedFiller.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 
 namespace {
 

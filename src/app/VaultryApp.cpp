@@ -2,7 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/resource.h"
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 #include "frame/MainFrame.h"
 #include "views/VaultryView.h"
 

@@ -32,8 +32,9 @@ const CliCommand kCheckCommand = {
     "check", "check DB [--json]", "tell whether a file is a readable database",
     "Reads and deciphers the whole file (asking for the password when it is locked)\n"
     "and prints how many entries it holds. The exit status is 0 only when it reads.\n"
-    "A wrong password shows as an unreadable file; but the format has no check\n"
-    "value, so a database with no entries opens with any password. --json prints\n"
-    "{\"locked\": true|false, \"entries\": N}.\n",
+    "The format has no check value. A wrong password is told by records that do\n"
+    "not end exactly at the 10 filler bytes that end every database, which catches\n"
+    "it all but certainly, not by proof; a database with no entries opens with any\n"
+    "password. --json prints {\"locked\": true|false, \"entries\": N}.\n",
     kOptions, 1, 1, 1, RunCheck,
 };

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cli/PathChecks.h"
-#include "database/PathKind.h"
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
+#include "framework/portable/PlatformFile.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #pragma once
 
 #include "cli/PasswordInput.h"
-#include "database/DatabaseCodec.h"
-#include "database/DatabaseLock.h"
+#include "database/core/DatabaseCodec.h"
+#include "database/core/DatabaseLock.h"
 #include "framework/portable/CMemFile.h"
 
 class CCliDatabase {

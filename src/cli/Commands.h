@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/CliContext.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 struct CliCommand {
     LPCTSTR pszName;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/TextCodec.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 std::string EntriesToCsv(const CTextCodec& codec, const CEntryList& list);
 

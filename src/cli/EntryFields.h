@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 
 const char kFieldOption[] = "--field";
 const int kPasswordField = 2;

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/TextCodec.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 // An entry as an object; "index" only when nIndex >= 0, "password" only with
 // bPassword.

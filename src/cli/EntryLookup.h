@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 // What the help of a command with an ENTRY operand says about it.
 #define ENTRY_OPERAND_HELP \

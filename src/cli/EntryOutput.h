@@ -5,7 +5,7 @@
 #include <iosfwd>
 
 #include "cli/TextCodec.h"
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 
 // The bytes of a text as they are, zero bytes included.
 void WriteText(std::ostream& out, const CString& strText);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "database/Entry.h"
+#include "database/core/Entry.h"
 
 // Throws CCliError (kExitUsage) naming pszWhat when the text holds CR, LF or a
 // zero byte.

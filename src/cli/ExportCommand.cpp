@@ -6,7 +6,7 @@
 #include "cli/EntryTexts.h"
 #include "cli/PathChecks.h"
 #include "cli/TransferFormat.h"
-#include "database/ReplaceOnSuccessFile.h"
+#include "database/core/ReplaceOnSuccessFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/TextCodec.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 const int kShortPasswordLength = 12;   // characters; shorter is short
 const double kWeakPasswordBits = 26.5; // zxcvbn: under 10^8 guesses (its scores 0 to 2)

@@ -1,7 +1,7 @@
 #include "cli/PathChecks.h"
 
-#include "database/PathKind.h"
 #include "framework/portable/Exceptions.h"
+#include "framework/portable/PlatformFile.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "cli/EntryCsv.h"
 #include "cli/EntryJson.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
-#include "textio/EntryLineWriter.h"
-#include "textio/TextLineReader.h"
+#include "textio/core/EntryLineWriter.h"
+#include "textio/core/TextLineReader.h"
 
 namespace {
 

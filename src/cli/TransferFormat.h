@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/CliContext.h"
-#include "database/EntryList.h"
+#include "database/core/EntryList.h"
 
 enum class TransferFormat { text, csv, json };
 

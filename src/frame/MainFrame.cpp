@@ -1,7 +1,7 @@
 #include "frame/MainFrame.h"
 
 #include "app/resource.h"
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "views/VaultryView.h"
 
 #include "app/resource.h"
-#include "database/VaultryDoc.h"
+#include "database/document/VaultryDoc.h"
 #include "views/ColumnTable.h"
 #include "views/EntryDlg.h"
 
@@ -126,12 +126,15 @@ void CVaultryView::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult)
 
 // Typing the first letters of a For text selects its row, as in a list that holds
 // its texts: the control asks for the next row, from iStart on, whose For text
-// begins with (or, without LVFI_PARTIAL, is) the typed text, ignoring case.
+// begins with (or, without LVFI_PARTIAL, is) the typed text, ignoring case. Rows
+// carry no item data, so finds by data or position (which leave psz unset) find
+// nothing.
 void CVaultryView::OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = -1;
     // Wine asks in UTF-16 even an ANSI window; the two forms differ only in psz.
     const NMLVFINDITEMA* pFind = reinterpret_cast<const NMLVFINDITEMA*>(pNMHDR);
+    if (!(pFind->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL))) return;
     CString strTyped;
     if (pNMHDR->code == LVN_ODFINDITEMW) {
         const LPCWSTR pszWide = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR)->lvfi.psz;

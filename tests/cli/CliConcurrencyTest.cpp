@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "CliTestSupport.h"
-#include "database/DatabaseLock.h"
+#include "database/core/DatabaseLock.h"
 
 namespace {
 

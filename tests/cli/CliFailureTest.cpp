@@ -54,6 +54,12 @@ const char kWrong[] = "File is corrupt or password is incorrect.";
 
 TEST_F(CliFailure, UnreadableDatabasesGiveExitCode2)
 {
+    // Long texts: a wrong password deciphers to records that parse, but that do
+    // not end at the filler.
+    CEntryList big;
+    for (int i = 0; i < 200; ++i) big.Add(CEntry("site", "user", "pass", CString(static_cast<char>('a' + i % 26), 3000)));
+    WriteDatabaseFile(m_folder.Path("big.vty"), big, "pw");
+    m_names = m_folder.Names();
     const struct {
         std::vector<std::string> args;
         const char* pszIn;
@@ -63,6 +69,7 @@ TEST_F(CliFailure, UnreadableDatabasesGiveExitCode2)
         {{"export", "@db.vty", "--password-stdin"}, "wrong\n", kWrong},
         {{"export", "@db.vty", "@out.txt", "--password-stdin"}, "wrong\n", kWrong},
         {{"check", "@db.vty", "--password-stdin"}, "\n", kWrong},
+        {{"check", "@big.vty", "--password-stdin"}, "wrong\n", kWrong},
         {{"add", "@db.vty", "--for", "x", "--generate", "8", "--password-stdin"}, "wrong\n", kWrong},
         {{"passwd", "@db.vty", "--no-lock", "--password-stdin"}, "wrong\n", kWrong},
         {{"ls", "@text.txt"}, "", "This is not a Vaultry database, or else it is corrupted."},

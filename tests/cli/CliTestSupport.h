@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/PasswordTerminal.h"
-#include "database/DatabaseCodec.h"
+#include "database/core/DatabaseCodec.h"
 
 // A folder of its own for each test, removed with everything in it afterwards.
 class TempFolder {

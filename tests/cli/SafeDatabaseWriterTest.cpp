@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "CliTestSupport.h"
-#include "database/SafeDatabaseWriter.h"
+#include "database/core/SafeDatabaseWriter.h"
 #include "framework/portable/CMemFile.h"
 
 #ifndef _WIN32

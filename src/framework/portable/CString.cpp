@@ -131,8 +131,11 @@ void CString::Reserve(int nCapacity)
 {
     if (nCapacity <= m_nCapacity) return;
     if (nCapacity < 0) throw std::length_error("CString too long");
-    int nNew = m_nCapacity + m_nCapacity / 2;
-    if (nNew < nCapacity || nNew < 0) nNew = nCapacity;
+    // Half as much again, so that appends take amortised constant time; counted in
+    // 64 bits and capped at the longest text an int can count.
+    long long nNew = m_nCapacity + static_cast<long long>(m_nCapacity) / 2;
+    if (nNew > INT32_MAX) nNew = INT32_MAX;
+    if (nNew < nCapacity) nNew = nCapacity;
     if (nNew < 15) nNew = 15;
     char* p = static_cast<char*>(std::malloc(static_cast<std::size_t>(nNew) + 1));
     if (!p) throw std::bad_alloc();
@@ -140,7 +143,7 @@ void CString::Reserve(int nCapacity)
     Wipe();
     if (!IsInline()) std::free(m_pData);
     m_pData = p;
-    m_nCapacity = nNew;
+    m_nCapacity = static_cast<int>(nNew);
 }
 
 void CString::Assign(const char* p, int nLength)

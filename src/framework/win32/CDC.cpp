@@ -21,15 +21,9 @@ HDC CDC::Detach()
     return hDC;
 }
 
-HDC CDC::GetSafeHdc() const
-{
-    const CDC* pThis = this;
-    return pThis == nullptr ? nullptr : m_hDC;
-}
-
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
-    return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
+    return Attach(::CreateCompatibleDC(SafeHdc(pDC)));
 }
 
 BOOL CDC::DeleteDC()
@@ -124,7 +118,7 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
-    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
+    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, SafeHdc(pSrcDC), xSrc, ySrc, dwRop);
 }
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
@@ -143,7 +137,7 @@ CPaintDC::~CPaintDC()
     Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
 {
     Attach(::GetDC(m_hWnd));
 }
@@ -153,7 +147,7 @@ CClientDC::~CClientDC()
     ::ReleaseDC(m_hWnd, Detach());
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
 {
     Attach(::GetWindowDC(m_hWnd));
 }

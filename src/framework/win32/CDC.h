@@ -20,7 +20,7 @@ public:
 
     BOOL Attach(HDC hDC);
     HDC Detach();
-    HDC GetSafeHdc() const;
+    HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
 
     BOOL CreateCompatibleDC(CDC* pDC);
@@ -55,6 +55,9 @@ public:
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
 };
+
+// The device context of an optional CDC argument: NULL for no object.
+inline HDC SafeHdc(const CDC* pDC) { return pDC != nullptr ? pDC->m_hDC : nullptr; }
 
 class CPaintDC : public CDC {
 public:

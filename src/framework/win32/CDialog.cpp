@@ -1,5 +1,7 @@
 #include "framework/win32/CDialog.h"
 
+#include <vector>
+
 #include "framework/win32/CWinApp.h"
 #include "framework/win32/DataExchange.h"
 #include "framework/win32/UserException.h"
@@ -34,8 +36,17 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 
 INT_PTR CDialog::DoModal()
 {
-    HWND hWndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), nullptr);
-    INT_PTR nResult = ::DialogBoxParamA(AfxGetResourceHandle(), m_lpszTemplateName, hWndOwner, DialogProc,
+    HWND hWndOwner = CWnd::GetSafeOwner_(SafeHwnd(m_pParentWnd), nullptr);
+    // A Unicode dialog, so that its edit controls keep what is typed or pasted
+    // even when the code page cannot hold it: the exchange then sees the loss.
+    std::vector<WCHAR> name;
+    LPCWSTR lpszName = reinterpret_cast<LPCWSTR>(m_lpszTemplateName);
+    if (!IS_INTRESOURCE(m_lpszTemplateName)) {
+        name.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, m_lpszTemplateName, -1, nullptr, 0)));
+        ::MultiByteToWideChar(CP_ACP, 0, m_lpszTemplateName, -1, name.data(), static_cast<int>(name.size()));
+        lpszName = name.data();
+    }
+    INT_PTR nResult = ::DialogBoxParamW(AfxGetResourceHandle(), lpszName, hWndOwner, DialogProc,
                                         reinterpret_cast<LPARAM>(this));
     // The dialog window is gone; its controls detached themselves on WM_NCDESTROY.
     m_hWnd = nullptr;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/portable/CArchive.h"
+#include "framework/portable/PlatformFile.h"
 #include "framework/win32/AfxRes.h"
 #include "framework/win32/CDocTemplate.h"
 #include "framework/win32/CFrameWnd.h"
@@ -249,9 +250,7 @@ BOOL CDocument::DoFileSave()
 {
     // A read-only file is saved under a new name; a path whose file does not exist
     // yet is written without asking.
-    DWORD dwAttrib = ::GetFileAttributesA(m_strPathName);
-    if (m_strPathName.IsEmpty() || (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
-        return DoSave(nullptr);
+    if (m_strPathName.IsEmpty() || IsReadOnlyFile(m_strPathName)) return DoSave(nullptr);
     return DoSave(m_strPathName);
 }
 

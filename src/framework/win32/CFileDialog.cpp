@@ -31,7 +31,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 
 INT_PTR CFileDialog::DoModal()
 {
-    m_ofn.hwndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), nullptr);
+    m_ofn.hwndOwner = CWnd::GetSafeOwner_(SafeHwnd(m_pParentWnd), nullptr);
     // The buffer may have been replaced through m_ofn; make sure a name is terminated.
     m_szFileTitle[0] = '\0';
     BOOL bResult = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);

@@ -27,6 +27,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_QUERYENDSESSION, &CFrameWnd::OnQueryEndSession)
+    ON_MESSAGE(WM_ENDSESSION, &CFrameWnd::OnEndSession)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu)
@@ -99,7 +101,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     int y = bDefault ? CW_USEDEFAULT : rect.top;
     int cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
     int cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, pParentWnd->GetSafeHwnd(), hMenu,
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, SafeHwnd(pParentWnd), hMenu,
                   pContext)) {
         if (hMenu != nullptr && !::IsMenu(hMenu)) hMenu = nullptr;
         if (hMenu != nullptr) ::DestroyMenu(hMenu);
@@ -291,6 +293,24 @@ void CFrameWnd::OnClose()
         return;
     }
     DestroyWindow();
+}
+
+// Logging off or shutting down asks what closing the main window asks: Yes saves
+// (a failed or cancelled save refuses the end), No lets the session end, Cancel
+// refuses it.
+LRESULT CFrameWnd::OnQueryEndSession(WPARAM, LPARAM)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr || pApp->m_pMainWnd != this) return TRUE;
+    return pApp->SaveAllModified();
+}
+
+// The session ends now: everything closes without another question.
+LRESULT CFrameWnd::OnEndSession(WPARAM wParam, LPARAM)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (wParam && pApp != nullptr && pApp->m_pMainWnd == this) pApp->CloseAllDocuments(TRUE);
+    return 0;
 }
 
 void CFrameWnd::OnDestroy()

@@ -92,6 +92,8 @@ protected:
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);

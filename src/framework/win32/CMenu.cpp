@@ -50,12 +50,6 @@ BOOL CMenu::DestroyMenu()
     return bResult;
 }
 
-HMENU CMenu::GetSafeHmenu() const
-{
-    const CMenu* pThis = this;
-    return pThis == nullptr ? nullptr : m_hMenu;
-}
-
 UINT CMenu::GetMenuItemCount() const { return static_cast<UINT>(::GetMenuItemCount(m_hMenu)); }
 UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
 UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }

@@ -16,8 +16,7 @@ public:
 
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
-    // The handle, or NULL when called on a NULL pointer.
-    HMENU GetSafeHmenu() const;
+    HMENU GetSafeHmenu() const { return m_hMenu; }
     operator HMENU() const { return m_hMenu; }
 
     BOOL LoadMenu(UINT nIDResource);

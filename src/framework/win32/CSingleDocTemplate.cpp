@@ -90,13 +90,17 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
             if (bCreated) pFrame->DestroyWindow();
             return nullptr;
         }
+        ++m_nNewDocuments;
     } else {
         BOOL bWasModified = pDocument->IsModified();
+        UINT nNewDocuments = m_nNewDocuments;
         pDocument->SetModifiedFlag(FALSE);
         if (!pDocument->OnOpenDocument(lpszPathName)) {
             // The document told the user what failed.
             if (bCreated) {
                 pFrame->DestroyWindow();
+            } else if (m_nNewDocuments != nNewDocuments) {
+                // It became a new document: unmodified, as after File New.
             } else if (!pDocument->IsModified()) {
                 // The open left the document as it was.
                 pDocument->SetModifiedFlag(bWasModified);

@@ -21,4 +21,7 @@ public:
 
 protected:
     CDocument* m_pOnlyDoc;
+    // New documents made so far: an open that fails after its document fell back
+    // to a new one (through File New) shows as a change in this count.
+    UINT m_nNewDocuments = 0;
 };

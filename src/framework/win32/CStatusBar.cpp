@@ -8,6 +8,7 @@
 #include "framework/win32/CDC.h"
 #include "framework/win32/CFrameWnd.h"
 #include "framework/win32/ResourceStrings.h"
+#include "framework/win32/TextMessages.h"
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
@@ -223,30 +224,24 @@ void CStatusBar::OnSize(UINT nType, int cx, int cy)
     UpdateAllPanes(TRUE, FALSE);
 }
 
+// The window's text is the message pane's, in the form the message came in.
 LRESULT CStatusBar::OnSetText(WPARAM, LPARAM lParam)
 {
-    // The window's text is the message pane's.
     int nIndex = CommandToIndex(ID_SEPARATOR);
     if (nIndex < 0) return FALSE;
-    return SetPaneText(nIndex, reinterpret_cast<LPCTSTR>(lParam));
+    return SetPaneText(nIndex, AfxSetTextArgument(lParam));
 }
 
 LRESULT CStatusBar::OnGetText(WPARAM wParam, LPARAM lParam)
 {
     int nIndex = CommandToIndex(ID_SEPARATOR);
-    CString strText = nIndex >= 0 ? m_panes[nIndex].strText : CString();
-    int nMax = static_cast<int>(wParam);
-    if (nMax <= 0) return 0;
-    int nCopy = std::min(strText.GetLength(), nMax - 1);
-    std::memcpy(reinterpret_cast<char*>(lParam), static_cast<LPCTSTR>(strText), static_cast<size_t>(nCopy));
-    reinterpret_cast<char*>(lParam)[nCopy] = '\0';
-    return nCopy;
+    return AfxAnswerGetText(nIndex >= 0 ? m_panes[nIndex].strText : CString(), wParam, lParam);
 }
 
 LRESULT CStatusBar::OnGetTextLength(WPARAM, LPARAM)
 {
     int nIndex = CommandToIndex(ID_SEPARATOR);
-    return nIndex >= 0 ? m_panes[nIndex].strText.GetLength() : 0;
+    return AfxAnswerGetTextLength(nIndex >= 0 ? m_panes[nIndex].strText : CString());
 }
 
 void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)

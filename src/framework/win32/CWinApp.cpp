@@ -145,7 +145,7 @@ BOOL CWinApp::IsIdleMessage(MSG* pMsg)
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
 {
     CWnd* pMainWnd = GetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg)) return TRUE;
+    if (CWnd::WalkPreTranslateTree(SafeHwnd(pMainWnd), pMsg)) return TRUE;
     // A window outside the main window's tree still gets its accelerators.
     if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMsg->hwnd != nullptr) {
         HWND hTop = pMsg->hwnd;

@@ -31,12 +31,6 @@ CWnd::~CWnd()
     }
 }
 
-HWND CWnd::GetSafeHwnd() const
-{
-    const CWnd* pThis = this;
-    return pThis == nullptr ? nullptr : m_hWnd;
-}
-
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
     if (hWnd == nullptr) return nullptr;
@@ -100,7 +94,7 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
                   UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), pContext);
 }
 
@@ -108,7 +102,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -321,7 +315,7 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, SafeHwnd(pWndInsertAfter), x, y, cx, cy, nFlags);
 }
 
 void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
@@ -401,12 +395,12 @@ void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
 // Relatives.
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, SafeHwnd(pWndNewParent))); }
 CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
 
 void CWnd::SetOwner(CWnd* pOwnerWnd)
 {
-    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pOwnerWnd->GetSafeHwnd()));
+    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(SafeHwnd(pOwnerWnd)));
 }
 
 CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
@@ -474,7 +468,7 @@ HWND CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 {
-    return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
+    return FromHandle(GetSafeOwner_(SafeHwnd(pParent), pWndTop));
 }
 
 // Dialog items.

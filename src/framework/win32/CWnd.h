@@ -28,8 +28,7 @@ public:
     ~CWnd() override;
 
     operator HWND() const { return m_hWnd; }
-    // The handle, or NULL when called on a NULL pointer.
-    HWND GetSafeHwnd() const;
+    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object of a window: the permanent one when the framework created or
     // subclassed it, else a temporary wrapper that lives until the next idle time.
@@ -213,3 +212,6 @@ private:
 
     friend class CWndProcedure;
 };
+
+// The window of an optional CWnd argument: NULL for no object, as for no window.
+inline HWND SafeHwnd(const CWnd* pWnd) { return pWnd != nullptr ? pWnd->m_hWnd : nullptr; }

@@ -1,6 +1,7 @@
 #include "framework/win32/DataExchange.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "framework/win32/MessageBox.h"
 #include "framework/win32/UserException.h"
@@ -35,14 +36,63 @@ void CDataExchange::Fail()
     AfxThrowUserException();
 }
 
+namespace {
+
+// The name of the field a control edits: the text of the label before it, without
+// its mnemonic ampersand. Empty when there is no label.
+CString FieldName(HWND hWndCtrl)
+{
+    HWND hLabel = ::GetWindow(hWndCtrl, GW_HWNDPREV);
+    char szClass[16] = "";
+    if (hLabel == nullptr || !::GetClassNameA(hLabel, szClass, sizeof szClass) || lstrcmpiA(szClass, "Static") != 0)
+        return CString();
+    char szLabel[128] = "";
+    ::GetWindowTextA(hLabel, szLabel, sizeof szLabel);
+    CString strName;
+    for (const char* p = szLabel; *p != 0; ++p) {
+        if (*p == '&' && *++p == 0) break;   // "&x" shows x underlined, "&&" an ampersand
+        strName += *p;
+    }
+    return strName;
+}
+
+// The control's text as the code page's 8-bit text. FALSE when a character had
+// no equal there: it would have turned into "?" or a look-alike.
+BOOL ReadTextExactly(HWND hWndCtrl, CString& strText)
+{
+    std::vector<WCHAR> wide(static_cast<size_t>(::GetWindowTextLengthW(hWndCtrl)) + 1);
+    int nWide = ::GetWindowTextW(hWndCtrl, wide.data(), static_cast<int>(wide.size()));
+    // UTF-8 holds every character, and takes neither flag nor default-character check.
+    const BOOL bUtf8 = ::GetACP() == CP_UTF8;
+    BOOL bLost = FALSE;
+    const DWORD dwFlags = bUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int n = ::WideCharToMultiByte(CP_ACP, dwFlags, wide.data(), nWide, nullptr, 0, nullptr, bUtf8 ? nullptr : &bLost);
+    n = ::WideCharToMultiByte(CP_ACP, dwFlags, wide.data(), nWide, strText.GetBuffer(n), n, nullptr,
+                              bUtf8 ? nullptr : &bLost);
+    strText.ReleaseBuffer(n);
+    SecureZero(wide.data(), wide.size() * sizeof(WCHAR));   // it may be a password
+    return !bLost;
+}
+
+}  // namespace
+
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (hWndCtrl == nullptr) return;
     if (pDX->m_bSaveAndValidate) {
-        int nLength = ::GetWindowTextLengthA(hWndCtrl);
-        int nRead = ::GetWindowTextA(hWndCtrl, value.GetBuffer(nLength + 1), nLength + 1);
-        value.ReleaseBuffer(nRead);
+        // Read as typed, so that text the code page cannot hold is refused
+        // instead of being kept as something else.
+        CString strText;
+        if (!ReadTextExactly(hWndCtrl, strText)) {
+            CString strField = FieldName(hWndCtrl);
+            CString strPrompt = strField.IsEmpty() ? CString("This field") : "The " + strField + " field";
+            AfxMessageBox(strPrompt + " contains characters that cannot be stored.\n"
+                                      "Use only characters of your keyboard's standard set.",
+                          MB_ICONEXCLAMATION);
+            pDX->Fail();
+        }
+        value = strText;
     } else {
         ::SetWindowTextA(hWndCtrl, value);
     }

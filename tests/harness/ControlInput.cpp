@@ -1,0 +1,98 @@
+#include "harness/ControlInput.h"
+
+#include "harness/WindowQueries.h"
+
+namespace harness {
+
+namespace {
+
+HWND UsableControl(HWND dialog, int id)
+{
+    HWND control = GetDlgItem(dialog, id);
+    if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control))
+        return nullptr;
+    return control;
+}
+
+void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs, &ignored);
+}
+
+HWND FocusWithin(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
+        (info.hwndFocus == window || IsChild(window, info.hwndFocus)))
+        return info.hwndFocus;
+    return window;
+}
+
+}  // namespace
+
+bool SetControlText(HWND dialog, int id, const std::string& text)
+{
+    HWND control = UsableControl(dialog, id);
+    if (!control)
+        return false;
+    Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return true;
+}
+
+bool TypeIntoControl(HWND dialog, int id, const std::string& text)
+{
+    HWND control = UsableControl(dialog, id);
+    if (!control)
+        return false;
+    Send(control, EM_SETSEL, 0, -1);
+    Send(control, WM_CHAR, VK_BACK, 1);
+    for (char c : text)
+        Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    return true;
+}
+
+bool SetCheck(HWND dialog, int id, bool checked)
+{
+    HWND control = UsableControl(dialog, id);
+    if (!control)
+        return false;
+    const int wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+    if (CheckState(dialog, id) != wanted)
+        Send(control, BM_CLICK, 0, 0);
+    return CheckState(dialog, id) == wanted;
+}
+
+bool PostClick(HWND dialog, int id)
+{
+    HWND control = UsableControl(dialog, id);
+    return control && PostMessageA(control, BM_CLICK, 0, 0);
+}
+
+void PostButtonCommand(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PostMenuCommand(HWND window, UINT id)
+{
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void PressKey(HWND window, UINT virtualKey)
+{
+    HWND target = FocusWithin(window);
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | 0xC0000000);
+}
+
+void PostClose(HWND window)
+{
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+}  // namespace harness

@@ -1,0 +1,211 @@
+// Saving through the program: the password question after New and Save As, the
+// quiet re-save after Open, and the guarantees of the replace-on-success writer
+// (the old file survives every failure, and no stray file is left).
+#include "ProgramFixture.h"
+
+#include "common/FailingFile.h"
+
+namespace apptest {
+namespace {
+
+const char kSaveError[] = "Error saving database.";
+
+class DocumentSave : public ProgramFixture {
+protected:
+    // Save As through the real file dialog, then the set-password dialog.
+    void SaveAs(harness::ModalDriver& driver, const std::string& path)
+    {
+        driver.ExpectDialog("Save As").SetText(1148, path).Click(IDOK);
+    }
+    void AddEntries(int n)
+    {
+        CEntryList list = SampleEntries(n);
+        for (int i = 0; i < n; ++i) Doc()->m_EntryList.Add(list.GetAt(i));
+        Doc()->SetModifiedFlag(TRUE);
+    }
+};
+
+TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
+{
+    AddEntries(3);
+    std::string path = folder_.File("locked.vty");
+    harness::ModalDriver driver;
+    SaveAs(driver, path);
+    driver.ExpectDialog("Password Protection")
+        .Call([](HWND dlg) {
+            EXPECT_EQ(SendDlgItemMessageA(dlg, 1003, EM_GETPASSWORDCHAR, 0, 0), '*');
+            EXPECT_EQ(SendDlgItemMessageA(dlg, 1004, EM_GETPASSWORDCHAR, 0, 0), '*');
+        })
+        .Type(1003, "Se cret")
+        .Type(1004, "Se cret")
+        .Click(IDOK);
+    Command(ID_FILE_SAVE);   // no path yet: Save behaves as Save As
+    ASSERT_TRUE(driver.AllAnswered());
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Title(), "locked.vty");
+
+    ReadBack back = ReadDatabaseFile(path, "Se cret");
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_EQ(back.header.wLocked, 1);
+    EXPECT_TRUE(SameEntries(back.entries, SampleEntries(3)));
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"locked.vty"});
+}
+
+TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
+{
+    AddEntries(2);
+    std::string path = folder_.File("open.vty");
+    {
+        harness::ModalDriver driver;
+        SaveAs(driver, path);
+        driver.ExpectDialog("Password Protection").Type(1003, "ignored").Check(1010).Click(IDOK);
+        Command(ID_FILE_SAVE_AS);
+        ASSERT_TRUE(driver.AllAnswered());
+    }
+    EXPECT_EQ(ReadBytes(path)[11], 0);
+    StartNew();
+    harness::ModalDriver driver;
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(2)));
+}
+
+// Any lock flag but 1 means not locked, and a save writes it as 0.
+TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
+{
+    std::string path = folder_.File("odd.vty");
+    WriteDatabaseFile(path, SampleEntries(2));
+    std::string bytes = ReadBytes(path);
+    bytes[11] = 2;
+    WriteBytes(path, bytes);
+    harness::ModalDriver driver;   // no password is asked, to open or to save
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    AddEntries(1);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
+    EXPECT_EQ(ReadDatabaseFile(path).entries.GetCount(), 3);
+}
+
+TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
+{
+    std::string path = folder_.File("empty.vty");
+    harness::ModalDriver driver;
+    SaveAs(driver, path);
+    driver.ExpectDialog("Password Protection").Check(1010).Click(IDOK);
+    Command(ID_FILE_SAVE_AS);
+    ASSERT_TRUE(driver.AllAnswered());
+    EXPECT_EQ(ReadBytes(path).size(), 25u);
+}
+
+// After an open, Save re-enciphers with the same password without a dialog; after
+// Save As every Save asks for a password again.
+TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
+{
+    std::string path = folder_.File("db.vty");
+    WriteDatabaseFile(path, SampleEntries(2), "first");
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Password Protection").Type(1003, "first").Click(IDOK);
+        ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    }
+    AddEntries(1);
+    {
+        harness::ModalDriver driver;
+        Command(ID_FILE_SAVE);
+        EXPECT_TRUE(driver.Captions().empty());
+    }
+    ReadBack back = ReadDatabaseFile(path, "first");
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_EQ(back.entries.GetCount(), 3);
+
+    std::string other = folder_.File("other.vty");
+    {
+        harness::ModalDriver driver;
+        SaveAs(driver, other);
+        driver.ExpectDialog("Password Protection").Type(1003, "second").Type(1004, "second").Click(IDOK);
+        Command(ID_FILE_SAVE_AS);
+        ASSERT_TRUE(driver.AllAnswered());
+    }
+    {
+        harness::ModalDriver driver;
+        driver.ExpectDialog("Password Protection").Type(1003, "third").Type(1004, "third").Click(IDOK);
+        Command(ID_FILE_SAVE);
+        ASSERT_TRUE(driver.AllAnswered());
+    }
+    EXPECT_EQ(ReadDatabaseFile(other, "third").status, DatabaseStatus::ok);
+    EXPECT_EQ(ReadDatabaseFile(path, "first").entries.GetCount(), 3);
+}
+
+TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
+{
+    std::string path = folder_.File("keep.vty");
+    WriteDatabaseFile(path, SampleEntries(2));
+    const std::string before = ReadBytes(path);
+    AddEntries(1);
+    for (int how = 0; how < 2; ++how) {
+        harness::ModalDriver driver;
+        SaveAs(driver, path);
+        driver.ExpectMessageBox().Click(IDYES);   // "... already exists. Replace it?"
+        harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Type(1003, "x");
+        if (how == 0) answer.PressEscape();
+        else answer.Close();
+        Command(ID_FILE_SAVE_AS);
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_TRUE(driver.MessageBoxes().size() <= 1u);
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_TRUE(Doc()->IsModified());
+        EXPECT_EQ(folder_.Names(), std::vector<std::string>{"keep.vty"});
+    }
+}
+
+// A document of its own, not the program's: saved directly, as File Save would.
+class DocumentSaveFailure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path_ = folder_.File("precious.vty");
+        WriteDatabaseFile(path_, SampleEntries(3));
+        before_ = ReadBytes(path_);
+        doc_.m_bAskPassword = FALSE;
+        doc_.m_wLocked = 0;
+        doc_.m_strPassword = kBuiltInKey;
+    }
+    TempFolder folder_;
+    std::string path_;
+    std::string before_;
+    CFailingWriter<CVaultryDoc> doc_;
+};
+
+TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
+{
+    CEntryList list = SampleEntries(40);
+    for (int i = 0; i < list.GetCount(); ++i) doc_.m_EntryList.Add(list.GetAt(i));
+    for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {   // in the header, then 0, 8 and 100 bytes into the body
+        SCOPED_TRACE(bytes);
+        doc_.m_nFailAt = bytes;
+        doc_.SetModifiedFlag(TRUE);
+        harness::ModalDriver driver;
+        driver.ExpectMessageBox(kSaveError).Click(IDOK);
+        EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_EQ(ReadBytes(path_), before_);
+        EXPECT_EQ(folder_.Names(), std::vector<std::string>{"precious.vty"});
+        EXPECT_TRUE(doc_.IsModified());
+    }
+}
+
+TEST_F(DocumentSaveFailure, MoreEntriesThanTheFileCanCountAreNotSaved)
+{
+    CEntry empty;
+    for (int i = 0; i <= kMaxEntries; ++i) doc_.m_EntryList.Add(empty);
+    doc_.m_nFailAt = ~0ULL;
+    harness::ModalDriver driver;
+    driver.ExpectMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries)).Click(IDOK);
+    EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));
+    EXPECT_TRUE(driver.AllAnswered());
+    EXPECT_EQ(ReadBytes(path_), before_);
+}
+
+}  // namespace
+}  // namespace apptest

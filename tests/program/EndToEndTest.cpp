@@ -1,0 +1,179 @@
+// The real Vaultry.exe, started as its own process and driven through window
+// messages only; the files it writes are read back with the core.
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "app/resource.h"
+#include "framework/win32/AfxRes.h"
+#include "harness/ControlInput.h"
+#include "harness/ListViewReader.h"
+#include "harness/MessageBoxInfo.h"
+#include "harness/ProgramDriver.h"
+#include "harness/RemoteBuffer.h"
+#include "harness/WindowQueries.h"
+
+namespace apptest {
+namespace {
+
+std::string g_exe;
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
+
+    // Exit, answering No to a save question if one comes.
+    void Exit(HWND frame)
+    {
+        harness::PostMenuCommand(frame, ID_APP_EXIT);
+        EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
+    }
+
+    TempFolder folder_;
+    harness::ProgramDriver program_;
+};
+
+TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
+{
+    ASSERT_TRUE(program_.Start(g_exe, "", folder_.Path()));
+    HWND box = program_.WaitForMessageBox(harness::ProgramDriver::kStartTimeoutMs);
+    ASSERT_TRUE(box);
+    harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+    EXPECT_EQ(info.caption, "Vaultry");
+    EXPECT_EQ(info.text,
+              "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click "
+              "Save\nwhen your done and leave the name vaultry.vty.");
+    harness::PostClick(box, IDOK);
+    HWND frame = program_.WaitForCaptionPrefix("Vaultry.vty - Vaultry");
+    ASSERT_TRUE(frame);
+
+    harness::PostMenuCommand(frame, ID_FILE_SAVE);
+    HWND dlg = program_.WaitForDialog("Password Protection");
+    ASSERT_TRUE(dlg);
+    harness::SetControlText(dlg, IDC_PASSWORD, "first start");
+    harness::SetControlText(dlg, IDC_CONFIRM, "first start");
+    harness::PostClick(dlg, IDOK);
+    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    Exit(frame);
+
+    ReadBack back = ReadDatabaseFile(folder_.File("Vaultry.vty"), "first start");
+    EXPECT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_EQ(back.header.wLocked, 1);
+    EXPECT_EQ(back.entries.GetCount(), 0);
+}
+
+TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
+{
+    std::string path = folder_.File("Named.vty");
+    CEntryList entries = SampleEntries(300);
+    WriteDatabaseFile(path, entries, "named");
+    const std::string before = ReadBytes(path);
+    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
+    HWND dlg = program_.WaitForDialog("Password Protection", harness::ProgramDriver::kStartTimeoutMs);
+    ASSERT_TRUE(dlg);
+    harness::SetControlText(dlg, IDC_PASSWORD, "named");
+    harness::PostClick(dlg, IDOK);
+    HWND frame = program_.WaitForCaptionPrefix("Named.vty - Vaultry");
+    ASSERT_TRUE(frame);
+    // The status bar's text as screen readers read it, in both character sets.
+    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
+    EXPECT_EQ(harness::WindowText(bar), "Ready");
+    WCHAR wide[8] = L"";
+    DWORD_PTR nWide = 0;
+    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
+    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
+
+    harness::PostMenuCommand(frame, ID_FILE_SAVE);   // no question: the key is known
+    Sleep(500);
+    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
+    Exit(frame);
+
+    EXPECT_FALSE(FileExists(folder_.File("Vaultry.vty")));
+    ReadBack back = ReadDatabaseFile(path, "named");
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(back.entries, entries));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
+}
+
+// Double-clicks the middle of a row of another process's list view.
+void DoubleClickRow(HWND list, int item)
+{
+    harness::RemoteBuffer remote(list, sizeof(RECT));
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    ASSERT_TRUE(remote.Write(0, &rc, sizeof rc));
+    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())));
+    ASSERT_TRUE(remote.Read(0, &rc, sizeof rc));
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
+}
+
+TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
+{
+    std::string path = folder_.File("Rows.vty");
+    CEntryList entries = SampleEntries(300);
+    WriteDatabaseFile(path, entries);
+    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
+    HWND frame = program_.WaitForCaptionPrefix("Rows.vty - Vaultry");
+    ASSERT_TRUE(frame);
+    HWND list = harness::FindDescendant(frame, WC_LISTVIEWA);
+    EXPECT_EQ(harness::ListViewColumns(list), (std::vector<std::string>{"For", "Username", "Password", "Notes"}));
+    std::vector<std::vector<std::string>> rows = harness::ListViewRows(list);
+    ASSERT_EQ(rows.size(), 300u);
+    for (int i = 0; i < 300; ++i) {
+        const CEntry& e = entries.ElementAt(i);
+        EXPECT_EQ(rows[i], (std::vector<std::string>{e.m_strFor.GetString(), e.m_strUsername.GetString(),
+                                                     e.m_strPassword.GetString(), e.m_strNotes.GetString()}));
+    }
+
+    DoubleClickRow(list, 5);
+    HWND dlg = program_.WaitForDialog("Entry Properties");
+    ASSERT_TRUE(dlg);
+    EXPECT_EQ(harness::ControlText(dlg, IDC_PASSWORD), "pass 5");
+    harness::SetControlText(dlg, IDC_NOTES, "edited");
+    harness::PostClick(dlg, IDOK);
+    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    CEntry edited = entries.GetAt(5);
+    edited.m_strNotes = "edited";
+    EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
+
+    harness::PostMenuCommand(frame, ID_ENTRY_ADD);
+    dlg = program_.WaitForDialog("Entry Properties");
+    ASSERT_TRUE(dlg);
+    harness::SetControlText(dlg, IDC_FOR, "bank");
+    harness::PostClick(dlg, IDOK);
+    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    ASSERT_EQ(harness::ListViewItemCount(list), 301);
+    EXPECT_EQ(harness::ListViewItemText(list, 300, 0), "bank");
+
+    // Home selects the first row; one press of Delete asks once.
+    PostMessageA(list, WM_KEYDOWN, VK_HOME, 0x01470001);
+    PostMessageA(list, WM_KEYUP, VK_HOME, 0xC1470001);
+    harness::PressKey(frame, VK_DELETE);
+    HWND box = program_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::ReadMessageBox(box).text, "Delete Entry?\n\nsite 0");
+    harness::PostClick(box, IDYES);
+    ASSERT_TRUE(program_.WaitUntilClosed(box));
+    Sleep(300);
+    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
+    EXPECT_EQ(harness::ListViewItemCount(list), 300);
+
+    harness::PostMenuCommand(frame, ID_FILE_SAVE);
+    Exit(frame);
+    CEntryList expected;
+    for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
+    CEntry added;
+    added.m_strFor = "bank";
+    expected.Add(added);
+    ReadBack back = ReadDatabaseFile(path);
+    ASSERT_EQ(back.status, DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(back.entries, expected));
+}
+
+}  // namespace
+}  // namespace apptest
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc > 1) apptest::g_exe = argv[1];
+    return RUN_ALL_TESTS();
+}
