@@ -6,14 +6,15 @@ NATIVE     := $(BUILD)/native
 WINDOWS    := $(BUILD)/windows
 FUZZ       := $(BUILD)/fuzz
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 FUZZ_SECS  ?= 60
 
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
 export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers check-format lint test-native test-windows fuzz-smoke bench \
-        bench-windows fuzz run clean dist verify-dist test-dist
+.PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers check-format lint test-native test-windows \
+        fuzz-smoke bench bench-windows fuzz run clean dist verify-dist test-dist install
 
 all: native windows
 
@@ -75,8 +76,14 @@ verify-dist: deps
 test-dist: dist
 	WINEPREFIX=$(abspath $(BUILD))/dist-test/prefix tools/with-display.sh tests/dist/test-install.sh dist
 
+# The native vaultry-cli, its man page and its bash completion under PREFIX
+# (DESTDIR in front, for packaging).
+install: native
+	DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)"
+
 bench: native bench-windows
 	$(NATIVE)/bench/vaultry-bench
+	$(NATIVE)/bench/vaultry-cli-bench
 
 # The entries view with the largest database, under Wine: prints its figures.
 bench-windows: windows

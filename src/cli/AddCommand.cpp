@@ -1,9 +1,8 @@
-// add DB --for X [--username Y] [--notes Z] [--generate N]: appends an entry. Its
-// password is asked for without echo, or generated.
-#include <ostream>
-
+// add DB --for X [--username Y] [--notes Z] [--generate N | --words N]: appends
+// an entry. Its password is asked for without echo, or generated.
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
+#include "cli/EntryOutput.h"
 #include "cli/EntryTexts.h"
 #include "cli/PasswordGenerator.h"
 
@@ -15,15 +14,18 @@ void RunAdd(CCliContext& context)
     if (!GetEntryTextOption(context, "--for", entry.m_strFor)) throw CCliError(kExitUsage, "add needs --for");
     GetEntryTextOption(context, "--username", entry.m_strUsername);
     GetEntryTextOption(context, "--notes", entry.m_strNotes);
-    int nGenerate = context.args.GetNumber("--generate", 0, 1, kMaxGeneratedLength);
+    GeneratorSettings settings;
+    const BOOL bGenerate = ReadGenerateOption(context, settings);
 
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.LoadForChange(context.PathOperand(0), passwords);
-    entry.m_strPassword = nGenerate ? GeneratePassword(nGenerate) : passwords.ReadEntryPassword();
+    double dBits = 0;
+    entry.m_strPassword = bGenerate ? GeneratePassword(settings, dBits) : passwords.ReadEntryPassword();
+    db.LockForChange();
     int nIndex = db.list.Add(entry);
     db.Save();
-    context.out << "Entry " << nIndex << " added.\n";
+    context.Note("Entry " + EntryLabel(context.codec, nIndex, entry) + " added.");
     WarnIfTextFormatLosesIt(context, nIndex, entry);
 }
 
@@ -37,8 +39,9 @@ const CliOption kOptions[] = {
 }  // namespace
 
 const CliCommand kAddCommand = {
-    "add", "add DB --for X [--username Y] [--notes Z] [--generate N]", "append an entry",
+    "add", "add DB --for X [--username Y] [--notes Z] [--generate N | --words N]", "append an entry",
     "The entry's password is asked for without echo (twice), or with --generate N\n"
-    "made of N random characters (see generate). Prints the new entry's index.\n",
-    kOptions, 4, 1, 1, RunAdd,
+    "made of N random characters, or with --words N of N random words (see\n"
+    "generate). Says the new entry's index on standard error.\n",
+    kOptions, 4, 1, 1, RunAdd, TRUE,
 };

@@ -2,7 +2,7 @@
 // standard streams, the terminal for passwords and the conversion of its texts.
 #pragma once
 
-#include <iosfwd>
+#include <ostream>
 
 #include "cli/CliEnvironment.h"
 #include "cli/CommandLine.h"
@@ -19,6 +19,13 @@ struct CCliContext {
     // An operand that names a file, as the system's file functions take it.
     CString PathOperand(int nIndex) const { return codec.ToPath(args.GetOperand(nIndex)); }
 
+    // A line for the user on standard error (what was changed, counts, notes,
+    // warnings), unless --quiet. Data goes to standard output only.
+    void Note(const CString& strLine) const
+    {
+        if (!args.Has("--quiet")) err << strLine.GetString() << '\n';
+    }
+
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
@@ -27,4 +34,7 @@ struct CCliContext {
     CCommandLine args;
     CTextCodec codec;
     CString strSaved;   // the database this command has changed, once it is saved
+    // The exit code of a command that worked and answers "no" (search found
+    // nothing, audit flagged something).
+    CliExitCode nAnswer = kExitOk;
 };

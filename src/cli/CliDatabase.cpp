@@ -1,7 +1,6 @@
 #include "cli/CliDatabase.h"
 
-#include <climits>
-#include <ostream>
+#include <algorithm>
 
 #include "cli/PathChecks.h"
 #include "database/core/SafeDatabaseWriter.h"
@@ -46,12 +45,41 @@ void CCliDatabase::LoadForChange(const CString& strFilePath, CPasswordInput& pas
     Read(strFilePath, passwords, TRUE);
 }
 
+CCliError CCliDatabase::ChangedMeanwhile() const
+{
+    return CCliError(kExitIo, strPath + " was changed by another program while this command ran; nothing was written");
+}
+
+void CCliDatabase::RequireEntry(int nIndex, const CEntry& seen) const
+{
+    if (nIndex >= list.GetCount() || list.ElementAt(nIndex) != seen) throw ChangedMeanwhile();
+}
+
+void CCliDatabase::LockForChange()
+{
+    Lock();
+    CMemFile bytes;
+    ReadWholeFile(strPath, bytes);
+    const ULONGLONG nLength = bytes.GetLength();
+    if (nLength == m_bytesRead.GetLength() && std::equal(bytes.GetData(), bytes.GetData() + nLength, m_bytesRead.GetData()))
+        return;
+    // Saved meanwhile: the change applies to what is there now.
+    DatabaseHeader header;
+    CEntryList entries;
+    if (ReadDatabaseHeader(bytes, header) != DatabaseStatus::ok || header.wLocked != wLocked ||
+        ReadDatabaseBody(bytes, header, strKey, entries) != DatabaseStatus::ok)
+        throw ChangedMeanwhile();
+    list = std::move(entries);
+    m_bytesRead.SetLength(0);
+    m_bytesRead.SeekToBegin();
+    m_bytesRead.Write(bytes.GetData(), static_cast<UINT>(nLength));
+}
+
 void CCliDatabase::StartNew(const CString& strFilePath)
 {
     strPath = strFilePath;
     if (strPath.IsEmpty()) throw CCliError(kExitUsage, "the file name is empty");
     if (GetPathKind(strPath) != PathKind::missing) throw CCliError(kExitIo, strPath + " already exists; it was not changed");
-    Lock();
     m_bNew = TRUE;
 }
 
@@ -72,10 +100,8 @@ void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, B
 {
     strPath = strFilePath;
     CheckDatabasePath(strPath);
-    if (bForChange) {
-        if (IsReadOnlyFile(ResolveLinks(strPath))) throw CCliError(kExitIo, strPath + " is read-only; it was not changed");
-        Lock();
-    }
+    if (bForChange && IsReadOnlyFile(ResolveLinks(strPath)))
+        throw CCliError(kExitIo, strPath + " is read-only; it was not changed");
     ReadWholeFile(strPath, m_bytesRead);
     DatabaseHeader header;
     DatabaseStatus status = ReadDatabaseHeader(m_bytesRead, header);
@@ -96,35 +122,23 @@ void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, B
     }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
     if (!bForChange && header.IsLocked() && header.wEntryCount == 0)
-        m_context.err << "vaultry-cli: " << strPath.GetString()
-                      << " holds no entries, so any password opens it: a wrong password cannot be told\n";
+        m_context.Note("vaultry-cli: " + strPath + " holds no entries, so any password opens it: a wrong password cannot be told");
 }
 
 void CCliDatabase::Save()
 {
+    if (m_bNew) Lock();
     DatabaseStatus status;
     try {
         CSafeDatabaseWriter writer(strPath, m_lock, m_bNew ? nullptr : &m_bytesRead);
         CRandom random;
         status = writer.Save(list, wLocked, strKey, random);
     } catch (const CTargetChangedException&) {
-        throw CCliError(kExitIo, m_bNew ? strPath + " already exists; it was not changed"
-                                        : strPath + " was changed by another program while this command ran; "
-                                                    "nothing was written");
+        if (m_bNew) throw CCliError(kExitIo, strPath + " already exists; it was not changed");
+        throw ChangedMeanwhile();
     } catch (const CException& e) {
         throw CCliError(kExitIo, strPath + (m_bNew ? " was not created: " : " was not changed: ") + e.GetErrorMessage());
     }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
     m_context.strSaved = strPath;
-}
-
-int CCliDatabase::ParseIndex(const CString& strOperand) const
-{
-    int nIndex = 0;
-    if (ParseDecimal(strOperand, INT_MAX, nIndex) && nIndex < list.GetCount()) return nIndex;
-    if (list.GetCount() == 0) throw CCliError(kExitUsage, strPath + " has no entries");
-    CString strMessage;
-    strMessage.Format("%s has no entry %s; its entries are 0 to %d", strPath.GetString(), strOperand.GetString(),
-                      list.GetCount() - 1);
-    throw CCliError(kExitUsage, strMessage);
 }

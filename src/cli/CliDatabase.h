@@ -1,10 +1,13 @@
 // CCliDatabase: a database file loaded whole into memory by a command, with what
 // it takes to save it again under the same key.
 //
-// A command that changes a database holds its lock (CDatabaseLock) from before
-// it reads the file until it has saved it, and the save replaces the file only
-// while it still holds the bytes that were read: two changes at once either both
-// land, or the later one fails and writes nothing.
+// A command that changes a database asks for every password it needs (and its
+// questions) before it takes the database's lock (CDatabaseLock), so that
+// nobody waits for a user at a prompt: LoadForChange reads and deciphers the
+// file without the lock; LockForChange then takes it, reads the file again and
+// keeps it until the save. The save replaces the file only while it still holds
+// the bytes read under the lock: two changes at once either both land, or the
+// later one fails and writes nothing.
 #pragma once
 
 #include "cli/PasswordInput.h"
@@ -23,22 +26,26 @@ public:
     // standard error: any password opens it.
     void Load(const CString& strPath, CPasswordInput& passwords);
     // As Load, for a command that changes the database: a read-only file is
-    // refused first, then the database's lock is taken (and held until this
-    // object goes), and a locked database without entries needs its password
-    // twice.
+    // refused first, and a locked database without entries needs its password
+    // twice. No lock is taken yet.
     void LoadForChange(const CString& strPath, CPasswordInput& passwords);
-    // For a new database at strPath, which Save creates: refuses a path where
-    // anything exists (a link that leads nowhere too), and takes the lock.
+    // Takes the database's lock (held until this object goes) and reads the file
+    // again. When another program saved it since LoadForChange, the entries are
+    // read anew from its bytes, under the same password; a file that no longer
+    // opens with it throws CCliError (kExitIo), nothing written.
+    void LockForChange();
+    // For a command that acts on an entry as the user saw it, after
+    // LockForChange: throws CCliError (kExitIo) unless entry nIndex is still seen.
+    void RequireEntry(int nIndex, const CEntry& seen) const;
+    // For a new database at strPath, which Save creates (taking the lock, and
+    // only while nothing is there): refuses a path where anything exists (a link
+    // that leads nowhere too).
     void StartNew(const CString& strPath);
 
     // Writes the entries back under wLocked and strKey through the replace-on-
     // success writer. Throws CCliError (kExitIo) when the file was not replaced;
     // it is unchanged then.
     void Save();
-
-    // The entry index an operand names. Throws CCliError (kExitUsage) unless it is
-    // a number from 0 to the count - 1.
-    int ParseIndex(const CString& strOperand) const;
 
     CString strPath;
     CEntryList list;
@@ -48,6 +55,7 @@ public:
 private:
     void Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange);
     void Lock();
+    CCliError ChangedMeanwhile() const;
 
     CCliContext& m_context;
     CDatabaseLock m_lock;

@@ -7,7 +7,8 @@ namespace {
 const CliOption* FindOption(const CString& strName, const CliOption* pOptions, int nOptions)
 {
     for (int i = 0; i < nOptions; ++i)
-        if (strName == pOptions[i].pszName) return &pOptions[i];
+        if (strName == pOptions[i].pszName || (pOptions[i].pszShort && strName == pOptions[i].pszShort))
+            return &pOptions[i];
     return nullptr;
 }
 
@@ -56,7 +57,7 @@ void CCommandLine::Parse(int argc, const char* const argv[], const CliOption* pO
         } else if (nEquals >= 0) {
             throw CCliError(kExitUsage, "option " + strName + " takes no value");
         }
-        m_names.Add(strName);
+        m_names.Add(pOption->pszName);
         m_values.Add(strValue);
     }
     if (m_operands.GetCount() < nMinOperands) throw CCliError(kExitUsage, "missing arguments");

@@ -1,7 +1,8 @@
 // CCommandLine: the arguments of one subcommand, split into options and operands.
 //
-// Options start with "--" and may stand anywhere among the operands. One that
-// takes a value has it as the next argument or after "=" ("--for X", "--for=X").
+// Options start with "--" and may stand anywhere among the operands; some have
+// a short name too ("-s"). One that takes a value has it as the next argument or
+// after "=" ("--for X", "--for=X").
 // "--" ends the options; everything after it, and a lone "-", is an operand.
 // A wrong command line throws CCliError with kExitUsage.
 #pragma once
@@ -12,6 +13,7 @@
 struct CliOption {
     LPCTSTR pszName;    // with its dashes: "--for"
     BOOL bTakesValue;
+    LPCTSTR pszShort = nullptr;   // "-s"; Has and GetValue take the long name
 };
 
 class CCommandLine {

@@ -1,7 +1,8 @@
 #include "cli/Commands.h"
 
 const CliCommand* const kCliCommands[] = {
-    &kCreateCommand, &kListCommand,   &kShowCommand,   &kSearchCommand, &kAddCommand,   &kEditCommand,
-    &kRemoveCommand, &kExportCommand, &kImportCommand, &kPasswdCommand, &kCheckCommand, &kGenerateCommand,
+    &kCreateCommand, &kListCommand,   &kShowCommand,   &kSearchCommand, &kClipCommand,   &kAddCommand,
+    &kEditCommand,   &kRemoveCommand, &kExportCommand, &kImportCommand, &kPasswdCommand, &kCheckCommand,
+    &kGenerateCommand, &kAuditCommand,
 };
 const int kCliCommandCount = sizeof kCliCommands / sizeof kCliCommands[0];

@@ -33,7 +33,7 @@ void WriteConsoleText(LPCTSTR psz)
 
 }  // namespace
 
-TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& strLine)
+TerminalRead CConsolePasswordTerminal::Read(LPCTSTR pszPrompt, CString& strLine, BOOL bEcho)
 {
     strLine.Empty();
     HANDLE hInput = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -47,7 +47,8 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     g_hInput = hInput;
     g_dwSavedMode = dwMode;
     SetConsoleCtrlHandler(RestoreEchoOnBreak, TRUE);
-    SetConsoleMode(hInput, (dwMode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+    DWORD dwEcho = bEcho ? ENABLE_ECHO_INPUT : 0;
+    SetConsoleMode(hInput, (dwMode & ~ENABLE_ECHO_INPUT) | dwEcho | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
     WriteConsoleText(pszPrompt);
 
     TerminalRead result = TerminalRead::ended;
@@ -73,7 +74,7 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     SetConsoleCtrlHandler(RestoreEchoOnBreak, FALSE);
     g_hInput = INVALID_HANDLE_VALUE;
     CloseHandle(hInput);
-    WriteConsoleText("\r\n");
+    if (!bEcho) WriteConsoleText("\r\n");
     return result;
 }
 
@@ -81,6 +82,12 @@ BOOL CConsolePasswordTerminal::StandardInputIsTerminal()
 {
     DWORD dwMode = 0;
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &dwMode);
+}
+
+BOOL CConsolePasswordTerminal::StandardErrorIsTerminal()
+{
+    DWORD dwMode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &dwMode);
 }
 
 #else
@@ -121,7 +128,7 @@ void WriteAll(int fd, LPCTSTR psz)
 
 }  // namespace
 
-TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& strLine)
+TerminalRead CConsolePasswordTerminal::Read(LPCTSTR pszPrompt, CString& strLine, BOOL bEcho)
 {
     strLine.Empty();
     int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -139,7 +146,7 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
     struct sigaction previous[kSignalCount];
     for (int i = 0; i < kSignalCount; ++i) sigaction(kSignals[i], &action, &previous[i]);
     struct termios quiet = saved;
-    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHOE | ECHOK);
+    if (!bEcho) quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHOE | ECHOK);
     quiet.c_lflag |= ECHONL | ICANON;
     // Echo goes off before the prompt shows, so nothing typed after it is echoed.
     tcsetattr(fd, TCSAFLUSH, &quiet);
@@ -168,5 +175,7 @@ TerminalRead CConsolePasswordTerminal::ReadHidden(LPCTSTR pszPrompt, CString& st
 }
 
 BOOL CConsolePasswordTerminal::StandardInputIsTerminal() { return ::isatty(STDIN_FILENO); }
+
+BOOL CConsolePasswordTerminal::StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO); }
 
 #endif

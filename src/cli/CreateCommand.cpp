@@ -13,6 +13,7 @@ void RunCreate(CCliContext& context)
     if (!context.args.Has("--no-lock")) strPassword = CPasswordInput(context).ReadNewDatabasePassword();
     SetDatabaseKey(db, strPassword);
     db.Save();
+    context.Note(db.strPath + (strPassword.IsEmpty() ? " created, not locked." : " created."));
 }
 
 const CliOption kOptions[] = {{"--no-lock", FALSE}};

@@ -1,42 +1,47 @@
-// edit DB INDEX [--for X] [--username Y] [--notes Z] [--password | --generate N]:
-// changes the texts given and keeps the others.
+// edit DB ENTRY [--for X] [--username Y] [--notes Z] [--password | --generate N |
+// --words N]: changes the texts given and keeps the others.
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
+#include "cli/EntryFields.h"
+#include "cli/EntryLookup.h"
+#include "cli/EntryOutput.h"
 #include "cli/EntryTexts.h"
 #include "cli/PasswordGenerator.h"
 
 namespace {
 
-const LPCTSTR kTextOptions[] = {"--for", "--username", "--notes"};
-
-CString& FieldOf(CEntry& entry, int nOption)
-{
-    return nOption == 0 ? entry.m_strFor : (nOption == 1 ? entry.m_strUsername : entry.m_strNotes);
-}
+const LPCTSTR kTextOptions[4] = {"--for", "--username", nullptr, "--notes"};
 
 void RunEdit(CCliContext& context)
 {
     const CCommandLine& args = context.args;
-    BOOL bAskPassword = args.Has("--password");
-    int nGenerate = args.GetNumber("--generate", 0, 1, kMaxGeneratedLength);
-    if (bAskPassword && nGenerate) throw CCliError(kExitUsage, "give either --password or --generate");
+    const BOOL bAskPassword = args.Has("--password");
+    GeneratorSettings settings;
+    const BOOL bGenerate = ReadGenerateOption(context, settings);
+    if (bAskPassword && bGenerate) throw CCliError(kExitUsage, "give either --password or --generate/--words");
     CEntry changes;
-    BOOL bChanged[3] = {};
-    for (int i = 0; i < 3; ++i) bChanged[i] = GetEntryTextOption(context, kTextOptions[i], FieldOf(changes, i));
-    if (!bAskPassword && !nGenerate && !bChanged[0] && !bChanged[1] && !bChanged[2])
-        throw CCliError(kExitUsage, "nothing to change: give --for, --username, --notes, --password or --generate");
+    BOOL bChanged[4] = {};
+    for (int i = 0; i < 4; ++i)
+        bChanged[i] = kTextOptions[i] && GetEntryTextOption(context, kTextOptions[i], FieldText(changes, i));
+    if (!bAskPassword && !bGenerate && !bChanged[0] && !bChanged[1] && !bChanged[3])
+        throw CCliError(kExitUsage, "nothing to change: give --for, --username, --notes, --password, --generate or --words");
 
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.LoadForChange(context.PathOperand(0), passwords);
-    int nIndex = db.ParseIndex(args.GetOperand(1));
+    const int nIndex = FindEntry(context, db.strPath, db.list, args.GetOperand(1));
+    double dBits = 0;
+    if (bAskPassword) changes.m_strPassword = passwords.ReadEntryPassword();
+    if (bGenerate) changes.m_strPassword = GeneratePassword(settings, dBits);
+    bChanged[kPasswordField] = bAskPassword || bGenerate;
     CEntry entry = db.list.GetAt(nIndex);
-    for (int i = 0; i < 3; ++i)
-        if (bChanged[i]) FieldOf(entry, i) = FieldOf(changes, i);
-    if (bAskPassword) entry.m_strPassword = passwords.ReadEntryPassword();
-    if (nGenerate) entry.m_strPassword = GeneratePassword(nGenerate);
+    db.LockForChange();
+    db.RequireEntry(nIndex, entry);
+    for (int i = 0; i < 4; ++i)
+        if (bChanged[i]) FieldText(entry, i) = FieldText(changes, i);
     db.list.SetAt(nIndex, entry);
     db.Save();
+    context.Note("Entry " + EntryLabel(context.codec, nIndex, entry) + " changed.");
     WarnIfTextFormatLosesIt(context, nIndex, entry);
 }
 
@@ -51,9 +56,11 @@ const CliOption kOptions[] = {
 }  // namespace
 
 const CliCommand kEditCommand = {
-    "edit", "edit DB INDEX [--for X] [--username Y] [--notes Z] [--password | --generate N]",
+    "edit", "edit DB ENTRY [--for X] [--username Y] [--notes Z] [--password | --generate N | --words N]",
     "change an entry",
     "Changes only the texts given; an empty value empties a text. --password asks\n"
-    "for the new password without echo (twice); --generate N makes a random one.\n",
-    kOptions, 5, 2, 2, RunEdit,
+    "for the new password without echo (twice); --generate N makes a random one of\n"
+    "N characters, --words N a passphrase of N words.\n"
+    ENTRY_OPERAND_HELP,
+    kOptions, 5, 2, 2, RunEdit, TRUE,
 };

@@ -1,6 +1,7 @@
 #include "cli/EntryTexts.h"
 
-#include <ostream>
+#include "cli/EntryFields.h"
+#include "cli/EntryOutput.h"
 
 void CheckEntryText(LPCTSTR pszWhat, const CString& strText)
 {
@@ -22,9 +23,16 @@ BOOL GetEntryTextOption(const CCliContext& context, LPCTSTR pszOption, CString& 
 
 void WarnIfTextFormatLosesIt(const CCliContext& context, int nIndex, const CEntry& entry)
 {
-    if (entry.m_strFor.Find(',') < 0 && entry.m_strUsername.Find(',') < 0 && entry.m_strPassword.Find(',') < 0)
-        return;
-    context.err << "vaultry-cli: warning: entry " << nIndex << " (" << context.codec.ToStream(entry.m_strFor).GetString()
-                << ") has a comma in its For, Username or Password, which the text format cannot keep: "
-                   "an export of it imports with its texts shifted\n";
+    const CString strEntry = "vaultry-cli: warning: entry " + EntryLabel(context.codec, nIndex, entry);
+    if (entry.m_strFor.Find(',') >= 0 || entry.m_strUsername.Find(',') >= 0 || entry.m_strPassword.Find(',') >= 0)
+        context.Note(strEntry + " has a comma in its For, Username or Password, which the text format cannot keep: "
+                                "an export of it imports with its texts shifted");
+    for (int f = 0; f < 4; ++f) {
+        const CString& strText = FieldText(entry, f);
+        if (strText.Find('\r') >= 0 || strText.Find('\n') >= 0) {
+            context.Note(strEntry + " has a line break, which the text format cannot keep: an export of it imports "
+                                    "as more than one entry");
+            break;
+        }
+    }
 }

@@ -15,7 +15,8 @@ void CheckEntryText(LPCTSTR pszWhat, const CString& strText);
 // option when the code page cannot hold it, or it fails CheckEntryText.
 BOOL GetEntryTextOption(const CCliContext& context, LPCTSTR pszOption, CString& strStored);
 
-// The text format keeps no comma inside For, Username or Password: an export of
-// such an entry imports with its texts shifted. Warns on standard error, naming
-// the entry by its index and For, when it holds one.
+// The text format keeps no comma inside For, Username or Password (an export of
+// such an entry imports with its texts shifted) and no line break in any text
+// (CSV and JSON imports bring them). Warns on standard error, naming the entry
+// by its index and For, when it holds one.
 void WarnIfTextFormatLosesIt(const CCliContext& context, int nIndex, const CEntry& entry);

@@ -1,18 +1,15 @@
-// export DB [OUT]: every entry as a line of text, "For,Username,Password,Notes"
-// and CR LF, to OUT or to standard output. OUT is a new private file, which
-// replaces an old one only once it has been written whole, and never a database
-// or anything but a regular file.
+// export DB [OUT | -] [--format text|csv|json]: every entry, to OUT or to standard
+// output. OUT is a new private file, which replaces an old one only once it has
+// been written whole, and never a database or anything but a regular file.
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
 #include "cli/EntryTexts.h"
-#include "cli/OutputStreamFile.h"
 #include "cli/PathChecks.h"
+#include "cli/TransferFormat.h"
 #include "database/core/ReplaceOnSuccessFile.h"
-#include "textio/core/EntryLineWriter.h"
 
 namespace {
 
-const int kTextBufferSize = 1024;
 const char kFollowLink[] = "--follow-link";
 
 // Exporting over a database by mistake would lose every entry in it.
@@ -25,7 +22,7 @@ void ThrowIfDatabase(const CString& strPath)
         throw CCliError(kExitIo, strPath + " is a Vaultry database; export does not overwrite it");
 }
 
-void ExportToFile(const CEntryList& list, const CString& strPath)
+void ExportToFile(const std::string& bytes, const CString& strPath)
 {
     ThrowIfDatabase(strPath);
     CReplaceOnSuccessFile file;
@@ -35,9 +32,7 @@ void ExportToFile(const CEntryList& list, const CString& strPath)
         throw CCliError(kExitIo, "Error opening export file. " + e.GetErrorMessage());
     }
     try {
-        CArchive ar(&file, CArchive::store, kTextBufferSize);
-        WriteEntryLines(ar, list);
-        ar.Close();
+        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
         file.Flush();
         file.Commit();
     } catch (const CFileException& e) {
@@ -45,47 +40,49 @@ void ExportToFile(const CEntryList& list, const CString& strPath)
     }
 }
 
-void ExportToStream(const CEntryList& list, std::ostream& out)
-{
-    COutputStreamFile file(out, "standard output");
-    try {
-        CArchive ar(&file, CArchive::store, kTextBufferSize);
-        WriteEntryLines(ar, list);
-        ar.Close();
-        file.Flush();
-    } catch (const CFileException& e) {
-        throw CCliError(kExitIo, "Error writing export. " + e.GetErrorMessage());
-    }
-}
-
 void RunExport(CCliContext& context)
 {
-    BOOL bToFile = context.args.GetOperandCount() > 1;
+    const TransferFormat format = GetFormatOption(context);
+    const BOOL bToFile = context.args.GetOperandCount() > 1 && context.args.GetOperand(1) != "-";
     CString strOut = bToFile ? context.PathOperand(1) : CString();
     if (bToFile) CheckOutputPath(strOut, context.args.Has(kFollowLink), kFollowLink);
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.Load(context.PathOperand(0), passwords);
-    if (bToFile)
-        ExportToFile(db.list, strOut);
-    else
-        ExportToStream(db.list, context.out);
-    for (int i = 0; i < db.list.GetCount(); ++i) WarnIfTextFormatLosesIt(context, i, db.list.ElementAt(i));
+    std::string bytes = FormatEntries(context, format, db.list);
+    if (bToFile) {
+        ExportToFile(bytes, strOut);
+    } else {
+        context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    SecureZero(&bytes[0], bytes.size());
+    if (format == TransferFormat::text)
+        for (int i = 0; i < db.list.GetCount(); ++i) WarnIfTextFormatLosesIt(context, i, db.list.ElementAt(i));
+    if (!bToFile) return;
+    CString strNote;
+    strNote.Format(db.list.GetCount() == 1 ? "%d entry exported to %s." : "%d entries exported to %s.",
+                   db.list.GetCount(), strOut.GetString());
+    context.Note(strNote);
 }
 
-const CliOption kOptions[] = {{kFollowLink, FALSE}};
+const CliOption kOptions[] = {{kFollowLink, FALSE}, {"--format", TRUE}};
 
 }  // namespace
 
 const CliCommand kExportCommand = {
-    "export", "export DB [OUT] [--follow-link]", "write the entries as text, one line each",
-    "Writes one line per entry: For, Username, Password and Notes joined by commas,\n"
-    "ended by CR LF, as the program's Export does, in the database's code page.\n"
-    "Passwords are written in the clear. Without OUT the lines go to standard output.\n"
-    "OUT is always written as a new file that only you can read (mode 0600), which\n"
-    "replaces an old one only once it is complete. It is never a Vaultry database,\n"
-    "a folder, a device or a FIFO; a symbolic link is written through only with\n"
-    "--follow-link. A comma in a For, Username or Password cannot be told from the\n"
-    "commas between the texts: such entries are named on standard error.\n",
-    kOptions, 1, 1, 2, RunExport,
+    "export", "export DB [OUT | -] [--format text|csv|json] [--follow-link]", "write out every entry",
+    "--format text (the default) writes one line per entry: For, Username, Password\n"
+    "and Notes joined by commas, ended by CR LF, as the program's Export does, in\n"
+    "the database's code page. A comma in a For, Username or Password cannot be\n"
+    "told from the commas between the texts: such entries are named on standard\n"
+    "error. --format csv writes UTF-8 CSV with the header Title,Username,Password,\n"
+    "Notes, as password managers import it; --format json a UTF-8 JSON array of\n"
+    "objects with \"for\", \"username\", \"password\" and \"notes\", which import reads\n"
+    "back exactly.\n"
+    "Passwords are written in the clear. Without OUT, or with -, the entries go to\n"
+    "standard output. OUT is always written as a new file that only you can read\n"
+    "(mode 0600), which replaces an old one only once it is complete. It is never a\n"
+    "Vaultry database, a folder, a device or a FIFO; a symbolic link is written\n"
+    "through only with --follow-link.\n",
+    kOptions, 2, 1, 2, RunExport,
 };

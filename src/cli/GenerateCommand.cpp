@@ -1,6 +1,5 @@
-// generate [--length N]: prints a random password.
-#include <ostream>
-
+// generate [--length N] [generator options]: prints a random password or
+// passphrase, and its entropy on standard error.
 #include "cli/Commands.h"
 #include "cli/EntryOutput.h"
 #include "cli/PasswordGenerator.h"
@@ -9,9 +8,13 @@ namespace {
 
 void RunGenerate(CCliContext& context)
 {
-    int nLength = context.args.GetNumber("--length", kDefaultGeneratedLength, 1, kMaxGeneratedLength);
-    WriteText(context.out, GeneratePassword(nLength));
+    const int nLength = context.args.GetNumber("--length", kDefaultGeneratedLength, 1, kMaxGeneratedLength);
+    double dBits = 0;
+    WriteText(context.out, context.codec.ToStream(GeneratePassword(ReadGeneratorSettings(context, nLength), dBits)));
     context.out << '\n';
+    CString strNote;
+    strNote.Format("Entropy: %.1f bits.", dBits);
+    context.Note(strNote);
 }
 
 const CliOption kOptions[] = {{"--length", TRUE}};
@@ -20,8 +23,8 @@ const CliOption kOptions[] = {{"--length", TRUE}};
 
 const CliCommand kGenerateCommand = {
     "generate", "generate [--length N]", "print a random password",
-    "Prints N characters (20 unless given) drawn from the system's secure random\n"
-    "source: letters, digits and ! # % + - . : = ? @ _ (never a comma, which would\n"
-    "split the field in an exported line).\n",
-    kOptions, 1, 0, 0, RunGenerate,
+    "Prints N characters (20 unless given), or with --words a passphrase, drawn\n"
+    "from the system's secure random source, and its entropy in bits on standard\n"
+    "error.\n",
+    kOptions, 1, 0, 0, RunGenerate, TRUE,
 };

@@ -1,87 +1,70 @@
-// import DB IN: appends one entry per line of IN, split as the program's Import
-// splits them, and prints "N records imported.".
-#include <ostream>
+// import DB IN|- [--format text|csv|json]: appends the entries of a file, or of
+// standard input, and says "N records imported.".
+#include <istream>
+#include <iterator>
 
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
-#include "textio/core/TextLineReader.h"
+#include "cli/TransferFormat.h"
 
 namespace {
 
-const int kTextBufferSize = 1024;
-
-// A database file read as text gives entries of garbage: its clear header holds
-// the magic, then words with zero bytes.
-void ThrowIfDatabase(CFile& file, const CString& strPath)
-{
-    char start[kHeaderSize] = {};
-    UINT nRead = file.Read(start, kHeaderSize);
-    file.SeekToBegin();
-    BOOL bZero = FALSE;
-    for (UINT i = 7; i < nRead; ++i) bZero = bZero || start[i] == 0;
-    if (nRead >= 7 && CString(start, 7) == kDatabaseMagic && bZero)
-        throw CCliError(kExitUsage, strPath + " is a Vaultry database, not a text file; nothing was imported");
-}
-
-// All lines of the file, or an error: a file that fails half way adds nothing.
-void ReadImportFile(const CString& strPath, CEntryList& entries, TextLineCounts& counts)
+// The whole file: one that fails half way imports nothing.
+std::string ReadImportFile(const CString& strPath)
 {
     CFile file;
     CFileException error;
     if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite, &error))
         throw CCliError(kExitIo, "Error opening import file. " + error.GetErrorMessage());
+    std::string bytes;
     try {
-        ThrowIfDatabase(file, strPath);
-        CArchive ar(&file, CArchive::load, kTextBufferSize);
-        ReadEntryLines(ar, entries, &counts);
+        char buffer[65536];
+        for (UINT n; (n = file.Read(buffer, sizeof buffer)) > 0;) bytes.append(buffer, n);
     } catch (const CFileException& e) {
         throw CCliError(kExitIo, "Error reading import file. " + e.GetErrorMessage());
     }
-}
-
-CString Lines(UINT n)
-{
-    CString strText;
-    strText.Format(n == 1 ? "%u line" : "%u lines", n);
-    return strText;
-}
-
-// The lines that gave entries the user may not expect; they are imported still.
-void ReportOddLines(std::ostream& err, const CString& strPath, const TextLineCounts& counts)
-{
-    CString strReport;
-    if (counts.nBlank) strReport += "; " + Lines(counts.nBlank) + " blank (empty entries)";
-    if (counts.nNoComma) strReport += "; " + Lines(counts.nNoComma) + " without a comma (all in Notes)";
-    if (counts.nLostZeros) strReport += "; " + Lines(counts.nLostZeros) + " with zero bytes (dropped)";
-    if (!strReport.IsEmpty()) err << "vaultry-cli: " << (strPath + ":" + strReport.Mid(1)).GetString() << '\n';
+    return bytes;
 }
 
 void RunImport(CCliContext& context)
 {
+    const TransferFormat format = GetFormatOption(context);
+    const BOOL bFromStdin = context.args.GetOperand(1) == "-";
+    if (bFromStdin && context.args.Has("--password-stdin"))
+        throw CCliError(kExitUsage, "standard input cannot bring both the entries and the password");
+    const CString strIn = bFromStdin ? CString("standard input") : context.PathOperand(1);
+    std::string bytes = bFromStdin ? std::string(std::istreambuf_iterator<char>(context.in), {}) : ReadImportFile(strIn);
     CEntryList entries;
-    TextLineCounts counts;
-    CString strIn = context.PathOperand(1);
-    ReadImportFile(strIn, entries, counts);
+    ParseEntries(context, format, bytes, strIn, entries);
+    SecureZero(&bytes[0], bytes.size());
+
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.LoadForChange(context.PathOperand(0), passwords);
+    db.LockForChange();
     for (int i = 0; i < entries.GetCount(); ++i) db.list.Add(entries.ElementAt(i));
     db.Save();
     CString strMessage;
-    strMessage.Format(entries.GetCount() == 1 ? "%u record imported.\n" : "%u records imported.\n",
+    strMessage.Format(entries.GetCount() == 1 ? "%u record imported." : "%u records imported.",
                       static_cast<unsigned>(entries.GetCount()));
-    context.out << strMessage.GetString();
-    ReportOddLines(context.err, strIn, counts);
+    context.Note(strMessage);
 }
+
+const CliOption kOptions[] = {{"--format", TRUE}};
 
 }  // namespace
 
 const CliCommand kImportCommand = {
-    "import", "import DB IN", "append one entry per line of a text file",
-    "Reads IN as the program's Import does: a line ends at LF, CR LF or a lone CR;\n"
-    "its first three commas end For, Username and Password, and Notes takes the\n"
-    "rest. Entries are appended after the existing ones. IN holds the database's\n"
-    "code page; a UTF-8 byte-order mark at its start is skipped. Blank lines, lines\n"
-    "without a comma and lines with zero bytes are counted on standard error.\n",
-    nullptr, 0, 2, 2, RunImport,
+    "import", "import DB IN|- [--format text|csv|json]", "append the entries of a file",
+    "Appends the entries of IN (- for standard input) after the existing ones.\n"
+    "--format text (the default) reads IN as the program's Import does: a line ends\n"
+    "at LF, CR LF or a lone CR; its first three commas end For, Username and\n"
+    "Password, and Notes takes the rest. IN holds the database's code page; a UTF-8\n"
+    "byte-order mark at its start is skipped. Blank lines, lines without a comma and\n"
+    "lines with zero bytes are counted on standard error.\n"
+    "--format csv reads the UTF-8 CSV exports of password managers (KeePassXC,\n"
+    "Bitwarden, 1Password, this one) by their header row: Title or Name, Username\n"
+    "or Login, Password, Notes; other columns go into Notes (\"URL: ...\").\n"
+    "--format json reads what export --format json writes.\n",
+    kOptions, 1, 2, 2, RunImport,
 };

@@ -12,8 +12,10 @@ void RunPasswd(CCliContext& context)
     db.LoadForChange(context.PathOperand(0), passwords);
     CString strPassword;
     if (!context.args.Has("--no-lock")) strPassword = passwords.ReadNewDatabasePassword();
+    db.LockForChange();
     SetDatabaseKey(db, strPassword);
     db.Save();
+    context.Note(strPassword.IsEmpty() ? db.strPath + " is no longer locked." : "The password of " + db.strPath + " was changed.");
 }
 
 const CliOption kOptions[] = {{"--no-lock", FALSE}};

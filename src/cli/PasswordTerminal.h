@@ -1,5 +1,5 @@
 // CPasswordTerminal: where vaultry-cli asks the user for a password when it is not
-// given on standard input. The real one is the process's terminal
+// given on standard input, and asks its questions (rm's "Delete ...?"). The real one is the process's terminal
 // (ConsolePasswordTerminal); tests put a scripted one in its place.
 #pragma once
 
@@ -17,6 +17,10 @@ public:
     // Shows pszPrompt and reads one line without showing what is typed; the line
     // end is not part of strLine. Its bytes are in the command line's encoding.
     virtual TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) = 0;
+    // The same with what is typed shown, for an answer to a question.
+    virtual TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) = 0;
     // Whether standard input is this terminal: lines read from it would be echoed.
     virtual BOOL StandardInputIsTerminal() = 0;
+    // Whether standard error is a terminal, for progress shown in place.
+    virtual BOOL StandardErrorIsTerminal() { return FALSE; }
 };

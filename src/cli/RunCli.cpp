@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "cli/PasswordGenerator.h"
 #include "framework/portable/Exceptions.h"
 
 #ifndef VAULTRY_VERSION
@@ -14,12 +15,16 @@ namespace {
 
 const char kProgram[] = "vaultry-cli";
 
-const CliOption kCommonOptions[] = {{"--help", FALSE}, {"--password-stdin", FALSE}, {"--codepage", TRUE}};
+const CliOption kCommonOptions[] = {
+    {"--help", FALSE, "-h"}, {"--quiet", FALSE, "-q"}, {"--password-stdin", FALSE}, {"--codepage", TRUE}};
+
+BOOL IsHelp(const CString& strArg) { return strArg == "--help" || strArg == "-h"; }
 
 void WriteOverview(std::ostream& out)
 {
-    out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [--password-stdin] [--codepage CP]\n"
-           "       vaultry-cli --help | --version\n"
+    out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [-q | --quiet] [--password-stdin] [--codepage CP]\n"
+           "       vaultry-cli -h | --help | help [COMMAND]\n"
+           "       vaultry-cli -V | --version\n"
            "\n"
            "Reads and changes Vaultry databases (.vty files) without the program.\n"
            "\n"
@@ -43,20 +48,27 @@ void WriteOverview(std::ostream& out)
            "as \\xNN. Exported and imported text files are the code page's bytes.\n"
            "\n"
            "A change waits for another one to the same database to end; the file is\n"
-           "replaced only while it holds what was read. \"--\" ends the options.\n"
+           "replaced only while it holds what was read. Passwords and questions are\n"
+           "asked before the database is locked. Each change says what it changed on\n"
+           "standard error (--quiet: errors only); data goes to standard output.\n"
+           "\"--\" ends the options.\n"
            "\n"
            "Exit status: 0 success (also for a change that was saved when standard output\n"
            "failed), 1 usage error or bad input text, 2 not a database, wrong password or\n"
            "damaged file, 3 the file system refused (a file missing, denied, full, locked\n"
            "or changed meanwhile; an output that failed).\n"
-           "Run \"vaultry-cli COMMAND --help\" for the options of one command.\n";
+           "Run \"vaultry-cli help COMMAND\" for the options of one command.\n";
 }
 
 void WriteCommandHelp(std::ostream& out, const CliCommand& command)
 {
-    out << "Usage: vaultry-cli " << command.pszUsage << " [--password-stdin] [--codepage CP]\n\n"
-        << command.pszSummary << ".\n"
-        << command.pszHelp;
+    out << "Usage: vaultry-cli " << command.pszUsage << " [-q | --quiet] [--password-stdin] [--codepage CP]\n";
+    if (command.bGenerates) {
+        out << "Generator options: [--lower] [--upper] [--digits] [--symbols] [--exclude-similar]\n"
+               "  [--exclude CHARS] [--words N] [--separator S]\n";
+    }
+    out << "\n" << command.pszSummary << ".\n" << command.pszHelp;
+    if (command.bGenerates) out << kGeneratorHelp;
 }
 
 const CliCommand* FindCommand(const CString& strName)
@@ -71,10 +83,11 @@ int RunCommand(const CliCommand& command, int argc, const char* const argv[], CC
     CArray<CliOption> options;
     for (const CliOption& option : kCommonOptions) options.Add(option);
     for (int i = 0; i < command.nOptions; ++i) options.Add(command.pOptions[i]);
+    for (int i = 0; command.bGenerates && i < kGeneratorOptionCount; ++i) options.Add(kGeneratorOptions[i]);
     // --help wins over everything else on the line, even over mistakes in it.
     for (int i = 0; i < argc; ++i) {
         if (CString(argv[i]) == "--") break;
-        if (CString(argv[i]) == "--help") {
+        if (IsHelp(argv[i])) {
             WriteCommandHelp(context.out, command);
             return kExitOk;
         }
@@ -90,24 +103,29 @@ int RunCommand(const CliCommand& command, int argc, const char* const argv[], CC
     context.codec.Open(strCodePage, context.environment.strArguments, context.environment.strStreams,
                        context.environment.strPaths);
     command.pfnRun(context);
-    return kExitOk;
+    return context.nAnswer;
 }
 
 int Dispatch(int argc, const char* const argv[], CCliContext& context)
 {
     if (argc < 2) throw CCliError(kExitUsage, "no command given; \"vaultry-cli --help\" lists them");
     CString strName = argv[1];
-    if (strName == "--help" || strName == "-h" || strName == "help") {
+    if (strName == "help" && argc > 2) strName = argv[2];
+    if (IsHelp(strName) || strName == "help") {
         WriteOverview(context.out);
         return kExitOk;
     }
-    if (strName == "--version") {
+    if (strName == "--version" || strName == "-V") {
         context.out << kProgram << ' ' << VAULTRY_VERSION << '\n';
         return kExitOk;
     }
     const CliCommand* pCommand = FindCommand(strName);
     if (!pCommand)
         throw CCliError(kExitUsage, "unknown command \"" + strName + "\"; \"vaultry-cli --help\" lists them");
+    if (CString(argv[1]) == "help") {
+        WriteCommandHelp(context.out, *pCommand);
+        return kExitOk;
+    }
     return RunCommand(*pCommand, argc - 2, argv + 2, context);
 }
 

@@ -1,8 +1,7 @@
-// search DB TEXT: the entries whose For, Username or Notes contain TEXT, ignoring
-// case, printed as ls prints them.
+// search DB TEXT [--json]: the entries whose For, Username or Notes contain TEXT,
+// ignoring case, printed as ls prints them; exit code 1 when there are none.
 #include "cli/CliDatabase.h"
 #include "cli/Commands.h"
-#include "cli/EntryOutput.h"
 
 namespace {
 
@@ -26,20 +25,26 @@ void RunSearch(CCliContext& context)
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.Load(context.PathOperand(0), passwords);
+    std::vector<int> found;
     for (int i = 0; i < db.list.GetCount(); ++i) {
         const CEntry& entry = db.list.ElementAt(i);
         if (ContainsNoCase(codePage, entry.m_strFor, strText) || ContainsNoCase(codePage, entry.m_strUsername, strText) ||
             ContainsNoCase(codePage, entry.m_strNotes, strText))
-            WriteEntrySummary(context.out, context.codec, i, entry);
+            found.push_back(i);
     }
+    WriteEntries(context, db.list, &found);
+    // As grep: a script can tell "none found" by the exit code alone.
+    if (found.empty()) context.nAnswer = kExitUsage;
 }
+
+const CliOption kOptions[] = {{"--json", FALSE}};
 
 }  // namespace
 
 const CliCommand kSearchCommand = {
-    "search", "search DB TEXT", "list the entries whose For, Username or Notes contain TEXT",
-    "Prints the matching entries as ls does. Case is ignored for every letter of the\n"
-    "database's code page; passwords are not searched. A TEXT that starts with a\n"
-    "dash follows \"--\".\n",
-    nullptr, 0, 2, 2, RunSearch,
+    "search", "search DB TEXT [--json]", "list the entries whose For, Username or Notes contain TEXT",
+    "Prints the matching entries as ls does (--json too). Case is ignored for every\n"
+    "letter of the database's code page; passwords are not searched. A TEXT that\n"
+    "starts with a dash follows \"--\". The exit status is 1 when nothing matches.\n",
+    kOptions, 1, 2, 2, RunSearch,
 };

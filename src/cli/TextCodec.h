@@ -6,8 +6,10 @@
 // does in its files.
 //
 // Exported and imported text files are the code page's bytes and pass through
-// unconverted.
+// unconverted; JSON and CSV are UTF-8.
 #pragma once
+
+#include <string>
 
 #include "cli/CliError.h"
 #include "cli/CodePage.h"
@@ -36,6 +38,14 @@ public:
     // the code page leaves undefined or that the stream's encoding cannot show.
     CString ToStream(const CString& strStored) const;
 
+    // A stored text as UTF-8, exactly: a byte that the code page leaves undefined
+    // becomes U+F700 plus the byte (a private-use character), so that FromUtf8
+    // gives every text back as it was.
+    std::string ToUtf8(const CString& strStored) const;
+    // UTF-8 text in the code page. Throws CCliError (kExitUsage) naming pszWhat
+    // when it is not valid UTF-8, or holds a character the code page cannot hold.
+    CString FromUtf8(const std::string& text, LPCTSTR pszWhat) const;
+
 private:
     CString Store(const CTextEncoding& from, const CString& strText, LPCTSTR pszWhat) const;
 
@@ -43,5 +53,7 @@ private:
     CTextEncoding m_arguments;
     CTextEncoding m_streams;
     CTextEncoding m_paths;   // not open: names are used as given
+    CTextEncoding m_utf8;
     CString m_shown[256];   // each byte as ToStream shows it
+    std::string m_utf8Bytes[256];   // and as ToUtf8 writes it
 };

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "CliTestSupport.h"
+#include "database/core/DatabaseLock.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST(CliConcurrency, TwentyAddsAtOnceLoseNoEntryUnreported)
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kWriters; ++i)
         threads.emplace_back([&, i] {
-            results[i] = RunCliProcess(folder, {"add", strDb, "--for", "entry " + std::to_string(i), "--generate", "8"},
+            results[i] = RunCliProcess(folder, {"add", strDb, "--for", "entry " + std::to_string(i), "--generate", "8", "-q"},
                                        "", std::to_string(i));
         });
     for (std::thread& thread : threads) thread.join();
@@ -46,24 +47,52 @@ TEST(CliConcurrency, TwentyAddsAtOnceLoseNoEntryUnreported)
               << nRefused << " refused with a message, " << dSeconds << " s\n";
 }
 
-// Another program (one that takes no lock) saves the database while a change
-// waits at its password prompt: the change does not write over that save.
-TEST(CliConcurrency, ChangeDoesNotOverwriteASaveMadeMeanwhile)
+// Passwords and questions are asked before the database is locked, so the
+// program can save meanwhile (it takes the same lock, and would wait); a change
+// then applies to what it saved, and a deletion the user confirmed of an entry
+// that has changed since writes nothing.
+TEST(CliConcurrency, PromptsComeBeforeTheLockAndNoSaveIsLost)
 {
     TempFolder folder;
     const std::string strDb = folder.Path("db.vty");
     WriteDatabaseFile(strDb, MakeList({CEntry("mail", "", "", "")}), "pw");
-    const CEntryList meanwhile = MakeList({CEntry("saved meanwhile", "", "", "")});
     CScriptedTerminal terminal;
-    terminal.answers = {"pw", "x", "x"};
+    int nLockFree = 0;
+    std::function<void()> saveAtPrompt;
     terminal.beforeAnswer = [&] {
+        std::thread other([&] {
+            try {
+                CDatabaseLock lock;
+                lock.Acquire(strDb.c_str(), 0);
+                ++nLockFree;
+            } catch (const CFileException&) {
+                // held: counted as not free
+            }
+        });
+        other.join();
+        if (saveAtPrompt) saveAtPrompt();
+    };
+    const CEntryList meanwhile = MakeList({CEntry("mail", "", "", ""), CEntry("saved meanwhile", "", "", "")});
+    saveAtPrompt = [&] {
         if (terminal.prompts.size() == 2) WriteDatabaseFile(strDb, meanwhile, "pw");
     };
-    CliResult r = RunCliInProcess({"add", strDb, "--for", "new"}, "", &terminal);
+    terminal.answers = {"pw", "x", "x"};
+    EXPECT_EQ(RunCliInProcess({"add", strDb, "--for", "new"}, "", &terminal).nCode, 0);
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(strDb, "pw").list,
+                            MakeList({meanwhile.GetAt(0), meanwhile.GetAt(1), CEntry("new", "", "x", "")})));
+
+    saveAtPrompt = [&] {
+        if (terminal.prompts.size() == 2) WriteDatabaseFile(strDb, MakeList({CEntry("mail", "changed", "", "")}), "pw");
+    };
+    terminal.prompts.clear();
+    terminal.answers = {"pw", "y"};
+    CliResult r = RunCliInProcess({"rm", strDb, "mail"}, "", &terminal);
+    EXPECT_EQ(terminal.prompts.back(), "Delete entry 0 (mail)? [y/N] ");
     EXPECT_EQ(r.nCode, 3);
     EXPECT_EQ(r.err, "vaultry-cli: " + strDb + " was changed by another program while this command ran; nothing "
                      "was written\n");
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(strDb, "pw").list, meanwhile));
+    EXPECT_EQ(ReadDatabaseFile(strDb, "pw").list.GetCount(), 1);
+    EXPECT_EQ(nLockFree, 5);
 }
 
 }  // namespace

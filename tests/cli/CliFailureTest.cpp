@@ -89,7 +89,7 @@ TEST_F(CliFailure, WrongCommandLinesGiveExitCode1)
     } cases[] = {
         {{"frobnicate", "@db.vty"}, "", "unknown command \"frobnicate\""},
         {{}, "", "no command given"},
-        {{"ls"}, "", "missing arguments (usage: vaultry-cli ls DB)"},
+        {{"ls"}, "", "missing arguments (usage: vaultry-cli ls DB"},
         {{"ls", "@db.vty", "--verbose"}, "", "unknown option --verbose"},
         {{"add", "@db.vty", "--for"}, "", "option --for needs a value"},
         {{"show", "@db.vty", "2", "--password-stdin"}, "pw\n", "db.vty has no entry 2; its entries are 0 to 1"},

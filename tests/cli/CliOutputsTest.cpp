@@ -122,7 +122,8 @@ TEST_F(CliOutputs, SavedChangeIsNotReportedAsFailed)
 {
     CliResult r = RunCliInProcess({"add", Db(), "--for", "x", "--generate", "4"}, "", nullptr, true);
     EXPECT_EQ(r.nCode, 0);
-    EXPECT_EQ(r.err, "vaultry-cli: " + Db() + " was changed and saved, but standard output could not be written\n");
+    EXPECT_EQ(r.err, "Entry 1 (x) added.\nvaultry-cli: " + Db() +
+                         " was changed and saved, but standard output could not be written\n");
     EXPECT_EQ(ReadDatabaseFile(Db(), nullptr).list.GetCount(), 2);
     EXPECT_EQ(RunCliInProcess({"ls", Db()}, "", nullptr, true).nCode, 3);
 }

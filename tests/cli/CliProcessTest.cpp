@@ -34,7 +34,7 @@ TEST_F(CliProcess, RoundTripThroughTheProgram)
     WriteBytes(m_folder.Path("in.txt"), "mail,joe,secret,home, work\r\nbank,,,\n\xe9t\xe9,,,\r\n");
     r = Run({"import", strDb, m_folder.Path("in.txt"), "--password-stdin"}, "pw\npw\n");
     EXPECT_EQ(r.nCode, 0) << r.err;
-    EXPECT_EQ(r.out, "3 records imported.\n");
+    EXPECT_EQ(r.err, "3 records imported.\n");
     r = Run({"add", strDb, "--for", "shop", "--password-stdin"}, "pw\nbuy\n");
     EXPECT_EQ(r.nCode, 0) << r.err;
 

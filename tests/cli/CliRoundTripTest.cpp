@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
-#include "cli/PasswordGenerator.h"
 
 namespace {
 
@@ -11,9 +10,10 @@ class CliRoundTrip : public ::testing::Test {
 protected:
     std::string Db() const { return m_folder.Path("db.vty"); }
 
-    // Runs a command that must succeed and returns its standard output.
-    std::string Ok(const std::vector<std::string>& args, const std::string& in = "")
+    // Runs a command that must succeed, quietly, and returns its standard output.
+    std::string Ok(std::vector<std::string> args, const std::string& in = "")
     {
+        args.push_back("-q");
         CliResult r = RunCliInProcess(args, in);
         EXPECT_EQ(r.nCode, 0) << r.err;
         EXPECT_EQ(r.err, "");
@@ -31,20 +31,22 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     EXPECT_EQ(back.wLocked, 1);
     EXPECT_EQ(back.list.GetCount(), 0);
 
-    EXPECT_EQ(Ok({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work", "--password-stdin"},
-                 "pw\r\npw\r\nsecret\r\n"),
-              "Entry 0 added.\n");
+    CliResult r = RunCliInProcess({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work",
+                                   "--password-stdin"}, "pw\r\npw\r\nsecret\r\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Entry 0 (mail) added.\n");
     WriteBytes(m_folder.Path("in.txt"), "bank,,,\r\nx,y,z,notes, more\n,,,\r\n");
-    EXPECT_EQ(Ok({"import", Db(), m_folder.Path("in.txt"), "--password-stdin"}, "pw\n"), "3 records imported.\n");
+    EXPECT_EQ(RunCliInProcess({"import", Db(), m_folder.Path("in.txt"), "--password-stdin"}, "pw\n").err,
+              "3 records imported.\n");
     EXPECT_EQ(Ok({"ls", Db(), "--password-stdin"}, "pw\n"), "0\tmail\tjoe\n1\tbank\t\n2\tx\ty\n3\t\t\n");
-    EXPECT_EQ(Ok({"show", Db(), "2", "--password-stdin"}, "pw\n"),
+    EXPECT_EQ(Ok({"show", Db(), "2", "-s", "--password-stdin"}, "pw\n"),
               "For: x\nUsername: y\nPassword: z\nNotes: notes, more\n");
     EXPECT_EQ(Ok({"export", Db(), "--password-stdin"}, "pw\n"),
               "mail,joe,secret,home, work\r\nbank,,,\r\nx,y,z,notes, more\r\n,,,\r\n");
 
     Ok({"edit", Db(), "1", "--username", "alice", "--password", "--password-stdin"}, "pw\nb4nk\n");
     Ok({"edit", Db(), "2", "--notes", "", "--password-stdin"}, "pw\n");
-    Ok({"rm", Db(), "0", "--password-stdin"}, "pw\n");
+    Ok({"rm", Db(), "0", "--yes", "--password-stdin"}, "pw\n");
     const CEntryList expected = MakeList(
         {CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry("", "", "", "")});
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, expected));
@@ -70,14 +72,14 @@ TEST_F(CliRoundTrip, ReadsWhatTheCoreWrote)
     std::string strLong(300, 'L');
     CEntryList list = MakeList({CEntry("caf\xe9", strLong.c_str(), "p\xff", "n,1"), CEntry("", "", "", "")});
     WriteDatabaseFile(Db(), list, "pw");
-    EXPECT_EQ(Ok({"show", Db(), "0", "--password-stdin"}, "pw\n"),
+    EXPECT_EQ(Ok({"show", Db(), "0", "--show-password", "--password-stdin"}, "pw\n"),
               "For: caf\xc3\xa9\nUsername: " + strLong + "\nPassword: p\xc3\xbf\nNotes: n,1\n");
     Ok({"export", Db(), m_folder.Path("out.txt"), "--password-stdin"}, "pw\n");
     EXPECT_EQ(ReadBytes(m_folder.Path("out.txt")), "caf\xe9," + strLong + ",p\xff,n,1\r\n,,,\r\n");
 
     // Importing the export into an empty database gives the same entries back.
     Ok({"create", m_folder.Path("copy.vty"), "--no-lock"});
-    EXPECT_EQ(Ok({"import", m_folder.Path("copy.vty"), m_folder.Path("out.txt")}), "2 records imported.\n");
+    Ok({"import", m_folder.Path("copy.vty"), m_folder.Path("out.txt")});
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_folder.Path("copy.vty"), nullptr).list, list));
 }
 
@@ -97,7 +99,11 @@ TEST_F(CliRoundTrip, SearchMatchesForUsernameAndNotesIgnoringCase)
         {"", "0\tMail\tjoe\n1\tbank\tMAILBOX\n2\tshop\t\n3\tx\t\n"},
         {"-mail", "2\tshop\t\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Ok({"search", Db(), "--", c.pszText}), c.pszOut) << c.pszText;
+    for (const auto& c : cases) {
+        CliResult r = RunCliInProcess({"search", Db(), "--", c.pszText});
+        EXPECT_EQ(r.out, c.pszOut) << c.pszText;
+        EXPECT_EQ(r.nCode, *c.pszOut ? 0 : 1) << c.pszText;
+    }
 }
 
 // Without --password-stdin the passwords come from the terminal; new ones are
@@ -126,23 +132,27 @@ TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
     EXPECT_EQ(ReadBytes(Db()), strBefore);
 }
 
-TEST_F(CliRoundTrip, GeneratesPasswordsFromTheAlphabet)
+// The manners of the peers' tools: short options, help per command, a question
+// before a deletion, and --quiet.
+TEST_F(CliRoundTrip, HelpQuestionsAndQuiet)
 {
-    WriteDatabaseFile(Db(), CEntryList(), nullptr);
-    Ok({"add", Db(), "--for", "f", "--generate", "40"});
-    Ok({"edit", Db(), "0", "--generate", "1024"});
-    CString strStored = ReadDatabaseFile(Db(), nullptr).list.GetAt(0).m_strPassword;
-    EXPECT_EQ(strStored.GetLength(), 1024);
+    auto out = [](const std::vector<std::string>& args) { return RunCliInProcess(args).out; };
+    EXPECT_EQ(out({"-V"}), out({"--version"}));
+    EXPECT_EQ(out({"-h"}), out({"help"}));
+    EXPECT_EQ(out({"help", "rm"}), out({"rm", "-h"}));
+    EXPECT_EQ(out({"help", "rm"}).rfind("Usage: vaultry-cli rm DB ENTRY [-y | --yes]", 0), 0u);
+    EXPECT_EQ(RunCliInProcess({"help", "nothing"}).nCode, 1);
 
-    std::string strOne = Ok({"generate"});
-    std::string strTwo = Ok({"generate", "--length", "64"});
-    EXPECT_EQ(strOne.size(), 21u);
-    ASSERT_EQ(strTwo.size(), 65u);
-    EXPECT_NE(strOne.substr(0, 20), strTwo.substr(0, 20));
-    EXPECT_EQ(strTwo.back(), '\n');
-    for (char ch : strTwo.substr(0, 64) + strStored.GetString())
-        EXPECT_NE(std::string(kGeneratedAlphabet).find(ch), std::string::npos) << ch;
-    EXPECT_EQ(std::string(kGeneratedAlphabet).find(','), std::string::npos);
+    WriteDatabaseFile(Db(), MakeList({CEntry("mail", "", "", ""), CEntry("bank", "", "", "")}), nullptr);
+    CScriptedTerminal terminal;
+    terminal.answers = {"n", "Yes"};
+    CliResult r = RunCliInProcess({"rm", Db(), "bank"}, "", &terminal);
+    EXPECT_EQ(r.nCode, 1);
+    EXPECT_EQ(r.err, "vaultry-cli: entry 1 (bank) was not deleted\n");
+    EXPECT_EQ(RunCliInProcess({"rm", Db(), "bank", "--quiet"}, "", &terminal).err, "");
+    EXPECT_EQ(terminal.prompts, std::vector<std::string>(2, "Delete entry 1 (bank)? [y/N] "));
+    EXPECT_EQ(RunCliInProcess({"rm", Db(), "0"}).nCode, 1);   // no terminal, no --yes
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), nullptr).list, MakeList({CEntry("mail", "", "", "")})));
 }
 
 }  // namespace

@@ -210,6 +210,11 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
     CliResult result;
 #ifdef _WIN32
     result.nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
+    // Standard error is a text stream: its lines end in CR LF.
+    result.err = ReadBytes(strErr);
+    for (std::size_t n; (n = result.err.find("\r\n")) != std::string::npos;) result.err.erase(n, 1);
+    result.out = ReadBytes(strOut);
+    return result;
 #else
     strCommand += " <" + Quote(strIn) + " >" + Quote(strOut) + " 2>" + Quote(strErr);
     int nStatus = std::system(strCommand.c_str());

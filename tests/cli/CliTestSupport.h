@@ -52,6 +52,7 @@ ReadBack ReadDatabaseFile(const std::string& strPath, const char* pszPassword);
 class CScriptedTerminal : public CPasswordTerminal {
 public:
     TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
+    TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) override { return ReadHidden(pszPrompt, strLine); }
     BOOL StandardInputIsTerminal() override;
 
     bool bPresent = true;   // false: the process has no terminal
