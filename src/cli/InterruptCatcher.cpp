@@ -71,7 +71,7 @@ CInterruptCatcher::~CInterruptCatcher()
 BOOL CInterruptCatcher::Wait(DWORD dwMs) const
 {
     for (DWORD dwWaited = 0; dwWaited < dwMs && !Caught(); dwWaited += 50) {
-        struct timespec step = {0, 50 * 1000 * 1000};
+        struct timespec step = {0, 50L * 1000 * 1000};
         nanosleep(&step, nullptr);
     }
     return Caught();
@@ -82,8 +82,8 @@ void CInterruptCatcher::Resend()
     const int nSignal = g_nCaught.load();
     if (!nSignal) return;
     for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &g_previous[i], nullptr);
-    signal(nSignal, SIG_DFL);
-    raise(nSignal);
+    (void)signal(nSignal, SIG_DFL);
+    (void)raise(nSignal);
 }
 
 #endif

@@ -14,7 +14,8 @@ const int kMaxGeneratedWords = 64;
 extern const char* const kCharacterClasses[4];   // lower, upper, digits, symbols
 extern const char kSimilarCharacters[];          // 0O1lI|, left out by --exclude-similar
 
-struct GeneratorSettings {
+// The check trips over the names clang gives the implicit copy of the array member.
+struct GeneratorSettings {  // NOLINT(bugprone-reserved-identifier)
     int nLength = kDefaultGeneratedLength;
     CString strClasses[4];   // the characters of each chosen class; empty: not chosen
     int nWords = 0;          // a passphrase of this many words instead, when > 0

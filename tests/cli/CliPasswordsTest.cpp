@@ -40,7 +40,9 @@ TEST(CliGenerate, PasswordsHoldEveryClassAskedForAndNothingElse)
             const std::string strPassword = r.out.substr(0, r.out.size() - 1);
             EXPECT_EQ(strPassword.find_first_not_of(c.pszAllowed), std::string::npos) << strPassword;
             for (const char* pszClass : c.required) EXPECT_TRUE(HasOneOf(strPassword, pszClass)) << strPassword;
-            if (c.pszEntropy) EXPECT_EQ(r.err, c.pszEntropy);
+            if (c.pszEntropy) {
+                EXPECT_EQ(r.err, c.pszEntropy);
+            }
         }
     }
     EXPECT_EQ(RunCliInProcess({"generate", "--digits", "--exclude", "0123456789"}).nCode, 1);
