@@ -23,8 +23,9 @@ DatabaseStatus CheckWrite(const CEntryList& list, const CString& strKey)
     return CheckKey(strKey);
 }
 
-// Appends nCount records to list; throws CArchiveException at the first record
-// that cannot be read, which is then not added.
+// Appends nCount records to list, each read straight into its place; throws
+// CArchiveException at the first record that cannot be read, leaving it partly
+// read at the end of the list for the caller to remove.
 void ReadRecords(CArchive& ar, WORD nCount, CEntryList& list)
 {
     // A record takes at least 4 bytes, so a count larger than the data allows
@@ -32,9 +33,8 @@ void ReadRecords(CArchive& ar, WORD nCount, CEntryList& list)
     const ULONGLONG nPossible = ar.GetBytesLeft() / 4;
     list.Reserve(list.GetCount() + static_cast<int>(nCount < nPossible ? nCount : nPossible));
     for (int i = 0; i < nCount; ++i) {
-        CEntry entry;
+        CEntry& entry = list.AddEmpty();
         ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
-        list.Add(static_cast<CEntry&&>(entry));
     }
 }
 
