@@ -135,18 +135,16 @@ DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const
 {
     DatabaseStatus status = CheckKey(strKey);
     if (status != DatabaseStatus::ok) return status;
-    const ULONGLONG nFileLength = file.GetLength();
     file.Seek(kHeaderSize, CFile::begin);
-    // Sized for the whole body at once, so that deciphering never regrows it.
-    CMemFile plain(1024);
-    if (nFileLength > kHeaderSize) plain.SetLength(nFileLength - kHeaderSize);
-    DecryptStream(&file, &plain, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
-    plain.SeekToBegin();
+    // The body is deciphered piece by piece as the archive reads it, straight
+    // into the archive's buffer: its cleartext is never held whole, and each
+    // piece is parsed while it is still in the processor's cache.
+    CDecipheringFile body(file, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
     // The records go straight into the list; a failure takes them out again.
     const int nBefore = list.GetCount();
     bool bRead = false;
     try {
-        CArchive ar(&plain, CArchive::load, kArchiveBuffer);
+        CArchive ar(&body, CArchive::load, CDecipheringFile::kChunk);
         ReadRecords(ar, header.wEntryCount, list);
         bRead = ar.GetBytesLeft() == kFillerSize;
     } catch (const CArchiveException&) {
