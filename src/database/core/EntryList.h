@@ -25,12 +25,7 @@ public:
         return nIndex;
     }
     // Appends an empty entry and returns it, for a reader that fills it in place.
-    CEntry& AddEmpty()
-    {
-        const int nIndex = GetCount();
-        m_entries.SetSize(nIndex + 1);
-        return m_entries.ElementAt(nIndex);
-    }
+    CEntry& AddEmpty() { return m_entries.AddNew(); }
     void SetAt(int nIndex, const CEntry& entry) { m_entries.SetAt(nIndex, entry); }
     void RemoveAt(int nIndex) { m_entries.RemoveAt(nIndex); }
     void RemoveAll() { m_entries.RemoveAll(); }
