@@ -2,7 +2,7 @@
 # Checks that the release rebuilds bit for bit: builds it twice, from two clean
 # clones of the last commit in two temporary folders of different names, one
 # after the other and the second under another time zone, umask and locale,
-# then prints both builds' SHA-256 sums and compares the files. Exits non-zero
+# then prints both builds' SHA-256 sums and sizes and compares the files. Exits non-zero
 # when they differ. Uncommitted changes take no part.
 set -eu
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -24,7 +24,7 @@ build "$tmp/a" first
 status=0
 for n in first second; do
     echo "The $n build:"
-    (cd "$tmp/$n" && sha256sum *)
+    (cd "$tmp/$n" && sha256sum * && for f in *.zip *.exe; do echo "$(wc -c <"$f") bytes  $f"; done)
 done
 for f in $(cd "$tmp/first" && ls) $(cd "$tmp/second" && ls); do
     cmp -s "$tmp/first/$f" "$tmp/second/$f" || { echo "verify-dist: $f differs between the builds." >&2; status=1; }

@@ -23,8 +23,9 @@ DatabaseStatus CheckWrite(const CEntryList& list, const CString& strKey)
     return CheckKey(strKey);
 }
 
-// Appends nCount records to list; throws CArchiveException at the first record
-// that cannot be read, which is then not added.
+// Appends nCount records to list, each read straight into its place; throws
+// CArchiveException at the first record that cannot be read, leaving it partly
+// read at the end of the list for the caller to remove.
 void ReadRecords(CArchive& ar, WORD nCount, CEntryList& list)
 {
     // A record takes at least 4 bytes, so a count larger than the data allows
@@ -32,9 +33,8 @@ void ReadRecords(CArchive& ar, WORD nCount, CEntryList& list)
     const ULONGLONG nPossible = ar.GetBytesLeft() / 4;
     list.Reserve(list.GetCount() + static_cast<int>(nCount < nPossible ? nCount : nPossible));
     for (int i = 0; i < nCount; ++i) {
-        CEntry entry;
+        CEntry& entry = list.AddEmpty();
         ar >> entry.m_strFor >> entry.m_strUsername >> entry.m_strPassword >> entry.m_strNotes;
-        list.Add(static_cast<CEntry&&>(entry));
     }
 }
 
@@ -135,18 +135,16 @@ DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const
 {
     DatabaseStatus status = CheckKey(strKey);
     if (status != DatabaseStatus::ok) return status;
-    const ULONGLONG nFileLength = file.GetLength();
     file.Seek(kHeaderSize, CFile::begin);
-    // Sized for the whole body at once, so that deciphering never regrows it.
-    CMemFile plain(1024);
-    if (nFileLength > kHeaderSize) plain.SetLength(nFileLength - kHeaderSize);
-    DecryptStream(&file, &plain, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
-    plain.SeekToBegin();
+    // The body is deciphered piece by piece as the archive reads it, straight
+    // into the archive's buffer: its cleartext is never held whole, and each
+    // piece is parsed while it is still in the processor's cache.
+    CDecipheringFile body(file, KeyBytes(strKey), static_cast<short>(strKey.GetLength()));
     // The records go straight into the list; a failure takes them out again.
     const int nBefore = list.GetCount();
     bool bRead = false;
     try {
-        CArchive ar(&plain, CArchive::load, kArchiveBuffer);
+        CArchive ar(&body, CArchive::load, CDecipheringFile::kChunk);
         ReadRecords(ar, header.wEntryCount, list);
         bRead = ar.GetBytesLeft() == kFillerSize;
     } catch (const CArchiveException&) {

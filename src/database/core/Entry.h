@@ -6,7 +6,9 @@
 
 class CEntry {
 public:
-    CEntry() = default;
+    // Provided rather than defaulted: with a defaulted one, every value-initialised
+    // entry (the list's new ones) would be zero-filled before its texts are built.
+    CEntry() {}
     CEntry(const CString& strFor, const CString& strUsername, const CString& strPassword, const CString& strNotes)
         : m_strFor(strFor), m_strUsername(strUsername), m_strPassword(strPassword), m_strNotes(strNotes)
     {

@@ -24,6 +24,8 @@ public:
         m_entries.ElementAt(nIndex) = static_cast<CEntry&&>(entry);
         return nIndex;
     }
+    // Appends an empty entry and returns it, for a reader that fills it in place.
+    CEntry& AddEmpty() { return m_entries.AddNew(); }
     void SetAt(int nIndex, const CEntry& entry) { m_entries.SetAt(nIndex, entry); }
     void RemoveAt(int nIndex) { m_entries.RemoveAt(nIndex); }
     void RemoveAll() { m_entries.RemoveAll(); }

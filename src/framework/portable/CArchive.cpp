@@ -181,11 +181,29 @@ CArchive& CArchive::operator>>(DWORD& dw)
     return *this;
 }
 
-// Reads a length-prefixed string. The length is checked against the bytes that
-// are left before anything is allocated, so a garbled prefix (a wrong key) gives
-// an end-of-file error instead of a huge allocation. The prefix 0xFF 0xFFFE marks
-// 16-bit characters, which this program does not read.
+// Reads a length-prefixed string. Most texts are shorter than 255 bytes and lie
+// wholly in the buffer with their one-byte prefix: they are taken from there in
+// one step, the others the general way.
 CArchive& CArchive::operator>>(CString& s)
+{
+    CheckLoading();
+    if (m_lpBufCur < m_lpBufMax) {
+        const DWORD n = *m_lpBufCur;
+        if (n != 0xFF && n < static_cast<DWORD>(m_lpBufMax - m_lpBufCur)) {
+            s.SetString(reinterpret_cast<const char*>(m_lpBufCur + 1), static_cast<int>(n));
+            m_lpBufCur += 1 + n;
+            return *this;
+        }
+    }
+    ReadPrefixedString(s);
+    return *this;
+}
+
+// The length is checked against the bytes that are left before anything is
+// allocated, so a garbled prefix (a wrong key) gives an end-of-file error instead
+// of a huge allocation. The prefix 0xFF 0xFFFE marks 16-bit characters, which
+// this program does not read.
+void CArchive::ReadPrefixedString(CString& s)
 {
     BYTE b;
     *this >> b;
@@ -197,11 +215,10 @@ CArchive& CArchive::operator>>(CString& s)
         if (w == 0xFFFE) throw CArchiveException(CArchiveException::badSchema);
         if (w == 0xFFFF) *this >> n;
     }
-    // Most strings lie wholly in the buffer: take them from there in one step.
     if (n <= static_cast<DWORD>(m_lpBufMax - m_lpBufCur)) {
         s.SetString(reinterpret_cast<const char*>(m_lpBufCur), static_cast<int>(n));
         m_lpBufCur += n;
-        return *this;
+        return;
     }
     if (n > GetBytesLeft() || n > static_cast<DWORD>(INT_MAX)) ThrowEndOfFile();
     CString text;
@@ -210,7 +227,6 @@ CArchive& CArchive::operator>>(CString& s)
     text.ReleaseBuffer(static_cast<int>(got));
     if (got != n) ThrowEndOfFile();
     s = static_cast<CString&&>(text);
-    return *this;
 }
 
 void CArchive::WriteString(LPCTSTR psz)

@@ -53,6 +53,8 @@ public:
 
 private:
     void FillBuffer();
+    // operator>>(CString&) for any prefix, wherever the text lies.
+    void ReadPrefixedString(CString& s);
     [[noreturn]] static void ThrowEndOfFile();
     void CheckLoading() const;
     void CheckStoring() const;

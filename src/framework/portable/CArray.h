@@ -31,6 +31,8 @@ public:
         m_data.push_back(newElement);
         return GetSize() - 1;
     }
+    // Grows by one default element at the end and returns it, to be filled in place.
+    TYPE& AddNew() { return m_data.emplace_back(); }
     void SetAtGrow(int nIndex, ARG_TYPE newElement)
     {
         if (nIndex >= GetSize()) m_data.resize(nIndex + 1);

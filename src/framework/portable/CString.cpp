@@ -22,8 +22,6 @@ void SecureZero(void* p, std::size_t n)
 #endif
 }
 
-CString::CString() : m_pData(m_inline), m_nLength(0), m_nCapacity(kInlineCapacity) { m_inline[0] = 0; }
-
 CString::CString(const CString& other) : CString() { Assign(other.m_pData, other.m_nLength); }
 
 CString::CString(CString&& other) noexcept : CString() { Steal(other); }
@@ -120,7 +118,7 @@ CString& CString::operator=(char ch) { return *this = CString(ch, 1); }
 
 void CString::Empty()
 {
-    SecureZero(m_pData, m_nLength);
+    if (m_nLength) SecureZero(m_pData, m_nLength);
     m_nLength = 0;
     m_pData[0] = 0;
 }

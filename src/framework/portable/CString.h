@@ -7,7 +7,7 @@
 
 class CString {
 public:
-    CString();
+    CString() : m_pData(m_inline), m_nLength(0), m_nCapacity(kInlineCapacity) { m_inline[0] = 0; }
     CString(const CString& other);
     CString(CString&& other) noexcept;
     CString(LPCTSTR psz);
