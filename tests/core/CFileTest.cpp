@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
+#include "common/TestFiles.h"
 #include "framework/portable/CMemFile.h"
 
 namespace {
@@ -14,31 +13,9 @@ namespace fs = std::filesystem;
 
 class CFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        // Several test runs may share the temporary folder: each takes its own.
-        m_dir = fs::temp_directory_path() / ("vaultry-cfile-" + std::to_string(std::random_device()()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-    CString Path(const char* name) const { return (m_dir / name).string().c_str(); }
-    static void WriteText(const CString& path, const std::string& text)
-    {
-        std::ofstream(path.GetString(), std::ios::binary) << text;
-    }
-    static std::string ReadText(const CString& path)
-    {
-        std::ifstream in(path.GetString(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    CString Path(const char* name) const { return m_folder.Path(name).c_str(); }
 
-    fs::path m_dir;
+    TempFolder m_folder;
 };
 
 TEST_F(CFileOnDisk, CreateWriteSeekRead)
@@ -58,13 +35,13 @@ TEST_F(CFileOnDisk, CreateWriteSeekRead)
     EXPECT_EQ(f.GetLength(), 3u);
     f.Close();
     EXPECT_FALSE(f.IsOpen());
-    EXPECT_EQ(ReadText(path), "012");
+    EXPECT_EQ(ReadBytes(path.GetString()), "012");
 }
 
 TEST_F(CFileOnDisk, CreateTruncatesUnlessNoTruncate)
 {
     const CString path = Path("b.vty");
-    WriteText(path, "old contents");
+    WriteBytes(path.GetString(), "old contents");
     {
         CFile keep(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
         EXPECT_EQ(keep.GetLength(), 12u);
@@ -74,7 +51,7 @@ TEST_F(CFileOnDisk, CreateTruncatesUnlessNoTruncate)
         EXPECT_EQ(fresh.GetLength(), 0u);
         fresh.Write("new", 3);
     }
-    EXPECT_EQ(ReadText(path), "new");
+    EXPECT_EQ(ReadBytes(path.GetString()), "new");
 }
 
 TEST_F(CFileOnDisk, MissingFile)
@@ -103,14 +80,14 @@ TEST_F(CFileOnDisk, MissingFile)
 TEST_F(CFileOnDisk, ReplaceOverAnExistingFile)
 {
     const CString from = Path("new.tmp"), to = Path("db.vty");
-    WriteText(from, "fresh database");
-    WriteText(to, "stale database, longer");
+    WriteBytes(from.GetString(), "fresh database");
+    WriteBytes(to.GetString(), "stale database, longer");
     CFile::Replace(from, to);
-    EXPECT_EQ(ReadText(to), "fresh database");
+    EXPECT_EQ(ReadBytes(to.GetString()), "fresh database");
     EXPECT_FALSE(fs::exists(from.GetString()));
 
     CFile::Rename(to, from);
-    EXPECT_EQ(ReadText(from), "fresh database");
+    EXPECT_EQ(ReadBytes(from.GetString()), "fresh database");
     CFile::Remove(from);
     EXPECT_FALSE(fs::exists(from.GetString()));
 }

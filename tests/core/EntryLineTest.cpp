@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "common/FailingFile.h"
+#include "common/TestFiles.h"
 #include "TextBytes.h"
 #include "textio/core/EntryLineSplitter.h"
 #include "textio/core/EntryLineWriter.h"
@@ -44,8 +42,8 @@ TEST(EntryLineWriter, WritesTheExampleLinesByteForByte)
 // created is gone, and the file it replaced is left empty.
 TEST(TextExport, FailedExportLeavesNoCleartextBehind)
 {
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("vaultry-export-" + std::to_string(std::random_device()()) + ".txt");
+    TempFolder folder;
+    const std::string path = folder.Path("export.txt");
     CEntryList list;
     list.Add(CEntry("mail", "joe", "s3cret", ""));
     list.Add(CEntry("bank", "", "1234", "pin"));
@@ -56,19 +54,17 @@ TEST(TextExport, FailedExportLeavesNoCleartextBehind)
     } cases[] = {{false, ~0ULL, "mail,joe,s3cret,\r\nbank,,1234,pin\r\n"}, {false, 0, nullptr}, {false, 10, nullptr},
                  {true, 10, ""}};
     for (const auto& c : cases) {
-        if (c.bExisted) std::ofstream(path) << "an older export";
+        if (c.bExisted) WriteBytes(path, "an older export");
         CString strError;
         {
             CFailingWriter<CTextExport> exportFile;
             exportFile.m_nFailAt = c.nFailAt;
-            ASSERT_TRUE(exportFile.Open(path.string().c_str()));
+            ASSERT_TRUE(exportFile.Open(path.c_str()));
             EXPECT_EQ(exportFile.Write(list, strError), c.nFailAt == ~0ULL);
         }
         EXPECT_EQ(strError.Find("could not be removed"), -1);
         EXPECT_EQ(std::filesystem::exists(path), c.pszLeft != nullptr);
-        std::ostringstream left;
-        left << std::ifstream(path, std::ios::binary).rdbuf();
-        EXPECT_EQ(left.str(), c.pszLeft ? c.pszLeft : "");
+        EXPECT_EQ(ReadBytes(path), c.pszLeft ? c.pszLeft : "");
         std::filesystem::remove(path);
     }
 }

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "CliTestSupport.h"
+#include "common/TestFiles.h"
 #include "database/core/SafeDatabaseWriter.h"
 #include "framework/portable/CMemFile.h"
 
