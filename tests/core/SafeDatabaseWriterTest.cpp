@@ -58,6 +58,11 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     struct stat st;   // it holds passwords: private to its owner
     ASSERT_EQ(stat(strFresh.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // Through a link that names its file by an absolute path: that file is replaced.
+    const std::string strLink = m_folder.Path("link.vty");
+    std::filesystem::create_symlink(strFresh, strLink);
+    ASSERT_EQ(SaveDatabaseFile(strLink.c_str(), kNew, 0, kBuiltInKey), DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(strFresh).list, kNew) && std::filesystem::is_symlink(strLink));
 #endif
 }
 

@@ -56,7 +56,6 @@ TEST(TextLineReader, FollowsTheLineRule)
         {"lone CR ends a line", "a\rb\rc", {"a", "b", "c"}},
         {"CR CR LF is an empty line", "a\r\r\nb", {"a", "", "b"}},
         {"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
-        {"CR at the end of the file", "a\r", {"a"}},
         {"empty lines inside", "\r\n\r\na\r\n\n", {"", "", "a", ""}},
         {"zero bytes are dropped", std::string("a\0b\r\n\0\0c", 8), {"ab", "c"}},
         {"a line of zero bytes is an empty line", std::string("\0\r\nx", 4), {"", "x"}},
@@ -87,10 +86,8 @@ TEST(EntryLineSplitter, FollowsTheSplitRuleForEachNumberOfCommas)
         {"a,b,c", CEntry("a", "b", "", "c")},
         {"a,b", CEntry("a", "", "", "b")},
         {"just notes", CEntry("", "", "", "just notes")},
-        {"", CEntry("", "", "", "")},
         {",,,,", CEntry("", "", "", ",")},
         {" a , b ,c,d ", CEntry(" a ", " b ", "c", "d ")},
-        {"a,", CEntry("a", "", "", "")},
     };
     for (const auto& c : cases) EXPECT_EQ(SplitEntryLine(c.pszLine), c.expected) << "line: " << c.pszLine;
 }
