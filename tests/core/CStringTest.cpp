@@ -78,8 +78,11 @@ TEST(CString, GetBufferAndReleaseBuffer)
     EXPECT_EQ(s, "filled");
     EXPECT_EQ(s.GetString()[6], '\0');
 
-    s.GetBufferSetLength(8);
-    EXPECT_EQ(Std(s), std::string("filled\0\0", 8));
+    alignas(CString) char storage[sizeof(CString)];
+    std::memset(storage, 'x', sizeof storage);   // not zero where a short text lives
+    CString* pGrown = new (storage) CString("ab");
+    EXPECT_EQ(std::string(pGrown->GetBufferSetLength(5), 6), std::string("ab\0\0\0\0", 6));
+    pGrown->~CString();
 }
 
 // Texts hold passwords: what a string no longer holds is zeroed, in the string's

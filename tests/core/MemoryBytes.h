@@ -1,5 +1,4 @@
-// Memory files as byte strings, and databases written and read in memory, for
-// tests that build, inspect and damage files without touching the disk.
+// Memory files as byte strings, and databases written and read in memory.
 #pragma once
 
 #include <string>
@@ -53,11 +52,10 @@ inline DatabaseStatus ReadDatabaseBytes(const std::string& bytes, CEntryList& li
 
 // Header words, then any plaintext enciphered with the built-in key: bodies the
 // writer would never produce.
-inline std::string MakeDatabaseFile(WORD wLocked, WORD wCount, const std::string& plaintext, WORD wVersion = 1,
-                                    WORD wReserved = 1)
+inline std::string MakeDatabaseFile(WORD wLocked, WORD wCount, const std::string& plaintext, WORD wVersion = 1)
 {
     std::string out = kDatabaseMagic;
-    for (WORD w : {wReserved, wVersion, wLocked, wCount}) out += {static_cast<char>(w), static_cast<char>(w >> 8)};
+    for (WORD w : {WORD(1), wVersion, wLocked, wCount}) out += {static_cast<char>(w), static_cast<char>(w >> 8)};
     CMemFile plain, body;
     LoadBytes(plain, plaintext);
     EncryptStream(&plain, &body, reinterpret_cast<const BYTE*>(kBuiltInKey), sizeof kBuiltInKey - 1);
