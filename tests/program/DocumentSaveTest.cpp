@@ -28,7 +28,7 @@ protected:
 TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
 {
     AddEntries(3);
-    std::string path = folder_.File("locked.vty");
+    std::string path = folder_.Path("locked.vty");
     harness::ModalDriver driver;
     SaveAs(driver, path);
     driver.ExpectDialog("Password Protection")
@@ -46,16 +46,16 @@ TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
 
     ReadBack back = ReadDatabaseFile(path, "Se cret");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.header.wLocked, 1);
-    EXPECT_TRUE(SameEntries(back.entries, SampleEntries(3)));
-    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_TRUE(SameEntries(back.list, SampleEntries(3)));
+    EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"locked.vty"});
 }
 
 TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
 {
     AddEntries(2);
-    std::string path = folder_.File("open.vty");
+    std::string path = folder_.Path("open.vty");
     {
         harness::ModalDriver driver;
         SaveAs(driver, path);
@@ -74,7 +74,7 @@ TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
 // Any lock flag but 1 means not locked, and a save writes it as 0.
 TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
 {
-    std::string path = folder_.File("odd.vty");
+    std::string path = folder_.Path("odd.vty");
     WriteDatabaseFile(path, SampleEntries(2));
     std::string bytes = ReadBytes(path);
     bytes[11] = 2;
@@ -84,12 +84,12 @@ TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
     AddEntries(1);
     Command(ID_FILE_SAVE);
     EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
-    EXPECT_EQ(ReadDatabaseFile(path).entries.GetCount(), 3);
+    EXPECT_EQ(ReadDatabaseFile(path).list.GetCount(), 3);
 }
 
 TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
 {
-    std::string path = folder_.File("empty.vty");
+    std::string path = folder_.Path("empty.vty");
     harness::ModalDriver driver;
     SaveAs(driver, path);
     driver.ExpectDialog("Password Protection").Check(1010).Click(IDOK);
@@ -102,7 +102,7 @@ TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
 // Save As every Save asks for a password again.
 TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
 {
-    std::string path = folder_.File("db.vty");
+    std::string path = folder_.Path("db.vty");
     WriteDatabaseFile(path, SampleEntries(2), "first");
     {
         harness::ModalDriver driver;
@@ -117,9 +117,9 @@ TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
     }
     ReadBack back = ReadDatabaseFile(path, "first");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.entries.GetCount(), 3);
+    EXPECT_EQ(back.list.GetCount(), 3);
 
-    std::string other = folder_.File("other.vty");
+    std::string other = folder_.Path("other.vty");
     {
         harness::ModalDriver driver;
         SaveAs(driver, other);
@@ -134,12 +134,12 @@ TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
         ASSERT_TRUE(driver.AllAnswered());
     }
     EXPECT_EQ(ReadDatabaseFile(other, "third").status, DatabaseStatus::ok);
-    EXPECT_EQ(ReadDatabaseFile(path, "first").entries.GetCount(), 3);
+    EXPECT_EQ(ReadDatabaseFile(path, "first").list.GetCount(), 3);
 }
 
 TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
 {
-    std::string path = folder_.File("keep.vty");
+    std::string path = folder_.Path("keep.vty");
     WriteDatabaseFile(path, SampleEntries(2));
     const std::string before = ReadBytes(path);
     AddEntries(1);
@@ -164,7 +164,7 @@ class DocumentSaveFailure : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = folder_.File("precious.vty");
+        path_ = folder_.Path("precious.vty");
         WriteDatabaseFile(path_, SampleEntries(3));
         before_ = ReadBytes(path_);
         doc_.m_bAskPassword = FALSE;

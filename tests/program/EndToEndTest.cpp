@@ -2,7 +2,7 @@
 // messages only; the files it writes are read back with the core.
 #include <gtest/gtest.h>
 
-#include "TestFiles.h"
+#include "common/TestFiles.h"
 #include "app/resource.h"
 #include "framework/win32/AfxRes.h"
 #include "harness/ControlInput.h"
@@ -55,15 +55,15 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
     ASSERT_TRUE(program_.WaitUntilClosed(dlg));
     Exit(frame);
 
-    ReadBack back = ReadDatabaseFile(folder_.File("Vaultry.vty"), "first start");
+    ReadBack back = ReadDatabaseFile(folder_.Path("Vaultry.vty"), "first start");
     EXPECT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.header.wLocked, 1);
-    EXPECT_EQ(back.entries.GetCount(), 0);
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_EQ(back.list.GetCount(), 0);
 }
 
 TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
 {
-    std::string path = folder_.File("Named.vty");
+    std::string path = folder_.Path("Named.vty");
     CEntryList entries = SampleEntries(300);
     WriteDatabaseFile(path, entries, "named");
     const std::string before = ReadBytes(path);
@@ -87,10 +87,10 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     Exit(frame);
 
-    EXPECT_FALSE(FileExists(folder_.File("Vaultry.vty")));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Vaultry.vty")));
     ReadBack back = ReadDatabaseFile(path, "named");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.entries, entries));
+    EXPECT_TRUE(SameEntries(back.list, entries));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
 }
 
@@ -107,7 +107,7 @@ void DoubleClickRow(HWND list, int item)
 
 TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
 {
-    std::string path = folder_.File("Rows.vty");
+    std::string path = folder_.Path("Rows.vty");
     CEntryList entries = SampleEntries(300);
     WriteDatabaseFile(path, entries);
     ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
@@ -165,7 +165,7 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     expected.Add(added);
     ReadBack back = ReadDatabaseFile(path);
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.entries, expected));
+    EXPECT_TRUE(SameEntries(back.list, expected));
 }
 
 }  // namespace

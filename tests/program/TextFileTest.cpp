@@ -40,7 +40,7 @@ TEST_F(TextFile, ExportWritesOneCommaSeparatedLinePerEntry)
     AddEntry("mail", "joe", "", "home, work");
     AddEntry("", "", "", "");
     AddEntry("bank", "", "pin 1234", "");
-    std::string path = folder_.File("export.txt");
+    std::string path = folder_.Path("export.txt");
     EXPECT_EQ(Export(path), std::vector<std::string>{"File exported."});
     EXPECT_EQ(ReadBytes(path), "mail,joe,,home, work\r\n,,,\r\nbank,,pin 1234,\r\n");
     EXPECT_FALSE(Doc()->IsModified());
@@ -49,15 +49,15 @@ TEST_F(TextFile, ExportWritesOneCommaSeparatedLinePerEntry)
 TEST_F(TextFile, ExportAddsTxtAndAsksBeforeReplacing)
 {
     AddEntry("a", "b", "c", "d");
-    WriteBytes(folder_.File("out.txt"), std::string(5000, 'x'));
-    Export(folder_.File("out"), true);
-    EXPECT_EQ(ReadBytes(folder_.File("out.txt")), "a,b,c,d\r\n");
+    WriteBytes(folder_.Path("out.txt"), std::string(5000, 'x'));
+    Export(folder_.Path("out"), true);
+    EXPECT_EQ(ReadBytes(folder_.Path("out.txt")), "a,b,c,d\r\n");
 }
 
 TEST_F(TextFile, ExportToAFileThatCannotBeOpenedSaysSoAndWritesNothing)
 {
     AddEntry("a", "b", "c", "d");
-    std::string path = folder_.File("busy.txt");
+    std::string path = folder_.Path("busy.txt");
     WriteBytes(path, "old");
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -71,7 +71,7 @@ TEST_F(TextFile, ExportToAFileThatCannotBeOpenedSaysSoAndWritesNothing)
 TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
 {
     AddEntry("kept", "", "", "");
-    std::string path = folder_.File("in.txt");
+    std::string path = folder_.Path("in.txt");
     WriteBytes(path, "mail,joe,,home, work\r\nno commas at all\nx,y\r\r\n");
     std::vector<harness::MessageBoxInfo> boxes = Import(path);
     ASSERT_EQ(boxes.size(), 1u);
@@ -92,7 +92,7 @@ TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
 
 TEST_F(TextFile, EmptyImportStillMarksTheDatabaseModified)
 {
-    std::string path = folder_.File("empty.txt");
+    std::string path = folder_.Path("empty.txt");
     WriteBytes(path, "");
     std::vector<harness::MessageBoxInfo> boxes = Import(path);
     ASSERT_EQ(boxes.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(TextFile, EmptyImportStillMarksTheDatabaseModified)
 
 TEST_F(TextFile, ImportFileHeldExclusivelyElsewhereChangesNothing)
 {
-    std::string path = folder_.File("busy.txt");
+    std::string path = folder_.Path("busy.txt");
     WriteBytes(path, "a,b,c,d\r\n");
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -118,7 +118,7 @@ TEST_F(TextFile, ExportThenImportIntoANewDatabaseGivesTheSameEntries)
 {
     CEntryList entries = SampleEntries(50);   // commas only in Notes
     for (int i = 0; i < entries.GetCount(); ++i) Doc()->m_EntryList.Add(entries.GetAt(i));
-    std::string path = folder_.File("round.txt");
+    std::string path = folder_.Path("round.txt");
     Export(path);
     StartNew();
     Import(path);
