@@ -1,9 +1,6 @@
 #include "harness/ListViewReader.h"
 
-#include "harness/RemoteBuffer.h"
 #include "harness/WindowQueries.h"
-
-#include <commctrl.h>
 
 namespace harness {
 
@@ -11,78 +8,102 @@ namespace {
 
 constexpr int kTextSize = 1024;
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs,
-                             &result))
-        return -1;
-    return static_cast<LRESULT>(result);
-}
+// Memory inside the process that owns a window, for messages whose parameters
+// point to memory: Windows copies only a few messages' data (WM_GETTEXT,
+// WM_SETTEXT) between processes, the others are handed over as raw pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND owner, size_t size) : size_(size)
+    {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(owner, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
+                                      PAGE_READWRITE);
+    }
+    ~RemoteBuffer()
+    {
+        if (address_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_)
+            CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
-// Sends a message whose lParam is a structure T with a text buffer after it, in
-// the list view's process; `prepare` fills T given the remote text address.
-template <typename T, typename Prepare>
-std::string AskForText(HWND listView, UINT message, WPARAM wParam, Prepare prepare)
+    // The address as the owning process sees it, to pass in a message.
+    char* Address(size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
+    bool Write(size_t offset, const void* data, size_t size)
+    {
+        SIZE_T written = 0;
+        return address_ && offset + size <= size_ &&
+               WriteProcessMemory(process_, Address(offset), data, size, &written) && written == size;
+    }
+    bool Read(size_t offset, void* data, size_t size) const
+    {
+        SIZE_T read = 0;
+        return address_ && offset + size <= size_ &&
+               ReadProcessMemory(process_, Address(offset), data, size, &read) && read == size;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    size_t size_;
+};
+
+// Sends a message whose lParam is a structure T (an LVITEMA or LVCOLUMNA) with a
+// text buffer after it, in the list view's process.
+template <typename T>
+std::string AskForText(HWND listView, UINT message, WPARAM wParam, T request)
 {
     RemoteBuffer remote(listView, sizeof(T) + kTextSize);
-    if (!remote.Valid())
-        return std::string();
-    T request = {};
-    prepare(request, static_cast<char*>(remote.Address(sizeof(T))));
+    request.pszText = remote.Address(sizeof(T));
+    request.cchTextMax = kTextSize;
     const char empty = '\0';
+    char text[kTextSize] = "";
     if (!remote.Write(0, &request, sizeof request) || !remote.Write(sizeof(T), &empty, 1))
         return std::string();
-    if (Ask(listView, message, wParam, reinterpret_cast<LPARAM>(remote.Address())) < 0)
-        return std::string();
-    char text[kTextSize] = "";
+    Ask(listView, message, wParam, reinterpret_cast<LPARAM>(remote.Address()));
     if (!remote.Read(sizeof(T), text, sizeof text))
         return std::string();
     text[kTextSize - 1] = '\0';
     return text;
 }
 
+int ColumnCount(HWND listView)
+{
+    HWND header = reinterpret_cast<HWND>(Ask(listView, LVM_GETHEADER));
+    return header ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT)) : 0;
+}
+
 }  // namespace
 
-int ListViewItemCount(HWND listView)
-{
-    return static_cast<int>(Ask(listView, LVM_GETITEMCOUNT, 0, 0));
-}
-
-int ListViewColumnCount(HWND listView)
-{
-    HWND header = reinterpret_cast<HWND>(Ask(listView, LVM_GETHEADER, 0, 0));
-    return header ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
+int ListViewItemCount(HWND listView) { return static_cast<int>(Ask(listView, LVM_GETITEMCOUNT)); }
 
 std::string ListViewItemText(HWND listView, int item, int subItem)
 {
-    return AskForText<LVITEMA>(listView, LVM_GETITEMTEXTA, item,
-                               [subItem](LVITEMA& request, char* text) {
-                                   request.iSubItem = subItem;
-                                   request.pszText = text;
-                                   request.cchTextMax = kTextSize;
-                               });
+    LVITEMA request = {};
+    request.iSubItem = subItem;
+    return AskForText(listView, LVM_GETITEMTEXTA, item, request);
 }
 
-std::string ListViewColumnText(HWND listView, int column)
+RECT ListViewItemRect(HWND listView, int item)
 {
-    return AskForText<LVCOLUMNA>(listView, LVM_GETCOLUMNA, column,
-                                 [](LVCOLUMNA& request, char* text) {
-                                     request.mask = LVCF_TEXT;
-                                     request.pszText = text;
-                                     request.cchTextMax = kTextSize;
-                                 });
-}
-
-UINT ListViewItemState(HWND listView, int item, UINT mask)
-{
-    return static_cast<UINT>(Ask(listView, LVM_GETITEMSTATE, item, mask));
+    RemoteBuffer remote(listView, sizeof(RECT));
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    if (!remote.Write(0, &rect, sizeof rect) ||
+        !Ask(listView, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())) ||
+        !remote.Read(0, &rect, sizeof rect))
+        return RECT{};
+    return rect;
 }
 
 std::vector<std::vector<std::string>> ListViewRows(HWND listView)
 {
-    const int columns = ListViewColumnCount(listView);
+    const int columns = ColumnCount(listView);
     std::vector<std::vector<std::string>> rows;
     for (int item = 0, count = ListViewItemCount(listView); item < count; ++item) {
         std::vector<std::string> row;
@@ -96,8 +117,11 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView)
 std::vector<std::string> ListViewColumns(HWND listView)
 {
     std::vector<std::string> columns;
-    for (int column = 0, count = ListViewColumnCount(listView); column < count; ++column)
-        columns.push_back(ListViewColumnText(listView, column));
+    for (int column = 0, count = ColumnCount(listView); column < count; ++column) {
+        LVCOLUMNA request = {};
+        request.mask = LVCF_TEXT;
+        columns.push_back(AskForText(listView, LVM_GETCOLUMNA, column, request));
+    }
     return columns;
 }
 

@@ -9,7 +9,6 @@
 #include "harness/ListViewReader.h"
 #include "harness/MessageBoxInfo.h"
 #include "harness/ProgramDriver.h"
-#include "harness/RemoteBuffer.h"
 #include "harness/WindowQueries.h"
 
 namespace apptest {
@@ -97,11 +96,8 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
 // Double-clicks the middle of a row of another process's list view.
 void DoubleClickRow(HWND list, int item)
 {
-    harness::RemoteBuffer remote(list, sizeof(RECT));
-    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-    ASSERT_TRUE(remote.Write(0, &rc, sizeof rc));
-    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())));
-    ASSERT_TRUE(remote.Read(0, &rc, sizeof rc));
+    RECT rc = harness::ListViewItemRect(list, item);
+    ASSERT_GT(rc.bottom, rc.top);
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
 }
 
