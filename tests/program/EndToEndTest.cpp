@@ -93,6 +93,25 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
 }
 
+// Shell commands end the program: /p opens the file without showing it (there is
+// nothing to print), /Unregister takes the file type and the settings out of the
+// registry.
+TEST_F(EndToEnd, ShellCommandsEndTheProgram)
+{
+    std::string path = folder_.File("Print.vty");
+    WriteDatabaseFile(path, SampleEntries(1));
+    for (const std::string& arguments : {"/p \"" + path + "\"", std::string("/Unregister")}) {
+        harness::ProgramDriver program;
+        ASSERT_TRUE(program.Start(g_exe, arguments, folder_.Path()));
+        EXPECT_TRUE(program.WaitForExit(harness::ProgramDriver::kStartTimeoutMs)) << arguments;
+    }
+    for (const char* key : {"Software\\Classes\\.vty", "Software\\Classes\\Vaultry.Document", "Software\\Quorlan Software\\Vaultry"}) {
+        HKEY handle = nullptr;
+        EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle), ERROR_SUCCESS) << key;
+        if (handle) RegCloseKey(handle);
+    }
+}
+
 // Double-clicks the middle of a row of another process's list view.
 void DoubleClickRow(HWND list, int item)
 {
