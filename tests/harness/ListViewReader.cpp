@@ -2,75 +2,51 @@
 
 #include "harness/WindowQueries.h"
 
+#include <cstring>
+
 namespace harness {
 
 namespace {
 
 constexpr int kTextSize = 1024;
 
-// Memory inside the process that owns a window, for messages whose parameters
-// point to memory: Windows copies only a few messages' data (WM_GETTEXT,
-// WM_SETTEXT) between processes, the others are handed over as raw pointers.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HWND owner, size_t size) : size_(size)
-    {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(owner, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
-        if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                      PAGE_READWRITE);
-    }
-    ~RemoteBuffer()
-    {
-        if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_)
-            CloseHandle(process_);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+// Sends a message whose lParam points to a copy of `block` in the window's process,
+// and copies the block back after the answer: Windows copies only a few messages'
+// data (WM_GETTEXT, WM_SETTEXT) between processes, the others are handed over as
+// raw pointers. `prepare` may point into the copy, given its address.
+template <typename Prepare>
+bool AskInOwner(HWND window, UINT message, WPARAM wParam, std::vector<char>& block, Prepare prepare)
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(),
+                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+                           : nullptr;
+    SIZE_T done = 0;
+    bool ok = remote && (prepare(remote), WriteProcessMemory(process, remote, block.data(), block.size(), &done));
+    ok = ok && Ask(window, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
+         ReadProcessMemory(process, remote, block.data(), block.size(), &done);
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process)
+        CloseHandle(process);
+    return ok;
+}
 
-    // The address as the owning process sees it, to pass in a message.
-    char* Address(size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
-    bool Write(size_t offset, const void* data, size_t size)
-    {
-        SIZE_T written = 0;
-        return address_ && offset + size <= size_ &&
-               WriteProcessMemory(process_, Address(offset), data, size, &written) && written == size;
-    }
-    bool Read(size_t offset, void* data, size_t size) const
-    {
-        SIZE_T read = 0;
-        return address_ && offset + size <= size_ &&
-               ReadProcessMemory(process_, Address(offset), data, size, &read) && read == size;
-    }
-
-private:
-    HANDLE process_ = nullptr;
-    void* address_ = nullptr;
-    size_t size_;
-};
-
-// Sends a message whose lParam is a structure T (an LVITEMA or LVCOLUMNA) with a
-// text buffer after it, in the list view's process.
+// Asks for a text through a structure T (LVITEMA, LVCOLUMNA) with the text after it.
 template <typename T>
 std::string AskForText(HWND listView, UINT message, WPARAM wParam, T request)
 {
-    RemoteBuffer remote(listView, sizeof(T) + kTextSize);
-    request.pszText = remote.Address(sizeof(T));
+    std::vector<char> block(sizeof(T) + kTextSize, '\0');
     request.cchTextMax = kTextSize;
-    const char empty = '\0';
-    char text[kTextSize] = "";
-    if (!remote.Write(0, &request, sizeof request) || !remote.Write(sizeof(T), &empty, 1))
+    if (!AskInOwner(listView, message, wParam, block, [&](char* remote) {
+            request.pszText = remote + sizeof(T);
+            std::memcpy(block.data(), &request, sizeof request);
+        }))
         return std::string();
-    Ask(listView, message, wParam, reinterpret_cast<LPARAM>(remote.Address()));
-    if (!remote.Read(sizeof(T), text, sizeof text))
-        return std::string();
-    text[kTextSize - 1] = '\0';
-    return text;
+    block.back() = '\0';
+    return block.data() + sizeof(T);
 }
 
 int ColumnCount(HWND listView)
@@ -92,12 +68,11 @@ std::string ListViewItemText(HWND listView, int item, int subItem)
 
 RECT ListViewItemRect(HWND listView, int item)
 {
-    RemoteBuffer remote(listView, sizeof(RECT));
     RECT rect = {LVIR_BOUNDS, 0, 0, 0};
-    if (!remote.Write(0, &rect, sizeof rect) ||
-        !Ask(listView, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())) ||
-        !remote.Read(0, &rect, sizeof rect))
+    std::vector<char> block(reinterpret_cast<char*>(&rect), reinterpret_cast<char*>(&rect + 1));
+    if (!AskInOwner(listView, LVM_GETITEMRECT, item, block, [](char*) {}))
         return RECT{};
+    std::memcpy(&rect, block.data(), sizeof rect);
     return rect;
 }
 

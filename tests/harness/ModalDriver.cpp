@@ -43,8 +43,7 @@ std::string DescribeWindow(HWND window)
 
 std::string StepName(const char* name, int id, const std::string& text = std::string())
 {
-    return std::string(name) + "(" + std::to_string(id) + (text.empty() ? "" : ", " + Quoted(text)) +
-           ")";
+    return std::string(name) + "(" + std::to_string(id) + (text.empty() ? "" : ", " + Quoted(text)) + ")";
 }
 
 }  // namespace
@@ -57,20 +56,17 @@ ModalAnswer& ModalAnswer::Add(const std::string& description, std::function<bool
 
 ModalAnswer& ModalAnswer::SetText(int id, const std::string& text)
 {
-    return Add(StepName("SetText", id, text),
-               [id, text](HWND window) { return SetControlText(window, id, text); });
+    return Add(StepName("SetText", id, text), [=](HWND window) { return SetControlText(window, id, text); });
 }
 
 ModalAnswer& ModalAnswer::Type(int id, const std::string& text)
 {
-    return Add(StepName("Type", id, text),
-               [id, text](HWND window) { return TypeIntoControl(window, id, text); });
+    return Add(StepName("Type", id, text), [=](HWND window) { return TypeIntoControl(window, id, text); });
 }
 
 ModalAnswer& ModalAnswer::Check(int id, bool checked)
 {
-    return Add(StepName(checked ? "Check" : "Uncheck", id),
-               [id, checked](HWND window) { return SetCheck(window, id, checked); });
+    return Add(StepName(checked ? "Check" : "Uncheck", id), [=](HWND window) { return SetCheck(window, id, checked); });
 }
 
 ModalAnswer& ModalAnswer::ExpectText(int id, const std::string& text)
@@ -89,21 +85,9 @@ ModalAnswer& ModalAnswer::Call(std::function<void(HWND)> check)
     });
 }
 
-void ModalAnswer::Click(int buttonId)
-{
-    Add(StepName("Click", buttonId), [buttonId](HWND window) { return PostClick(window, buttonId); });
-}
-
-void ModalAnswer::PressEnter()
-{
-    Add("PressEnter()", [](HWND window) { return PressKey(window, VK_RETURN), true; });
-}
-
-void ModalAnswer::PressEscape()
-{
-    Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; });
-}
-
+void ModalAnswer::Click(int id) { Add(StepName("Click", id), [id](HWND window) { return PostClick(window, id); }); }
+void ModalAnswer::PressEnter() { Add("PressEnter()", [](HWND window) { return PressKey(window, VK_RETURN), true; }); }
+void ModalAnswer::PressEscape() { Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; }); }
 void ModalAnswer::Close() { Add("Close()", [](HWND window) { return PostClose(window), true; }); }
 
 std::string ModalAnswer::Describe() const

@@ -1,23 +1,9 @@
 // Drives a program running as its own process through window messages only: starts
 // it, waits for its windows, reads them, and acts on them with ControlInput's
-// functions. The program is ended when the driver goes away, so a failing test
-// leaves nothing running.
-//
-//     ProgramDriver program;
-//     ASSERT_TRUE(program.Start(exe, "\"Test.vty\"", directory));
-//     HWND frame = program.WaitForCaptionPrefix("Test.vty - ");
-//     ASSERT_TRUE(frame);
-//     PostMenuCommand(frame, ID_FILE_SAVE);
-//     HWND dialog = program.WaitForDialog("Password Protection");
-//     ASSERT_TRUE(dialog);
-//     SetControlText(dialog, 1003, "secret");
-//     PostClick(dialog, IDOK);
-//     ASSERT_TRUE(program.WaitUntilClosed(dialog));
-//     PostClose(frame);
-//     ASSERT_TRUE(program.WaitForExit(5000));
-//
-// Every wait has a limit; when it passes, the test fails with a list of the
-// program's windows and the wait gives nullptr (or false).
+// functions (EndToEndTest.cpp shows how). The program is ended when the driver goes
+// away, so a failing test leaves nothing running. Every wait has a limit; when it
+// passes, the test fails with a list of the program's windows and the wait gives
+// nullptr (or false).
 #pragma once
 
 #include <gtest/gtest.h>
