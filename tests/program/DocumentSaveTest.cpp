@@ -88,43 +88,24 @@ TEST_F(DocumentSave, UnlockedDatabasesAreSavedWithLockFlagZero)
     }
 }
 
-// After an open, Save re-enciphers with the same password without a dialog; after
-// Save As every Save asks for a password again.
-TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
+// After Save As every Save asks for a password again; the file opened first is
+// left as it was.
+TEST_F(DocumentSave, AfterSaveAsEverySaveAsksForThePassword)
 {
-    std::string path = folder_.File("db.vty");
+    std::string path = folder_.File("db.vty"), other = folder_.File("other.vty");
     WriteDatabaseFile(path, SampleEntries(2), "first");
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").Type(1003, "first").Click(IDOK);
-        ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
-    }
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Type(1003, "first").Click(IDOK);
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
     AddEntries(1);
-    {
-        harness::ModalDriver driver;
-        Command(ID_FILE_SAVE);
-        EXPECT_TRUE(driver.Captions().empty());
-    }
-    ReadBack back = ReadDatabaseFile(path, "first");
-    ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.entries.GetCount(), 3);
-
-    std::string other = folder_.File("other.vty");
-    {
-        harness::ModalDriver driver;
-        SaveAs(driver, other);
-        driver.ExpectDialog("Password Protection").Type(1003, "second").Type(1004, "second").Click(IDOK);
-        Command(ID_FILE_SAVE_AS);
-        ASSERT_TRUE(driver.AllAnswered());
-    }
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").Type(1003, "third").Type(1004, "third").Click(IDOK);
-        Command(ID_FILE_SAVE);
-        ASSERT_TRUE(driver.AllAnswered());
-    }
-    EXPECT_EQ(ReadDatabaseFile(other, "third").status, DatabaseStatus::ok);
-    EXPECT_EQ(ReadDatabaseFile(path, "first").entries.GetCount(), 3);
+    SaveAs(driver, other);
+    driver.ExpectDialog("Password Protection").Type(1003, "second").Type(1004, "second").Click(IDOK);
+    Command(ID_FILE_SAVE_AS);
+    driver.ExpectDialog("Password Protection").Type(1003, "third").Type(1004, "third").Click(IDOK);
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(driver.AllAnswered());
+    EXPECT_EQ(ReadDatabaseFile(other, "third").entries.GetCount(), 3);
+    EXPECT_EQ(ReadDatabaseFile(path, "first").entries.GetCount(), 2);
 }
 
 TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)

@@ -177,20 +177,6 @@ TEST_F(Shell, AcceleratorsBindTheCommandKeys)
     EXPECT_FALSE(Doc()->IsModified());
 }
 
-TEST_F(Shell, ToolbarButtonsInOrder)
-{
-    HWND toolbar = Frame()->m_wndToolBar.m_hWnd;
-    const int ids[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_IMPORT, ID_FILE_EXPORT, 0,
-                       ID_ENTRY_ADD, ID_ENTRY_DELETE, 0, ID_OPTIONS_AUTOSIZE};
-    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
-    for (int i = 0; i < 11; ++i) {
-        TBBUTTON button = {};
-        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ(button.idCommand, ids[i]) << i;
-        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, ids[i] == 0) << i;
-    }
-}
-
 bool MenuItemGrayed(HMENU popup, UINT id) { return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
 // Export needs an entry; Import never does. Checked on the menu as it opens and

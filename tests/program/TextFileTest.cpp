@@ -109,17 +109,6 @@ TEST_F(TextFile, ImportOfAnEmptyOrHeldFile)
     }
 }
 
-TEST_F(TextFile, ExportThenImportIntoANewDatabaseGivesTheSameEntries)
-{
-    CEntryList entries = SampleEntries(50);   // commas only in Notes
-    for (int i = 0; i < entries.GetCount(); ++i) Doc()->m_EntryList.Add(entries.GetAt(i));
-    std::string path = folder_.File("round.txt");
-    Export(path);
-    StartNew();
-    Import(path);
-    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, entries));
-}
-
 TEST_F(TextFile, CancelledDialogsDoNothing)
 {
     AddEntry("a", "", "", "");
