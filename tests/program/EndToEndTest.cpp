@@ -20,7 +20,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
 
-    // Exit, answering No to a save question if one comes.
+    // Exit, with nothing to save.
     void Exit(HWND frame)
     {
         harness::PostMenuCommand(frame, ID_APP_EXIT);
@@ -171,8 +171,13 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);
-    Exit(frame);
+    // Exit offers the changes for saving; Yes saves them before the program ends.
+    harness::PostMenuCommand(frame, ID_APP_EXIT);
+    box = program_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::ReadMessageBox(box).text, "Save changes to Rows.vty?");
+    harness::PostClick(box, IDYES);
+    EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
     CEntryList expected;
     for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
     CEntry added;
