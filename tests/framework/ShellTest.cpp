@@ -1,6 +1,6 @@
 // The application's ties to the shell that the program's tests cannot reach: the
-// command line's switches, and the registration of a document type whose extension
-// belongs to another type already.
+// command line's switches, the profile under the registry key, and the
+// registration of a document type whose extension belongs to another type already.
 #include "DocViewFixture.h"
 
 TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)
@@ -47,4 +47,22 @@ TEST_F(DocViewTest, AnExtensionOfAnotherTypeIsLeftAlone)
     m_app.UnregisterShellFileTypes();
     EXPECT_EQ(value("Software\\Classes\\.tdc"), "Other.Type");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.tdc");
+}
+
+TEST_F(DocViewTest, ProfileIsKeptUnderTheRegistryKeyAndTheApplicationsTitle)
+{
+    m_app.SetRegistryKey("Framework Test Company");
+    m_app.LoadStdProfileSettings(0);
+    EXPECT_STREQ(m_app.m_pszProfileName, "Framework Test");
+    EXPECT_TRUE(m_app.WriteProfileString("Settings", "Name", "value"));
+    EXPECT_TRUE(m_app.WriteProfileInt("Settings", "Number", 7));
+    HKEY hKey = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Framework Test Company\\Framework Test\\Settings", 0,
+                            KEY_READ, &hKey),
+              ERROR_SUCCESS);
+    RegCloseKey(hKey);
+    EXPECT_EQ(m_app.GetProfileString("Settings", "Name"), "value");
+    EXPECT_EQ(m_app.GetProfileInt("Settings", "Number", 0), 7u);
+    EXPECT_EQ(m_app.GetProfileInt("Settings", "Missing", 3), 3u);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Framework Test Company");
 }
