@@ -9,7 +9,6 @@
 #include "harness/ListViewReader.h"
 #include "harness/MessageBoxInfo.h"
 #include "harness/ProgramDriver.h"
-#include "harness/RemoteBuffer.h"
 #include "harness/WindowQueries.h"
 
 namespace apptest {
@@ -21,7 +20,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
 
-    // Exit, answering No to a save question if one comes.
+    // Exit, with nothing to save.
     void Exit(HWND frame)
     {
         harness::PostMenuCommand(frame, ID_APP_EXIT);
@@ -94,14 +93,30 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
 }
 
+// Shell commands end the program: /p opens the file without showing it (there is
+// nothing to print), /Unregister takes the file type and the settings out of the
+// registry.
+TEST_F(EndToEnd, ShellCommandsEndTheProgram)
+{
+    std::string path = folder_.Path("Print.vty");
+    WriteDatabaseFile(path, SampleEntries(1));
+    for (const std::string& arguments : {"/p \"" + path + "\"", std::string("/Unregister")}) {
+        harness::ProgramDriver program;
+        ASSERT_TRUE(program.Start(g_exe, arguments, folder_.Path()));
+        EXPECT_TRUE(program.WaitForExit(harness::ProgramDriver::kStartTimeoutMs)) << arguments;
+    }
+    for (const char* key : {"Software\\Classes\\.vty", "Software\\Classes\\Vaultry.Document", "Software\\Quorlan Software\\Vaultry"}) {
+        HKEY handle = nullptr;
+        EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle), ERROR_SUCCESS) << key;
+        if (handle) RegCloseKey(handle);
+    }
+}
+
 // Double-clicks the middle of a row of another process's list view.
 void DoubleClickRow(HWND list, int item)
 {
-    harness::RemoteBuffer remote(list, sizeof(RECT));
-    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-    ASSERT_TRUE(remote.Write(0, &rc, sizeof rc));
-    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())));
-    ASSERT_TRUE(remote.Read(0, &rc, sizeof rc));
+    RECT rc = harness::ListViewItemRect(list, item);
+    ASSERT_GT(rc.bottom, rc.top);
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
 }
 
@@ -156,8 +171,13 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);
-    Exit(frame);
+    // Exit offers the changes for saving; Yes saves them before the program ends.
+    harness::PostMenuCommand(frame, ID_APP_EXIT);
+    box = program_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::ReadMessageBox(box).text, "Save changes to Rows.vty?");
+    harness::PostClick(box, IDYES);
+    EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
     CEntryList expected;
     for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
     CEntry added;
