@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "TestFiles.h"
+#include "common/TestFiles.h"
 #include "app/VaultryApp.h"
 #include "app/resource.h"
 #include "database/document/VaultryDoc.h"
@@ -83,11 +83,11 @@ int main()
     const int restarted = harness::RestartUnmanagedIfNeeded();
     if (restarted >= 0) return restarted;
 
-    apptest::TempFolder folder;
+    TempFolder folder;
     SetCurrentDirectoryA(folder.Path().c_str());
-    apptest::WriteDatabaseFile(folder.File("Vaultry.vty"), CEntryList());
-    const std::string large = folder.File("Large.vty");
-    apptest::WriteDatabaseFile(large, apptest::SampleEntries(kMaxEntries));
+    WriteDatabaseFile(folder.Path("Vaultry.vty"), CEntryList());
+    const std::string large = folder.Path("Large.vty");
+    WriteDatabaseFile(large, SampleEntries(kMaxEntries));
 
     static char commandLine[] = "";
     AfxWinInit(GetModuleHandle(nullptr), nullptr, commandLine, SW_SHOW);

@@ -1,52 +1,17 @@
-// Test helpers for vaultry-cli and the replace-on-success writer: a private
-// temporary folder, files as bytes, databases written and read by the core, and
-// RunCli run in-process with its streams and terminal captured.
+// Test helpers for vaultry-cli: RunCli run in-process with its streams and
+// terminal captured, and the program run as a process. Folders, files and
+// databases come from common/TestFiles.h.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "cli/PasswordTerminal.h"
-#include "database/core/DatabaseCodec.h"
-
-// A folder of its own for each test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // The path of a file in the folder.
-    std::string Path(const std::string& strName) const { return (m_path / strName).string(); }
-    // The names of the files in it, sorted.
-    std::vector<std::string> Names() const;
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::string ReadBytes(const std::string& strPath);
-void WriteBytes(const std::string& strPath, const std::string& bytes);
-
-CEntryList MakeList(std::initializer_list<CEntry> entries);
-
-// Writes a database with the core's writer, straight into the file.
-void WriteDatabaseFile(const std::string& strPath, const CEntryList& list, const char* pszPassword);
-// Reads a database with the core's reader; pszPassword is used when it is locked.
-struct ReadBack {
-    DatabaseStatus status = DatabaseStatus::ok;
-    WORD wLocked = 0;
-    CEntryList list;
-};
-ReadBack ReadDatabaseFile(const std::string& strPath, const char* pszPassword);
-// Checks that two lists hold the same entries in the same order.
-::testing::AssertionResult SameEntries(const CEntryList& actual, const CEntryList& expected);
+#include "common/TestFiles.h"
 
 // A terminal that answers with the lines it was given, and records the prompts.
 class CScriptedTerminal : public CPasswordTerminal {

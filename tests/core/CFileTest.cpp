@@ -2,52 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
-#include "framework/portable/CMemFile.h"
+#include "MemoryBytes.h"
+#include "common/TestFiles.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class CFileOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // Several test runs may share the temporary folder: each takes its own.
-        m_dir = fs::temp_directory_path() / ("vaultry-cfile-" + std::to_string(std::random_device()()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-    CString Path(const char* name) const { return (m_dir / name).string().c_str(); }
-    static void WriteText(const CString& path, const std::string& text)
-    {
-        std::ofstream(path.GetString(), std::ios::binary) << text;
-    }
-    static std::string ReadText(const CString& path)
-    {
-        std::ifstream in(path.GetString(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    fs::path m_dir;
-};
-
-TEST_F(CFileOnDisk, CreateWriteSeekRead)
+TEST(CFile, OnDisk)
 {
-    const CString path = Path("a.vty");
+    TempFolder folder;
+    const std::string a = folder.Path("a.vty");
     CFile f;
-    ASSERT_TRUE(f.Open(path, CFile::modeCreate | CFile::modeReadWrite));
+    ASSERT_TRUE(f.Open(a.c_str(), CFile::modeCreate | CFile::modeReadWrite));
     f.Write("0123456789", 10);
-    EXPECT_EQ(f.GetLength(), 10u);
     EXPECT_EQ(f.GetPosition(), 10u);
     EXPECT_EQ(f.Seek(-4, CFile::end), 6u);
     char buf[8] = {};
@@ -57,96 +25,43 @@ TEST_F(CFileOnDisk, CreateWriteSeekRead)
     f.SetLength(3);
     EXPECT_EQ(f.GetLength(), 3u);
     f.Close();
-    EXPECT_FALSE(f.IsOpen());
-    EXPECT_EQ(ReadText(path), "012");
-}
+    EXPECT_EQ(ReadBytes(a), "012");
+    ASSERT_TRUE(f.Open(a.c_str(), CFile::modeCreate | CFile::modeWrite));   // empties it
+    f.Close();
+    EXPECT_EQ(ReadBytes(a), "");
+    std::filesystem::remove(a);
 
-TEST_F(CFileOnDisk, CreateTruncatesUnlessNoTruncate)
-{
-    const CString path = Path("b.vty");
-    WriteText(path, "old contents");
-    {
-        CFile keep(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
-        EXPECT_EQ(keep.GetLength(), 12u);
-    }
-    {
-        CFile fresh(path, CFile::modeCreate | CFile::modeWrite);
-        EXPECT_EQ(fresh.GetLength(), 0u);
-        fresh.Write("new", 3);
-    }
-    EXPECT_EQ(ReadText(path), "new");
-}
-
-TEST_F(CFileOnDisk, MissingFile)
-{
-    const CString path = Path("missing.vty");
-    CFile f;
+    // A missing file: Open says so, the constructor throws.
     CFileException e;
-    EXPECT_FALSE(f.Open(path, CFile::modeRead, &e));
+    EXPECT_FALSE(f.Open(a.c_str(), CFile::modeRead, &e));
     EXPECT_FALSE(f.IsOpen());
     EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
-    EXPECT_EQ(e.m_strFileName, path);
-    try {
-        CFile thrown(path, CFile::modeRead | CFile::shareDenyWrite);
-        ADD_FAILURE() << "opened a missing file";
-    } catch (const CFileException& ex) {
-        EXPECT_EQ(ex.m_cause, CFileException::fileNotFound);
-    }
-    try {
-        CFile::Remove(path);
-        ADD_FAILURE() << "removed a missing file";
-    } catch (const CFileException& ex) {
-        EXPECT_EQ(ex.m_cause, CFileException::fileNotFound);
-    }
+    EXPECT_EQ(e.m_strFileName, a.c_str());
+    EXPECT_THROW(CFile(a.c_str(), CFile::modeRead | CFile::shareDenyWrite), CFileException);
 }
 
-TEST_F(CFileOnDisk, ReplaceOverAnExistingFile)
-{
-    const CString from = Path("new.tmp"), to = Path("db.vty");
-    WriteText(from, "fresh database");
-    WriteText(to, "stale database, longer");
-    CFile::Replace(from, to);
-    EXPECT_EQ(ReadText(to), "fresh database");
-    EXPECT_FALSE(fs::exists(from.GetString()));
-
-    CFile::Rename(to, from);
-    EXPECT_EQ(ReadText(from), "fresh database");
-    CFile::Remove(from);
-    EXPECT_FALSE(fs::exists(from.GetString()));
-}
-
-TEST(CMemFile, SeekPastTheEndThenWriteFillsTheGapWithZeros)
+TEST(CMemFile, GrowsWithZerosAndShrinks)
 {
     CMemFile f(16);
     f.Write("abc", 3);
     EXPECT_EQ(f.Seek(100, CFile::begin), 100u);
     EXPECT_EQ(f.GetLength(), 3u);
-    char buf[4];
+    char buf[16];
     EXPECT_EQ(f.Read(buf, 4), 0u);
     f.Write("z", 1);
-    ASSERT_EQ(f.GetLength(), 101u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(f.GetData()), 101),
-              std::string("abc") + std::string(97, '\0') + "z");
+    EXPECT_EQ(FileBytes(f), "abc" + std::string(97, '\0') + "z");
     EXPECT_THROW(f.Seek(-102, CFile::current), CFileException);
     EXPECT_EQ(f.GetPosition(), 101u);
-}
-
-TEST(CMemFile, SetLength)
-{
-    CMemFile f;
-    f.Write("0123456789", 10);
-    f.SetLength(4);
-    EXPECT_EQ(f.GetLength(), 4u);
-    EXPECT_EQ(f.GetPosition(), 4u);
-    f.SetLength(8);   // grows with zeros, not with the old bytes
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(f.GetData()), 8), std::string("0123\0\0\0\0", 8));
+    f.SetLength(2);
+    EXPECT_EQ(f.GetPosition(), 2u);
+    f.SetLength(5);   // grows with zeros, not with the old bytes
+    EXPECT_EQ(FileBytes(f), std::string("ab\0\0\0", 5));
     f.SeekToBegin();
-    char buf[16];
-    EXPECT_EQ(f.Read(buf, 16), 8u);
+    EXPECT_EQ(f.Read(buf, 16), 5u);
     f.Close();
     EXPECT_EQ(f.GetLength(), 0u);
     f.Write("again", 5);
-    EXPECT_EQ(f.GetLength(), 5u);
+    EXPECT_EQ(FileBytes(f), "again");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "framework/portable/CString.h"
@@ -11,59 +11,22 @@ namespace {
 
 std::string Std(const CString& s) { return std::string(s.GetString(), s.GetLength()); }
 
-TEST(CString, GrowsOneByteAtATime)
+TEST(CString, GrowsOneByteAtATimeAndAppendsToItself)
 {
     CString s;
     std::string expected;
     for (int i = 0; i < 5000; ++i) {
-        const char c = static_cast<char>('a' + i % 26);
-        s += c;
-        expected += c;
+        s += static_cast<char>('a' + i % 26);
+        expected += static_cast<char>('a' + i % 26);
     }
     EXPECT_EQ(Std(s), expected);
     EXPECT_EQ(s.GetString()[s.GetLength()], '\0');
-}
 
-// Past 1.4 GB the growth of half as much again no longer fits an int: it is
-// capped at the largest one, and leaves room still. (Only the buffer's first bytes
-// are touched, so the memory is never really used. The sanitizers' allocator
-// refuses blocks this large.)
-TEST(CString, GrowsPastOnePointFourGigabytes)
-{
-#ifdef __SANITIZE_ADDRESS__
-    GTEST_SKIP() << "blocks above 64 MiB are refused under the sanitizers";
-#endif
-    const int n = 1500000000;
-    CString s;
-    s.GetBuffer(n);
-    char* p = s.GetBuffer(n + 1);
-    EXPECT_EQ(s.GetBuffer(n + 2), p);
-    EXPECT_EQ(s.GetBuffer(INT32_MAX), p);
-}
-
-TEST(CString, HoldsEmbeddedNulBytes)
-{
-    const CString s("a\0b\0", 4);
-    EXPECT_EQ(s.GetLength(), 4);
-    EXPECT_EQ(s.GetAt(2), 'b');
-    const CString copy = s;
-    EXPECT_EQ(Std(copy), std::string("a\0b\0", 4));
-    EXPECT_TRUE(copy == s);
-    EXPECT_FALSE(s == CString("a\0c\0", 4));
-    EXPECT_TRUE(CString("a\0b", 3) < s);
-    EXPECT_EQ(s.Find('b'), 2);
-    EXPECT_EQ(Std(s.Mid(1, 2)), std::string("\0b", 2));
-    CString joined = s + s;
-    EXPECT_EQ(joined.GetLength(), 8);
-}
-
-TEST(CString, AppendsToItself)
-{
-    CString s = "abc";
-    for (int i = 0; i < 6; ++i) s += s;   // crosses several reallocations
-    EXPECT_EQ(s.GetLength(), 3 * 64);
-    EXPECT_EQ(s.Right(4), "cabc");
-    CString t = "0123456789";
+    CString t = "abc";
+    for (int i = 0; i < 6; ++i) t += t;   // crosses several reallocations
+    EXPECT_EQ(t.GetLength(), 3 * 64);
+    EXPECT_EQ(t.Right(4), "cabc");
+    t = "0123456789";
     t.Append(t.GetString() + 2, 5);
     EXPECT_EQ(t, "012345678923456");
     t = t.GetString() + 10;   // assignment from inside its own buffer
@@ -72,51 +35,34 @@ TEST(CString, AppendsToItself)
     EXPECT_EQ(t, "2345656");
 }
 
-TEST(CString, SubstringsClampOutOfRangeArguments)
+TEST(CString, HoldsEmbeddedNulBytes)
 {
-    const CString s = "password";
-    struct Case {
+    const CString s("a\0b\0", 4);
+    EXPECT_EQ(Std(CString(s)), std::string("a\0b\0", 4));
+    EXPECT_FALSE(s == CString("a\0c\0", 4));
+    EXPECT_TRUE(CString("a\0b", 3) < s);
+    EXPECT_EQ(s.Find('b'), 2);
+    EXPECT_EQ(Std(s.Mid(1, 2)), std::string("\0b", 2));
+    EXPECT_EQ((s + s).GetLength(), 8);
+    EXPECT_TRUE(CString("e") < CString("\xE9"));   // bytes compare as unsigned values
+}
+
+// Positions and counts out of range are clamped; Find past the end finds nothing.
+TEST(CString, SubstringsAndFindClampTheirArguments)
+{
+    const CString s = "password", t = "a,b,,c";
+    const struct {
         CString got;
         const char* expected;
+    } parts[] = {
+        {s.Left(-1), ""},         {s.Left(3), "pas"}, {s.Left(99), "password"}, {s.Right(-5), ""},
+        {s.Right(4), "word"},     {s.Right(99), "password"}, {s.Mid(8), ""},  {s.Mid(-2), "password"},
+        {s.Mid(2, 3), "ssw"},     {s.Mid(6, 99), "rd"},      {s.Mid(3, -1), ""}, {s.Mid(99, 1), ""},
     };
-    const Case cases[] = {
-        {s.Left(0), ""},       {s.Left(-1), ""},          {s.Left(3), "pas"},   {s.Left(99), "password"},
-        {s.Right(0), ""},      {s.Right(-5), ""},         {s.Right(4), "word"}, {s.Right(99), "password"},
-        {s.Mid(4), "word"},    {s.Mid(8), ""},            {s.Mid(99), ""},      {s.Mid(-2), "password"},
-        {s.Mid(2, 3), "ssw"},  {s.Mid(6, 99), "rd"},      {s.Mid(3, -1), ""},   {CString().Mid(0, 3), ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
-}
-
-TEST(CString, FindEdges)
-{
-    const CString s = "a,b,,c";
-    EXPECT_EQ(s.Find(','), 1);
-    EXPECT_EQ(s.Find(',', 2), 3);
-    EXPECT_EQ(s.Find(',', 5), -1);
-    EXPECT_EQ(s.Find(',', 99), -1);
-    EXPECT_EQ(s.Find(',', -3), 1);
-    EXPECT_EQ(s.Find(",,"), 3);
-    EXPECT_EQ(s.Find(",c", 4), 4);
-    EXPECT_EQ(s.Find("c,"), -1);
-    EXPECT_EQ(s.Find(""), 0);
-    EXPECT_EQ(s.Find("c", 6), -1);
-    EXPECT_EQ(CString().Find('x'), -1);
-}
-
-TEST(CString, Format)
-{
-    CString s = "old";
-    s.Format("%d entries in %s", 42, "Vaultry.vty");
-    EXPECT_EQ(s, "42 entries in Vaultry.vty");
-    const std::string wide(1000, 'w');
-    s.Format("[%s]", wide.c_str());
-    EXPECT_EQ(s.GetLength(), 1002);
-    s.Format("%s", "");
-    EXPECT_TRUE(s.IsEmpty());
-    CString self = "self";
-    self.Format("%s+%s", self.GetString(), self.GetString());
-    EXPECT_EQ(self, "self+self");
+    for (const auto& c : parts) EXPECT_EQ(c.got, c.expected) << &c - parts;
+    const int finds[][2] = {{t.Find(','), 1},      {t.Find(',', 2), 3}, {t.Find(',', 99), -1}, {t.Find(',', -3), 1},
+                            {t.Find(",c", 4), 4},  {t.Find("c,"), -1},  {t.Find("c", 7), -1}};
+    for (const auto& c : finds) EXPECT_EQ(c[0], c[1]) << &c - finds;
 }
 
 TEST(CString, GetBufferAndReleaseBuffer)
@@ -132,47 +78,50 @@ TEST(CString, GetBufferAndReleaseBuffer)
     EXPECT_EQ(s, "filled");
     EXPECT_EQ(s.GetString()[6], '\0');
 
-    // A buffer filled to the last byte without a terminator is cut at its size.
-    CString full;
-    char* q = full.GetBuffer(20);
-    std::memset(q, 'z', 20);
-    full.ReleaseBuffer(20);
-    EXPECT_EQ(full.GetLength(), 20);
-    CString unterminated;
-    q = unterminated.GetBuffer(16);
-    std::memset(q, 'y', 16);
-    unterminated.ReleaseBuffer(-1);
-    EXPECT_GE(unterminated.GetLength(), 16);
-    EXPECT_EQ(unterminated.Left(16), CString('y', 16));
-
-    CString grown = "ab";
-    grown.GetBufferSetLength(5);
-    EXPECT_EQ(grown.GetLength(), 5);
-    EXPECT_EQ(Std(grown), std::string("ab\0\0\0", 5));
+    alignas(CString) char storage[sizeof(CString)];
+    std::memset(storage, 'x', sizeof storage);   // not zero where a short text lives
+    CString* pGrown = new (storage) CString("ab");
+    EXPECT_EQ(std::string(pGrown->GetBufferSetLength(5), 6), std::string("ab\0\0\0\0", 6));
+    pGrown->~CString();
 }
 
-TEST(CString, MoveLeavesTheSourceEmpty)
+// Texts hold passwords: what a string no longer holds is zeroed, in the string's
+// own bytes (where short texts live) and in its buffer past the text.
+TEST(CString, ZeroesWhatItNoLongerHolds)
 {
-    CString a = "secret";
-    CString b = static_cast<CString&&>(a);
-    EXPECT_EQ(b, "secret");
-    EXPECT_TRUE(a.IsEmpty());
-    a = "again";
-    EXPECT_EQ(a, "again");
-}
-
-TEST(CString, CaseAndComparison)
-{
-    CString s = "MiXeD 123";
-    EXPECT_EQ(s.CompareNoCase("mixed 123"), 0);
-    EXPECT_LT(s.CompareNoCase("mixed 124"), 0);
-    s.MakeUpper();
-    EXPECT_EQ(s, "MIXED 123");
-    s.MakeLower();
-    EXPECT_EQ(s, "mixed 123");
-    EXPECT_LT(CString("abc").Compare("abd"), 0);
-    EXPECT_GT(CString("abcd").Compare(CString("abc")), 0);
-    EXPECT_TRUE(CString("e") < CString("\xE9"));   // bytes compare as unsigned values
+    const std::string strSecret = "hunter2, and a text too long to be held in the string itself";
+    const struct {
+        const char* what;
+        int nLength;   // of the secret held first
+        void (*act)(CString&);
+    } cases[] = {
+        {"destroyed", 7, [](CString&) {}},
+        {"moved to the heap", 7, [](CString& s) { s += CString('x', 40); }},
+        {"moved from", 7, [](CString& s) { EXPECT_EQ(CString(static_cast<CString&&>(s)), "hunter2"); }},
+        {"emptied", 7, [](CString& s) { s.Empty(); }},
+        {"shortened", 7, [](CString& s) { s = "hu"; }},
+        {"shortened on the heap", 60, [](CString& s) { s = "hu"; }},
+        {"released shorter", 60, [](CString& s) { s.ReleaseBuffer(2); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string strTail = strSecret.substr(2, c.nLength - 2);   // what "hu" does not hold
+        alignas(CString) char storage[sizeof(CString)];
+        auto holdsTail = [&strTail](const char* p, int n) {
+            return std::string(p, n).find(strTail) != std::string::npos;
+        };
+        CString* p = new (storage) CString(strSecret.substr(0, c.nLength).c_str());
+        c.act(*p);
+        const bool bOnHeap = p->GetString() < storage || p->GetString() >= storage + sizeof storage;
+        if (!holdsTail(p->GetString(), p->GetLength())) {
+            EXPECT_FALSE(holdsTail(storage, sizeof storage));
+            if (bOnHeap) {
+                EXPECT_FALSE(holdsTail(p->GetString(), c.nLength));   // the buffer is as long still
+            }
+        }
+        p->~CString();
+        EXPECT_FALSE(holdsTail(storage, sizeof storage));
+    }
 }
 
 }  // namespace

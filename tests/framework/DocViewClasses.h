@@ -12,19 +12,8 @@
 
 extern std::vector<std::string> g_handled;
 
-// Text content, stored as its bytes. Counts loads and stores; can fail loading.
 class CTestDoc : public CDocument {
     DECLARE_DYNCREATE(CTestDoc)
-public:
-    CString m_strText;
-    int m_nLoads = 0;
-    int m_nStores = 0;
-    BOOL m_bThrowOnLoad = FALSE;
-    int m_nNewDocuments = 0;
-
-    void Serialize(CArchive& ar) override;
-    BOOL OnNewDocument() override;
-
 protected:
     afx_msg void OnDocCmd() { g_handled.push_back("doc:doc"); }
     DECLARE_MESSAGE_MAP()
@@ -32,15 +21,7 @@ protected:
 
 class CTestView : public CView {
     DECLARE_DYNCREATE(CTestView)
-public:
-    int m_nInitialUpdates = 0;
-    int m_nUpdates = 0;
-    LPARAM m_lLastHint = 0;
-
-    void OnInitialUpdate() override;
-
 protected:
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     afx_msg void OnViewCmd() { g_handled.push_back("view:view"); }
     afx_msg void OnShared() { g_handled.push_back("view:shared"); }
     afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
@@ -61,29 +42,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// A frame with the test toolbar and a status bar of a message pane and the three
-// key-lock indicators, made as a program's main frame makes them.
-class CBarsFrame : public CTestFrame {
-    DECLARE_DYNCREATE(CBarsFrame)
-public:
-    CToolBar m_wndToolBar;
-    CStatusBar m_wndStatusBar;
-
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    DECLARE_MESSAGE_MAP()
-};
-
 class CTestApp : public CWinApp {
 public:
     using CWinApp::OnFileNew;
-    using CWinApp::OnFileOpen;
 
 protected:
     afx_msg void OnAppCmd() { g_handled.push_back("app:app"); }
     afx_msg void OnShared() { g_handled.push_back("app:shared"); }
     DECLARE_MESSAGE_MAP()
 };
-
-// Dispatches the messages waiting in this thread's queue (a WM_QUIT is dropped).
-void PumpMessages();

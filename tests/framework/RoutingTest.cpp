@@ -1,8 +1,10 @@
 // Command routing through a real frame: the active view, its document, the frame,
 // then the application; update-command-UI over a real menu when its popup opens
 // (a handler without an update handler enables, neither disables, SetCheck
-// checks); a command whose update handler disables it is refused.
+// checks); a command whose update handler disables it is refused; the end of the
+// session asks to save as closing does, then closes without asking.
 #include "DocViewFixture.h"
+#include "harness/ModalDriver.h"
 
 namespace {
 
@@ -23,7 +25,6 @@ HMENU OpenTestMenu(CFrameWnd* pFrame)
 
 TEST_F(DocViewTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 {
-    m_app.OnFileNew();
     for (UINT nID : {ID_TEST_VIEWCMD, ID_TEST_DOCCMD, ID_TEST_FRAMECMD, ID_TEST_APPCMD, ID_TEST_SHARED})
         Frame()->SendMessage(WM_COMMAND, nID);
     EXPECT_EQ(g_handled,
@@ -32,7 +33,6 @@ TEST_F(DocViewTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 
 TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
 {
-    m_app.OnFileNew();
     HMENU hPopup = OpenTestMenu(Frame());
     for (UINT nID : {ID_TEST_VIEWCMD, ID_TEST_DOCCMD, ID_TEST_FRAMECMD, ID_TEST_APPCMD, ID_TEST_SHARED})
         EXPECT_EQ(StateOf(hPopup, nID) & (MF_GRAYED | MF_DISABLED), 0u) << nID;
@@ -42,31 +42,53 @@ TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
     // is set, and enabling is left as it was.
     EXPECT_EQ(StateOf(hPopup, ID_TEST_CHECKED) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
 
-    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = FALSE;
+    Frame()->m_bFrameCmdEnabled = FALSE;
     OpenTestMenu(Frame());
     EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
-    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = TRUE;
+    Frame()->m_bFrameCmdEnabled = TRUE;
     OpenTestMenu(Frame());
     EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, 0u);
 }
 
 TEST_F(DocViewTest, DisabledCommandsFromMenusAndKeysAreRefused)
 {
-    m_app.OnFileNew();
     Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));   // as an accelerator sends it
-    static_cast<CTestFrame*>(Frame())->m_bFrameCmdEnabled = FALSE;
+    Frame()->m_bFrameCmdEnabled = FALSE;
     Frame()->SendMessage(WM_COMMAND, ID_TEST_FRAMECMD);
     EXPECT_TRUE(g_handled.empty());
 }
 
 TEST_F(DocViewTest, AcceleratorsOfTheFrameReachTheRoute)
 {
-    m_app.OnFileNew();
     MSG msg = {};
-    msg.hwnd = View()->m_hWnd;
+    msg.hwnd = Frame()->GetActiveView()->m_hWnd;
     msg.message = WM_KEYDOWN;
     msg.wParam = VK_F5;
     msg.lParam = 0x003F0001;
     EXPECT_TRUE(m_app.PreTranslateMessage(&msg));
     EXPECT_EQ(g_handled, (std::vector<std::string>{"frame:frame"}));
+}
+
+TEST_F(DocViewTest, SessionEndAsksToSaveThenEndsWithoutAnotherQuestion)
+{
+    const struct {
+        int nAnswer;
+        LRESULT nMayEnd;
+    } cases[] = {{IDCANCEL, FALSE}, {IDYES, FALSE}, {IDNO, TRUE}};   // Yes: Save As is cancelled
+    for (const auto& c : cases) {
+        Doc()->SetModifiedFlag();
+        harness::ModalDriver driver;
+        driver.ExpectMessageBox("Save changes to Untitled?").Click(c.nAnswer);
+        if (c.nAnswer == IDYES) driver.ExpectDialog("Save As").Click(IDCANCEL);
+        EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), c.nMayEnd) << c.nAnswer;
+        EXPECT_TRUE(driver.AllAnswered());
+    }
+    HWND hFrame = Frame()->m_hWnd;
+    harness::ModalDriver driver;   // no answers: any question fails the test
+    Frame()->SendMessage(WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(hFrame));
+    Doc()->SetModifiedFlag();
+    Frame()->SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }

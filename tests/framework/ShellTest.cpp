@@ -1,147 +1,68 @@
-// The application's ties to the shell: its profile key, the registration of its
-// document type for the current user, and the command line.
+// The application's ties to the shell that the program's tests cannot reach: the
+// command line's switches, the profile under the registry key, and the
+// registration of a document type whose extension belongs to another type already.
 #include "DocViewFixture.h"
 
-namespace {
-
-std::string RegValue(HKEY hRoot, const std::string& key, const char* name = nullptr)
+TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(hRoot, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return "<no key>";
-    char value[1024] = "";
-    DWORD cb = sizeof(value);
-    DWORD type = 0;
-    LONG result = RegQueryValueExA(hKey, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &cb);
-    RegCloseKey(hKey);
-    return result == ERROR_SUCCESS && type == REG_SZ ? value : "<no value>";
-}
-
-std::string ProgramPath()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
-}  // namespace
-
-TEST_F(DocViewTest, RegistryKeyHoldsTheProfileUnderTheApplicationsTitle)
-{
-    m_app.SetRegistryKey("Framework Test Company");
-    m_app.LoadStdProfileSettings(0);
-    EXPECT_STREQ(m_app.m_pszProfileName, "Framework Test");
-    HKEY hKey = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Framework Test Company\\Framework Test", 0, KEY_READ, &hKey),
-              ERROR_SUCCESS);
-    RegCloseKey(hKey);
-    EXPECT_TRUE(m_app.WriteProfileString("Settings", "Name", "value"));
-    EXPECT_EQ(m_app.GetProfileString("Settings", "Name"), "value");
-    EXPECT_TRUE(m_app.WriteProfileInt("Settings", "Number", 7));
-    EXPECT_EQ(m_app.GetProfileInt("Settings", "Number", 0), 7u);
-    EXPECT_EQ(m_app.GetProfileInt("Settings", "Missing", 3), 3u);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Framework Test Company");
-}
-
-TEST_F(DocViewTest, DocumentTypeIsRegisteredForTheCurrentUser)
-{
-    m_app.RegisterShellFileTypes(TRUE);
-    const std::string classes = "Software\\Classes\\";
-    const std::string exe = ProgramPath();
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + ".tdc"), "FrameworkTest.Document");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + "FrameworkTest.Document"), "Framework Test Document");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + "FrameworkTest.Document\\DefaultIcon"), exe + ",1");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + "FrameworkTest.Document\\shell\\open\\command"),
-              "\"" + exe + "\" \"%1\"");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + "FrameworkTest.Document\\shell\\print\\command"),
-              "\"" + exe + "\" /p \"%1\"");
-
-    m_app.UnregisterShellFileTypes();
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + ".tdc"), "<no key>");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, classes + "FrameworkTest.Document"), "<no key>");
+    const struct {
+        std::vector<const char*> args;
+        CCommandLineInfo::ShellCommand command;
+        const char* file;
+    } cases[] = {
+        {{}, CCommandLineInfo::FileNew, ""},
+        {{"C:\\data\\file.vty"}, CCommandLineInfo::FileOpen, "C:\\data\\file.vty"},
+        {{"/p", "file.vty"}, CCommandLineInfo::FilePrint, "file.vty"},
+        {{"-pt", "file.vty", "printer", "driver", "port"}, CCommandLineInfo::FilePrintTo, "file.vty"},
+        {{"/dde"}, CCommandLineInfo::FileDDE, ""},
+        {{"/Unregister"}, CCommandLineInfo::AppUnregister, ""},
+    };
+    for (const auto& c : cases) {
+        CCommandLineInfo info;
+        for (size_t i = 0; i < c.args.size(); ++i) {
+            const char* p = c.args[i];
+            BOOL bFlag = p[0] == '/' || p[0] == '-';
+            info.ParseParam(bFlag ? p + 1 : p, bFlag, i + 1 == c.args.size());
+        }
+        EXPECT_EQ(info.m_nShellCommand, c.command) << c.command;
+        EXPECT_EQ(info.m_strFileName, c.file) << c.command;
+        if (c.command == CCommandLineInfo::FilePrintTo) {
+            EXPECT_EQ(info.m_strPrinterName, "printer");
+            EXPECT_EQ(info.m_strPortName, "port");
+        }
+    }
 }
 
 TEST_F(DocViewTest, AnExtensionOfAnotherTypeIsLeftAlone)
 {
-    HKEY hKey = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Classes\\.tdc", 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr);
-    RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("Other.Type"), 11);
-    RegCloseKey(hKey);
-    m_app.RegisterShellFileTypes(FALSE);
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\Classes\\.tdc"), "Other.Type");
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\Classes\\FrameworkTest.Document\\shell\\open\\command"),
-              "\"" + ProgramPath() + "\" \"%1\"");
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.tdc");
+    auto value = [](const char* key) {
+        char data[MAX_PATH] = "";
+        LONG size = sizeof data;
+        return RegQueryValueA(HKEY_CURRENT_USER, key, data, &size) == ERROR_SUCCESS ? std::string(data) : "?";
+    };
+    RegSetValueA(HKEY_CURRENT_USER, "Software\\Classes\\.tdc", REG_SZ, "Other.Type", 10);
+    m_app.RegisterShellFileTypes(TRUE);
+    EXPECT_EQ(value("Software\\Classes\\.tdc"), "Other.Type");
+    EXPECT_NE(value("Software\\Classes\\FrameworkTest.Document\\shell\\open\\command"), "?");
     m_app.UnregisterShellFileTypes();
+    EXPECT_EQ(value("Software\\Classes\\.tdc"), "Other.Type");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.tdc");
 }
 
-namespace {
-
-// The parsed command line of args, as ParseCommandLine hands them over.
-struct Parsed : CCommandLineInfo {
-    explicit Parsed(std::vector<const char*> args)
-    {
-        for (size_t i = 0; i < args.size(); ++i) {
-            const char* p = args[i];
-            BOOL bFlag = p[0] == '/' || p[0] == '-';
-            ParseParam(bFlag ? p + 1 : p, bFlag, i + 1 == args.size());
-        }
-    }
-};
-
-}  // namespace
-
-TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)
-{
-    EXPECT_EQ(Parsed({}).m_nShellCommand, CCommandLineInfo::FileNew);
-    Parsed open({"C:\\data\\file.vty"});
-    EXPECT_EQ(open.m_nShellCommand, CCommandLineInfo::FileOpen);
-    EXPECT_EQ(open.m_strFileName, "C:\\data\\file.vty");
-    Parsed print({"/p", "file.vty"});
-    EXPECT_EQ(print.m_nShellCommand, CCommandLineInfo::FilePrint);
-    EXPECT_EQ(print.m_strFileName, "file.vty");
-    Parsed printTo({"-pt", "file.vty", "printer", "driver", "port"});
-    EXPECT_EQ(printTo.m_nShellCommand, CCommandLineInfo::FilePrintTo);
-    EXPECT_EQ(printTo.m_strPrinterName, "printer");
-    EXPECT_EQ(printTo.m_strPortName, "port");
-    EXPECT_EQ(Parsed({"/dde"}).m_nShellCommand, CCommandLineInfo::FileDDE);
-    EXPECT_EQ(Parsed({"/Unregister"}).m_nShellCommand, CCommandLineInfo::AppUnregister);
-}
-
-TEST_F(DocViewTest, ShellCommandsNewAndOpen)
-{
-    WriteFile("shell.tdc", "opened");
-    CCommandLineInfo info;
-    EXPECT_TRUE(m_app.ProcessShellCommand(info));
-    EXPECT_NE(m_app.m_pMainWnd, nullptr);
-    info.m_nShellCommand = CCommandLineInfo::FileOpen;
-    info.m_strFileName = PathOf("shell.tdc").c_str();
-    EXPECT_TRUE(m_app.ProcessShellCommand(info));
-    EXPECT_EQ(Doc()->m_strText, "opened");
-}
-
-TEST_F(DocViewTest, PrintSwitchOpensHiddenAndEndsTheProgram)
-{
-    WriteFile("print.tdc", "to print");
-    CCommandLineInfo info;
-    info.m_nShellCommand = CCommandLineInfo::FilePrint;
-    info.m_strFileName = PathOf("print.tdc").c_str();
-    EXPECT_FALSE(m_app.ProcessShellCommand(info));
-    ASSERT_NE(Doc(), nullptr);
-    EXPECT_EQ(Doc()->m_strText, "to print");
-    EXPECT_FALSE(Frame()->IsWindowVisible());
-}
-
-TEST_F(DocViewTest, UnregisterRemovesTheFileTypeAndTheProfile)
+TEST_F(DocViewTest, ProfileIsKeptUnderTheRegistryKeyAndTheApplicationsTitle)
 {
     m_app.SetRegistryKey("Framework Test Company");
     m_app.LoadStdProfileSettings(0);
-    m_app.RegisterShellFileTypes(TRUE);
-    CCommandLineInfo info;
-    info.m_nShellCommand = CCommandLineInfo::AppUnregister;
-    EXPECT_FALSE(m_app.ProcessShellCommand(info));
-    EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\Classes\\.tdc"), "<no key>");
+    EXPECT_STREQ(m_app.m_pszProfileName, "Framework Test");
+    EXPECT_TRUE(m_app.WriteProfileString("Settings", "Name", "value"));
+    EXPECT_TRUE(m_app.WriteProfileInt("Settings", "Number", 7));
     HKEY hKey = nullptr;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Framework Test Company\\Framework Test", 0, KEY_READ, &hKey),
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Framework Test Company\\Framework Test\\Settings", 0,
+                            KEY_READ, &hKey),
               ERROR_SUCCESS);
+    RegCloseKey(hKey);
+    EXPECT_EQ(m_app.GetProfileString("Settings", "Name"), "value");
+    EXPECT_EQ(m_app.GetProfileInt("Settings", "Number", 0), 7u);
+    EXPECT_EQ(m_app.GetProfileInt("Settings", "Missing", 3), 3u);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Framework Test Company");
 }

@@ -3,12 +3,6 @@
 #define VAULTRY_FRAMEWORK_TEST_RESOURCES_H
 
 #define IDR_TESTFRAME 200
-#define IDD_TESTDIALOG 300
-
-#define IDS_LONG_TEXT 400
-
-#define IDC_NAME 1001
-#define IDC_FLAG 1002
 
 /* Commands handled by one object each along the route, and one by none. */
 #define ID_TEST_VIEWCMD 32801

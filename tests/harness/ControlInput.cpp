@@ -14,12 +14,6 @@ HWND UsableControl(HWND dialog, int id)
     return control;
 }
 
-void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs, &ignored);
-}
-
 HWND FocusWithin(HWND window)
 {
     GUITHREADINFO info = {};
@@ -38,7 +32,7 @@ bool SetControlText(HWND dialog, int id, const std::string& text)
     HWND control = UsableControl(dialog, id);
     if (!control)
         return false;
-    Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Ask(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return true;
 }
 
@@ -47,10 +41,10 @@ bool TypeIntoControl(HWND dialog, int id, const std::string& text)
     HWND control = UsableControl(dialog, id);
     if (!control)
         return false;
-    Send(control, EM_SETSEL, 0, -1);
-    Send(control, WM_CHAR, VK_BACK, 1);
+    Ask(control, EM_SETSEL, 0, -1);
+    Ask(control, WM_CHAR, VK_BACK, 1);
     for (char c : text)
-        Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+        Ask(control, WM_CHAR, static_cast<unsigned char>(c), 1);
     return true;
 }
 
@@ -59,10 +53,10 @@ bool SetCheck(HWND dialog, int id, bool checked)
     HWND control = UsableControl(dialog, id);
     if (!control)
         return false;
-    const int wanted = checked ? BST_CHECKED : BST_UNCHECKED;
-    if (CheckState(dialog, id) != wanted)
-        Send(control, BM_CLICK, 0, 0);
-    return CheckState(dialog, id) == wanted;
+    const LRESULT wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+    if (Ask(control, BM_GETCHECK) != wanted)
+        Ask(control, BM_CLICK);
+    return Ask(control, BM_GETCHECK) == wanted;
 }
 
 bool PostClick(HWND dialog, int id)
@@ -71,16 +65,7 @@ bool PostClick(HWND dialog, int id)
     return control && PostMessageA(control, BM_CLICK, 0, 0);
 }
 
-void PostButtonCommand(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void PostMenuCommand(HWND window, UINT id)
-{
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
+void PostMenuCommand(HWND window, UINT id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 void PressKey(HWND window, UINT virtualKey)
 {
@@ -90,9 +75,6 @@ void PressKey(HWND window, UINT virtualKey)
     PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | 0xC0000000);
 }
 
-void PostClose(HWND window)
-{
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
+void PostClose(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace harness

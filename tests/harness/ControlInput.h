@@ -30,10 +30,6 @@ bool SetCheck(HWND dialog, int id, bool checked);
 // BM_CLICK posted to the button.
 bool PostClick(HWND dialog, int id);
 
-// WM_COMMAND with BN_CLICKED and the control (if any), as a button sends it: for
-// ids with no button, such as IDCANCEL in a dialog without a Cancel button.
-void PostButtonCommand(HWND dialog, int id);
-
 // WM_COMMAND as a menu item or an accelerator sends it (code 0, no control).
 void PostMenuCommand(HWND window, UINT id);
 

@@ -1,9 +1,8 @@
 #include "harness/ListViewReader.h"
 
-#include "harness/RemoteBuffer.h"
 #include "harness/WindowQueries.h"
 
-#include <commctrl.h>
+#include <cstring>
 
 namespace harness {
 
@@ -11,78 +10,75 @@ namespace {
 
 constexpr int kTextSize = 1024;
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// Sends a message whose lParam points to a copy of `block` in the window's process,
+// and copies the block back after the answer: Windows copies only a few messages'
+// data (WM_GETTEXT, WM_SETTEXT) between processes, the others are handed over as
+// raw pointers. `prepare` may point into the copy, given its address.
+template <typename Prepare>
+bool AskInOwner(HWND window, UINT message, WPARAM wParam, std::vector<char>& block, Prepare prepare)
 {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs,
-                             &result))
-        return -1;
-    return static_cast<LRESULT>(result);
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(),
+                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+                           : nullptr;
+    SIZE_T done = 0;
+    bool ok = remote && (prepare(remote), WriteProcessMemory(process, remote, block.data(), block.size(), &done));
+    ok = ok && Ask(window, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
+         ReadProcessMemory(process, remote, block.data(), block.size(), &done);
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process)
+        CloseHandle(process);
+    return ok;
 }
 
-// Sends a message whose lParam is a structure T with a text buffer after it, in
-// the list view's process; `prepare` fills T given the remote text address.
-template <typename T, typename Prepare>
-std::string AskForText(HWND listView, UINT message, WPARAM wParam, Prepare prepare)
+// Asks for a text through a structure T (LVITEMA, LVCOLUMNA) with the text after it.
+template <typename T>
+std::string AskForText(HWND listView, UINT message, WPARAM wParam, T request)
 {
-    RemoteBuffer remote(listView, sizeof(T) + kTextSize);
-    if (!remote.Valid())
+    std::vector<char> block(sizeof(T) + kTextSize, '\0');
+    request.cchTextMax = kTextSize;
+    if (!AskInOwner(listView, message, wParam, block, [&](char* remote) {
+            request.pszText = remote + sizeof(T);
+            std::memcpy(block.data(), &request, sizeof request);
+        }))
         return std::string();
-    T request = {};
-    prepare(request, static_cast<char*>(remote.Address(sizeof(T))));
-    const char empty = '\0';
-    if (!remote.Write(0, &request, sizeof request) || !remote.Write(sizeof(T), &empty, 1))
-        return std::string();
-    if (Ask(listView, message, wParam, reinterpret_cast<LPARAM>(remote.Address())) < 0)
-        return std::string();
-    char text[kTextSize] = "";
-    if (!remote.Read(sizeof(T), text, sizeof text))
-        return std::string();
-    text[kTextSize - 1] = '\0';
-    return text;
+    block.back() = '\0';
+    return block.data() + sizeof(T);
+}
+
+int ColumnCount(HWND listView)
+{
+    HWND header = reinterpret_cast<HWND>(Ask(listView, LVM_GETHEADER));
+    return header ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT)) : 0;
 }
 
 }  // namespace
 
-int ListViewItemCount(HWND listView)
-{
-    return static_cast<int>(Ask(listView, LVM_GETITEMCOUNT, 0, 0));
-}
-
-int ListViewColumnCount(HWND listView)
-{
-    HWND header = reinterpret_cast<HWND>(Ask(listView, LVM_GETHEADER, 0, 0));
-    return header ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
+int ListViewItemCount(HWND listView) { return static_cast<int>(Ask(listView, LVM_GETITEMCOUNT)); }
 
 std::string ListViewItemText(HWND listView, int item, int subItem)
 {
-    return AskForText<LVITEMA>(listView, LVM_GETITEMTEXTA, item,
-                               [subItem](LVITEMA& request, char* text) {
-                                   request.iSubItem = subItem;
-                                   request.pszText = text;
-                                   request.cchTextMax = kTextSize;
-                               });
+    LVITEMA request = {};
+    request.iSubItem = subItem;
+    return AskForText(listView, LVM_GETITEMTEXTA, item, request);
 }
 
-std::string ListViewColumnText(HWND listView, int column)
+RECT ListViewItemRect(HWND listView, int item)
 {
-    return AskForText<LVCOLUMNA>(listView, LVM_GETCOLUMNA, column,
-                                 [](LVCOLUMNA& request, char* text) {
-                                     request.mask = LVCF_TEXT;
-                                     request.pszText = text;
-                                     request.cchTextMax = kTextSize;
-                                 });
-}
-
-UINT ListViewItemState(HWND listView, int item, UINT mask)
-{
-    return static_cast<UINT>(Ask(listView, LVM_GETITEMSTATE, item, mask));
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    std::vector<char> block(reinterpret_cast<char*>(&rect), reinterpret_cast<char*>(&rect + 1));
+    if (!AskInOwner(listView, LVM_GETITEMRECT, item, block, [](char*) {}))
+        return RECT{};
+    std::memcpy(&rect, block.data(), sizeof rect);
+    return rect;
 }
 
 std::vector<std::vector<std::string>> ListViewRows(HWND listView)
 {
-    const int columns = ListViewColumnCount(listView);
+    const int columns = ColumnCount(listView);
     std::vector<std::vector<std::string>> rows;
     for (int item = 0, count = ListViewItemCount(listView); item < count; ++item) {
         std::vector<std::string> row;
@@ -96,8 +92,11 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView)
 std::vector<std::string> ListViewColumns(HWND listView)
 {
     std::vector<std::string> columns;
-    for (int column = 0, count = ListViewColumnCount(listView); column < count; ++column)
-        columns.push_back(ListViewColumnText(listView, column));
+    for (int column = 0, count = ColumnCount(listView); column < count; ++column) {
+        LVCOLUMNA request = {};
+        request.mask = LVCF_TEXT;
+        columns.push_back(AskForText(listView, LVM_GETCOLUMNA, column, request));
+    }
     return columns;
 }
 

@@ -1,5 +1,5 @@
 // Reads a list-view control ("SysListView32") of this or another process: items,
-// their texts and states, and the column headings.
+// their texts and places, and the column headings.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +11,9 @@
 namespace harness {
 
 int ListViewItemCount(HWND listView);
-int ListViewColumnCount(HWND listView);  // the items of its header control
 std::string ListViewItemText(HWND listView, int item, int subItem = 0);
-std::string ListViewColumnText(HWND listView, int column);
-// LVIS_SELECTED, LVIS_FOCUSED, ... of the item, within mask.
-UINT ListViewItemState(HWND listView, int item, UINT mask = LVIS_SELECTED | LVIS_FOCUSED);
+// The item's bounds in the list view's client coordinates; empty when it has none.
+RECT ListViewItemRect(HWND listView, int item);
 
 // Every item with the texts of all columns: rows[item][column].
 std::vector<std::vector<std::string>> ListViewRows(HWND listView);

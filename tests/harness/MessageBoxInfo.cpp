@@ -3,7 +3,6 @@
 #include "harness/WindowQueries.h"
 
 #include <algorithm>
-#include <ostream>
 
 namespace harness {
 
@@ -11,15 +10,9 @@ namespace {
 
 constexpr int kTextId = 0xFFFF;
 
-bool IsStandardButtonId(LONG_PTR id)
-{
-    return (id >= IDOK && id <= IDCONTINUE) || id == IDHELP;
-}
+bool IsStandardButtonId(LONG_PTR id) { return (id >= IDOK && id <= IDCONTINUE) || id == IDHELP; }
 
-bool IsStatic(HWND window)
-{
-    return ClassName(window) == "Static";
-}
+bool IsStatic(HWND window) { return ClassName(window) == "Static"; }
 
 UINT TypeOfButtons(const std::vector<int>& buttons)
 {
@@ -49,11 +42,12 @@ UINT IconOf(HWND box)
     for (HWND child : ChildWindows(box)) {
         if (!IsStatic(child) || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             continue;
-        DWORD_PTR shown = 0;
-        SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &shown);
+        const LRESULT shown = Ask(child, STM_GETICON);
         if (!shown || !IsWindowVisible(child))
             return 0;
-        if (!IsInThisProcess(box))
+        DWORD process = 0;
+        GetWindowThreadProcessId(box, &process);
+        if (process != GetCurrentProcessId())
             return MessageBoxInfo::kIconUnknown;
         struct Known {
             LPCSTR resource;
@@ -66,20 +60,26 @@ UINT IconOf(HWND box)
             {IDI_ASTERISK, MB_ICONINFORMATION},
         };
         for (const Known& known : kIcons)
-            if (reinterpret_cast<DWORD_PTR>(LoadIconA(nullptr, known.resource)) == shown)
+            if (reinterpret_cast<LRESULT>(LoadIconA(nullptr, known.resource)) == shown)
                 return known.icon;
         return MB_USERICON;
     }
     return 0;
 }
 
-}  // namespace
-
-bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b)
+std::string DescribeStyle(UINT style)
 {
-    return a.caption == b.caption && a.text == b.text && a.buttons == b.buttons &&
-           a.type == b.type && a.icon == b.icon;
+    static const char* const kTypes[] = {"MB_OK", "MB_OKCANCEL", "MB_ABORTRETRYIGNORE",
+                                         "MB_YESNOCANCEL", "MB_YESNO", "MB_RETRYCANCEL",
+                                         "MB_CANCELTRYCONTINUE"};
+    static const char* const kIcons[] = {"", " | MB_ICONSTOP", " | MB_ICONQUESTION",
+                                         " | MB_ICONEXCLAMATION", " | MB_ICONINFORMATION"};
+    const UINT type = style & MB_TYPEMASK, icon = (style & MB_ICONMASK) >> 4;
+    return std::string(type < 7 ? kTypes[type] : "unknown buttons") +
+           (icon < 5 ? kIcons[icon] : icon == 8 ? " | MB_USERICON" : " | icon unknown");
 }
+
+}  // namespace
 
 bool IsMessageBox(HWND window)
 {
@@ -101,46 +101,22 @@ MessageBoxInfo ReadMessageBox(HWND window)
     MessageBoxInfo box;
     box.caption = WindowText(window);
     box.text = ControlText(window, kTextId);
+    std::vector<int> buttons;  // ids of the buttons shown, ascending
     for (HWND child : ChildWindows(window)) {
         LONG_PTR id = GetWindowLongPtrA(child, GWLP_ID);
         if (IsStandardButtonId(id) && IsWindowVisible(child) && ClassName(child) == "Button")
-            box.buttons.push_back(static_cast<int>(id));
+            buttons.push_back(static_cast<int>(id));
     }
-    std::sort(box.buttons.begin(), box.buttons.end());
-    box.type = TypeOfButtons(box.buttons);
+    std::sort(buttons.begin(), buttons.end());
+    box.type = TypeOfButtons(buttons);
     box.icon = IconOf(window);
     return box;
-}
-
-std::string DescribeStyle(UINT style)
-{
-    static const char* const kTypes[] = {
-        "MB_OK", "MB_OKCANCEL", "MB_ABORTRETRYIGNORE", "MB_YESNOCANCEL",
-        "MB_YESNO", "MB_RETRYCANCEL", "MB_CANCELTRYCONTINUE",
-    };
-    UINT type = style & MB_TYPEMASK;
-    std::string text = type < sizeof kTypes / sizeof kTypes[0] ? kTypes[type] : "unknown buttons";
-    switch (style & MB_ICONMASK) {
-    case 0: break;
-    case MB_ICONSTOP: text += " | MB_ICONSTOP"; break;
-    case MB_ICONQUESTION: text += " | MB_ICONQUESTION"; break;
-    case MB_ICONEXCLAMATION: text += " | MB_ICONEXCLAMATION"; break;
-    case MB_ICONINFORMATION: text += " | MB_ICONINFORMATION"; break;
-    case MB_USERICON: text += " | MB_USERICON"; break;
-    default: text += " | icon unknown"; break;
-    }
-    return text;
 }
 
 std::string Describe(const MessageBoxInfo& box)
 {
     return "message box \"" + box.caption + "\": \"" + box.text + "\" (" +
            DescribeStyle(box.Style()) + ")";
-}
-
-void PrintTo(const MessageBoxInfo& box, std::ostream* out)
-{
-    *out << Describe(box);
 }
 
 }  // namespace harness

@@ -9,9 +9,7 @@
 
 #include <windows.h>
 
-#include <iosfwd>
 #include <string>
-#include <vector>
 
 namespace harness {
 
@@ -21,15 +19,12 @@ struct MessageBoxInfo {
 
     std::string caption;
     std::string text;
-    std::vector<int> buttons;  // ids of the buttons shown (IDOK, IDYES, ...), ascending
     UINT type = kTypeUnknown;  // MB_OK, MB_OKCANCEL, MB_YESNO, ...
     UINT icon = 0;             // MB_ICONSTOP, MB_ICONQUESTION, MB_ICONEXCLAMATION,
                                // MB_ICONINFORMATION, 0 for none, or kIconUnknown
 
     UINT Style() const { return type | icon; }
 };
-
-bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b);
 
 // A dialog-class window with exactly one static control of id 0xFFFF (the text) and
 // otherwise only static controls and buttons of the standard ids (IDOK..IDCONTINUE,
@@ -38,10 +33,7 @@ bool IsMessageBox(HWND window);
 
 MessageBoxInfo ReadMessageBox(HWND window);
 
-// "MB_YESNO | MB_ICONQUESTION", for messages and test output.
-std::string DescribeStyle(UINT style);
 // message box "caption": "text" (MB_OK | MB_ICONSTOP)
 std::string Describe(const MessageBoxInfo& box);
-void PrintTo(const MessageBoxInfo& box, std::ostream* out);
 
 }  // namespace harness

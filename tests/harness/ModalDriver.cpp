@@ -27,15 +27,100 @@ std::set<HWND> WindowsOfThisThread()
 // Closes a window with the least committing choice it offers.
 void Cancel(HWND window)
 {
-    if (IsMessageBox(window)) {
-        for (int id : {IDCANCEL, IDNO, IDABORT, IDOK})
-            if (PostClick(window, id))
-                return;
-    }
-    PostButtonCommand(window, IDCANCEL);
+    for (int id : {IDCANCEL, IDNO, IDABORT, IDOK})
+        if (IsMessageBox(window) && PostClick(window, id))
+            return;
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string DescribeWindow(HWND window)
+{
+    return IsMessageBox(window) ? Describe(ReadMessageBox(window))
+                                : "dialog " + Quoted(WindowText(window));
+}
+
+std::string StepName(const char* name, int id, const std::string& text = std::string())
+{
+    return std::string(name) + "(" + std::to_string(id) + (text.empty() ? "" : ", " + Quoted(text)) + ")";
 }
 
 }  // namespace
+
+ModalAnswer& ModalAnswer::Add(const std::string& description, std::function<bool(HWND)> step)
+{
+    steps_.emplace_back(description, std::move(step));
+    return *this;
+}
+
+ModalAnswer& ModalAnswer::SetText(int id, const std::string& text)
+{
+    return Add(StepName("SetText", id, text), [=](HWND window) { return SetControlText(window, id, text); });
+}
+
+ModalAnswer& ModalAnswer::Type(int id, const std::string& text)
+{
+    return Add(StepName("Type", id, text), [=](HWND window) { return TypeIntoControl(window, id, text); });
+}
+
+ModalAnswer& ModalAnswer::Check(int id, bool checked)
+{
+    return Add(StepName(checked ? "Check" : "Uncheck", id), [=](HWND window) { return SetCheck(window, id, checked); });
+}
+
+ModalAnswer& ModalAnswer::ExpectText(int id, const std::string& text)
+{
+    return Add(StepName("ExpectText", id, text), [id, text](HWND window) {
+        EXPECT_EQ(ControlText(window, id), text) << DescribeWindow(window) << ", control " << id;
+        return GetDlgItem(window, id) != nullptr;
+    });
+}
+
+ModalAnswer& ModalAnswer::Call(std::function<void(HWND)> check)
+{
+    return Add("Call(...)", [check](HWND window) {
+        check(window);
+        return true;
+    });
+}
+
+void ModalAnswer::Click(int id) { Add(StepName("Click", id), [id](HWND window) { return PostClick(window, id); }); }
+void ModalAnswer::PressEnter() { Add("PressEnter()", [](HWND window) { return PressKey(window, VK_RETURN), true; }); }
+void ModalAnswer::PressEscape() { Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; }); }
+void ModalAnswer::Close() { Add("Close()", [](HWND window) { return PostClose(window), true; }); }
+
+std::string ModalAnswer::Describe() const
+{
+    std::string text = !messageBox_      ? "dialog " + Quoted(text_)
+                       : text_.empty() ? "any message box"
+                                       : "message box " + Quoted(text_);
+    for (size_t i = 0; i < steps_.size(); ++i)
+        text += (i ? ", " : " then ") + steps_[i].first;
+    return text;
+}
+
+std::string ModalAnswer::Mismatch(HWND window) const
+{
+    const bool isBox = IsMessageBox(window);
+    const bool fits = messageBox_ ? isBox && (text_.empty() || ReadMessageBox(window).text == text_)
+                                  : !isBox && WindowText(window) == text_;
+    return fits ? std::string()
+                : "expected " + Describe() + ", but " + DescribeWindow(window) + " came";
+}
+
+bool ModalAnswer::Apply(HWND window) const
+{
+    for (const auto& step : steps_) {
+        if (!step.second(window)) {
+            ADD_FAILURE() << DescribeWindow(window) << ": " << step.first
+                          << " could not be done (no such control, or hidden or disabled);"
+                             " the window is closed with Cancel";
+            return false;
+        }
+    }
+    return true;
+}
 
 ModalDriver* ModalDriver::active_ = nullptr;
 
@@ -56,25 +141,14 @@ ModalDriver::~ModalDriver()
 
 ModalAnswer& ModalDriver::ExpectDialog(const std::string& caption)
 {
-    answers_.emplace_back(ModalAnswer::Kind::dialog, caption, std::string(), false);
-    return answers_.back();
-}
-
-ModalAnswer& ModalDriver::ExpectMessageBox()
-{
-    answers_.emplace_back(ModalAnswer::Kind::messageBox, std::string(), std::string(), false);
+    answers_.emplace_back(false, caption);
     return answers_.back();
 }
 
 ModalAnswer& ModalDriver::ExpectMessageBox(const std::string& text)
 {
-    answers_.emplace_back(ModalAnswer::Kind::messageBox, std::string(), text, true);
+    answers_.emplace_back(true, text);
     return answers_.back();
-}
-
-void ModalDriver::Ignore(HWND window)
-{
-    ignored_.insert(window);
 }
 
 std::vector<std::string> ModalDriver::MessageBoxTexts() const
@@ -102,26 +176,23 @@ void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
         active_->Poll();
 }
 
-void ModalDriver::Forget(std::set<HWND>& windows)
-{
-    for (auto it = windows.begin(); it != windows.end();)
-        it = IsWindow(*it) ? std::next(it) : windows.erase(it);
-}
-
 void ModalDriver::Poll()
 {
-    // Window handles of destroyed windows may come back for new ones.
-    Forget(ignored_);
-    Forget(seen_);
-    for (auto* byWindow : {&closing_, &answeredBy_})
-        for (auto it = byWindow->begin(); it != byWindow->end();)
-            it = IsWindow(it->first) ? std::next(it) : byWindow->erase(it);
+    // Handles of destroyed windows may come back for new ones.
+    for (auto* windows : {&ignored_, &seen_})
+        for (auto it = windows->begin(); it != windows->end();)
+            it = IsWindow(*it) ? std::next(it) : windows->erase(it);
+    for (auto it = closing_.begin(); it != closing_.end();)
+        it = IsWindow(it->first) ? std::next(it) : closing_.erase(it);
 
     HWND window = FindModalWindow();
     if (!window)
         return;
-    Record(window);
-
+    if (seen_.insert(window).second) {
+        if (IsMessageBox(window))
+            boxes_.push_back(ReadMessageBox(window));
+        captions_.push_back(IsMessageBox(window) ? boxes_.back().caption : WindowText(window));
+    }
     auto closing = closing_.find(window);
     if (closing != closing_.end()) {
         if (++closing->second < kCancelTries)
@@ -130,7 +201,21 @@ void ModalDriver::Poll()
             EndDialog(window, IDCANCEL);
         return;
     }
-    Answer(window);
+    const std::string mismatch = next_ == answers_.size() ? "no answer left for this window"
+                                                         : answers_[next_].Mismatch(window);
+    if (!mismatch.empty()) {
+        ADD_FAILURE() << "Unexpected modal window: " << DescribeWindow(window) << "\n  answer #"
+                      << (next_ + 1) << ": " << mismatch << "\n  It is closed with Cancel.";
+    } else {
+        // The steps may pump messages, and so this timer: the window is busy meanwhile.
+        busy_.insert(window);
+        const bool done = answers_[next_++].Apply(window);
+        busy_.erase(window);
+        if (done)
+            return;
+    }
+    closing_[window] = 0;
+    Cancel(window);
 }
 
 HWND ModalDriver::FindModalWindow() const
@@ -146,58 +231,6 @@ HWND ModalDriver::FindModalWindow() const
             found = window;
     }
     return found;
-}
-
-void ModalDriver::Record(HWND window)
-{
-    if (!seen_.insert(window).second)
-        return;
-    if (IsMessageBox(window)) {
-        boxes_.push_back(ReadMessageBox(window));
-        captions_.push_back(boxes_.back().caption);
-    } else {
-        captions_.push_back(WindowText(window));
-    }
-}
-
-void ModalDriver::Answer(HWND window)
-{
-    std::string stillOpen;
-    auto previous = answeredBy_.find(window);
-    if (previous != answeredBy_.end())
-        stillOpen = " (still open after answer #" + std::to_string(previous->second) + ")";
-
-    if (next_ == answers_.size()) {
-        Reject(window, "no answer left for this window" + stillOpen);
-        return;
-    }
-    const ModalAnswer& answer = answers_[next_];
-    std::string mismatch = answer.Mismatch(window);
-    if (!mismatch.empty()) {
-        Reject(window, "answer #" + std::to_string(next_ + 1) + " " + mismatch + stillOpen);
-        return;
-    }
-    answeredBy_[window] = static_cast<int>(++next_);
-    busy_.insert(window);
-    bool done = answer.Apply(window);
-    busy_.erase(window);
-    if (!done)
-        StartClosing(window);
-}
-
-void ModalDriver::Reject(HWND window, const std::string& why)
-{
-    std::string what = IsMessageBox(window) ? Describe(ReadMessageBox(window))
-                                            : "dialog \"" + WindowText(window) + "\"";
-    ADD_FAILURE() << "Unexpected modal window: " << what << "\n  " << why
-                  << "\n  It is closed with Cancel.";
-    StartClosing(window);
-}
-
-void ModalDriver::StartClosing(HWND window)
-{
-    closing_[window] = 0;
-    Cancel(window);
 }
 
 }  // namespace harness

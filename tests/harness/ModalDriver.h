@@ -20,18 +20,68 @@
 #pragma once
 
 #include "harness/MessageBoxInfo.h"
-#include "harness/ModalAnswer.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace harness {
+
+// One queued answer of a ModalDriver: which modal window it is for, and what to do
+// with it. Built by chaining:
+//
+//     driver.ExpectDialog("Password Protection").Type(1003, "secret").Click(IDOK);
+//
+// The steps that return ModalAnswer& run at once, in order, while the window is
+// open. The final steps (Click, PressEnter, PressEscape, Close) are posted and act
+// when the window's modal loop next runs, so nothing can follow them. An answer
+// without a final step leaves the window open for the next answer.
+class ModalAnswer {
+public:
+    // A dialog with this caption, or a message box with this text (any message box
+    // when the text is empty).
+    ModalAnswer(bool messageBox, const std::string& text) : messageBox_(messageBox), text_(text) {}
+
+    // WM_SETTEXT, regardless of the edit's limit.
+    ModalAnswer& SetText(int id, const std::string& text);
+    // Select all, Backspace, then WM_CHAR per character: limits apply as for a user.
+    ModalAnswer& Type(int id, const std::string& text);
+    // Clicks the check box unless it already has that state.
+    ModalAnswer& Check(int id, bool checked = true);
+    // Fails the test unless the control shows exactly this text.
+    ModalAnswer& ExpectText(int id, const std::string& text);
+    // Any check of the window (EXPECT_... inside works as in the test body).
+    ModalAnswer& Call(std::function<void(HWND)> check);
+
+    // Final steps.
+    void Click(int buttonId);  // BM_CLICK on a shown, enabled button
+    void PressEnter();         // VK_RETURN to the focus: the default button
+    void PressEscape();        // VK_ESCAPE to the focus: IDCANCEL
+    void Close();              // WM_SYSCOMMAND SC_CLOSE: the close box
+
+    // "dialog "Caption" then Type(1003, "secret"), Click(1)"
+    std::string Describe() const;
+    // Why this window is not the one expected; empty when it is.
+    std::string Mismatch(HWND window) const;
+    // Runs the steps on the window. At a step that cannot be done (a missing or
+    // disabled control) it fails the running test and returns false.
+    bool Apply(HWND window) const;
+
+private:
+    // A step returns false when it could not be done.
+    ModalAnswer& Add(const std::string& description, std::function<bool(HWND)> step);
+
+    bool messageBox_;
+    std::string text_;
+    std::vector<std::pair<std::string, std::function<bool(HWND)>>> steps_;
+};
 
 class ModalDriver {
 public:
@@ -42,12 +92,8 @@ public:
 
     // A dialog (not a message box) with exactly this caption.
     ModalAnswer& ExpectDialog(const std::string& caption);
-    // Any message box, or one with exactly this text.
-    ModalAnswer& ExpectMessageBox();
-    ModalAnswer& ExpectMessageBox(const std::string& text);
-
-    // Leaves this window alone (a modeless dialog of the test itself).
-    void Ignore(HWND window);
+    // A message box with exactly this text; any message box when it is empty.
+    ModalAnswer& ExpectMessageBox(const std::string& text = std::string());
 
     // Every message box that came, answered or not, in order.
     const std::vector<MessageBoxInfo>& MessageBoxes() const { return boxes_; }
@@ -62,22 +108,16 @@ private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Poll();
     HWND FindModalWindow() const;
-    void Record(HWND window);
-    void Answer(HWND window);
-    void Reject(HWND window, const std::string& why);
-    void StartClosing(HWND window);
-    void Forget(std::set<HWND>& windows);
 
     static ModalDriver* active_;
 
     UINT_PTR timer_ = 0;
     std::deque<ModalAnswer> answers_;  // a deque keeps references valid while it grows
     size_t next_ = 0;
-    std::set<HWND> ignored_;   // there before the driver, or ignored on request
-    std::set<HWND> seen_;      // recorded already
-    std::set<HWND> busy_;      // an answer is running on it (its steps may pump messages)
-    std::map<HWND, int> closing_;     // rejected windows: how often Cancel was tried
-    std::map<HWND, int> answeredBy_;  // the last answer (1-based) given to a window
+    std::set<HWND> ignored_;        // there before the driver
+    std::set<HWND> seen_;           // recorded already
+    std::set<HWND> busy_;           // an answer is running on it
+    std::map<HWND, int> closing_;   // rejected windows: how often Cancel was tried
     std::vector<MessageBoxInfo> boxes_;
     std::vector<std::string> captions_;
 };

@@ -1,24 +1,99 @@
 #include "harness/ProgramDriver.h"
 
-#include "harness/ControlInput.h"
 #include "harness/MessageBoxInfo.h"
-#include "harness/WaitUntil.h"
+#include "harness/UnmanagedWindows.h"
 #include "harness/WindowQueries.h"
 
 namespace harness {
 
 namespace {
 
-constexpr int kFileNameBox = 1148;
+// "/" is drive Z: for Wine's programs; Windows paths stay as they are.
+std::string ToWindowsPath(const std::string& path)
+{
+    std::string windows = !path.empty() && path[0] == '/' ? "Z:" + path : path;
+    for (char& c : windows)
+        if (c == '/')
+            c = '\\';
+    return windows;
+}
 
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, pollMs, QS_ALLINPUT);
+    }
+}
+
+ProgramDriver::~ProgramDriver()
+{
+    Kill();
+    if (info_.hProcess)
+        CloseHandle(info_.hProcess);
+    if (info_.hThread)
+        CloseHandle(info_.hThread);
+}
+
+::testing::AssertionResult ProgramDriver::Start(const std::string& exe,
+                                                const std::string& arguments,
+                                                const std::string& workingDirectory)
+{
+    const std::string path = ToWindowsPath(exe);
+    std::string line = "\"" + path + "\" " + arguments;
+    const std::string directory = ToWindowsPath(workingDirectory);
+    // Needed only while the program first uses windows; see UnmanagedWindows.h.
+    UnmanagedWindows unmanaged(path.substr(path.find_last_of('\\') + 1));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &info_))
+        return ::testing::AssertionFailure()
+               << "cannot start " << line << " in \"" << directory << "\": error " << GetLastError();
+    WaitForInputIdle(info_.hProcess, kStartTimeoutMs);
+    return ::testing::AssertionSuccess();
+}
+
+bool ProgramDriver::Running() const
+{
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+::testing::AssertionResult ProgramDriver::WaitForExit(DWORD timeoutMs)
+{
+    if (info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        return ::testing::AssertionSuccess();
+    const std::string windows = DescribeWindows();
+    Kill();
+    return ::testing::AssertionFailure()
+           << "the program did not end within " << timeoutMs << " ms. Its windows:\n" << windows;
+}
+
+void ProgramDriver::Kill()
+{
+    if (!Running())
+        return;
+    TerminateProcess(info_.hProcess, 0xDEAD);
+    WaitForSingleObject(info_.hProcess, 5000);
+}
 
 std::vector<HWND> ProgramDriver::Windows() const
 {
     struct Search {
         DWORD process;
         std::vector<HWND> found;
-    } search = {process_.Id(), {}};
+    } search = {info_.dwProcessId, {}};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
@@ -34,7 +109,7 @@ std::vector<HWND> ProgramDriver::Windows() const
 
 std::string ProgramDriver::DescribeWindows() const
 {
-    if (!process_.Running())
+    if (!Running())
         return "  (the program is not running)\n";
     std::string text;
     for (HWND window : Windows()) {
@@ -61,7 +136,7 @@ HWND ProgramDriver::WaitForWindow(const std::string& what, const std::function<b
                     found = window;
                     return true;
                 }
-            return !process_.Running();
+            return !Running();
         },
         timeoutMs);
     if (!found)
@@ -69,13 +144,6 @@ HWND ProgramDriver::WaitForWindow(const std::string& what, const std::function<b
                       << " in vain. The program's windows:\n"
                       << DescribeWindows();
     return found;
-}
-
-HWND ProgramDriver::WaitForWindowOfClass(const std::string& className, DWORD timeoutMs)
-{
-    return WaitForWindow(
-        "a window of class " + className,
-        [&](HWND window) { return ClassName(window) == className; }, timeoutMs);
 }
 
 HWND ProgramDriver::WaitForCaptionPrefix(const std::string& prefix, DWORD timeoutMs)
@@ -112,22 +180,6 @@ bool ProgramDriver::WaitUntilClosed(HWND window, DWORD timeoutMs)
                   << "\" to close in vain. The program's windows:\n"
                   << DescribeWindows();
     return false;
-}
-
-::testing::AssertionResult ProgramDriver::AnswerFileDialog(const std::string& caption,
-                                                           const std::string& path,
-                                                           DWORD timeoutMs)
-{
-    HWND dialog = WaitForDialog(caption, timeoutMs);
-    if (!dialog)
-        return ::testing::AssertionFailure() << "no file dialog \"" << caption << "\"";
-    if (!SetControlText(dialog, kFileNameBox, ToWindowsPath(path)))
-        return ::testing::AssertionFailure() << "the file dialog has no file-name box";
-    if (!PostClick(dialog, IDOK))
-        return ::testing::AssertionFailure() << "the file dialog has no OK button";
-    if (!WaitUntilClosed(dialog, timeoutMs))
-        return ::testing::AssertionFailure() << "the file dialog stayed open";
-    return ::testing::AssertionSuccess();
 }
 
 }  // namespace harness

@@ -17,28 +17,21 @@ namespace harness {
 // hand in the same Wine prefix keeps window-manager decorations.
 class UnmanagedWindows {
 public:
-    // For the program with this file name ("Vaultry.exe"); empty: this program.
-    explicit UnmanagedWindows(const std::string& exeName = std::string());
+    explicit UnmanagedWindows(const std::string& exeName);  // "Vaultry.exe"
     ~UnmanagedWindows();
     UnmanagedWindows(const UnmanagedWindows&) = delete;
     UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
 
 private:
-    std::string key_;       // empty when nothing was changed
+    std::string key_;  // empty when nothing was changed
     bool hadValue_ = false;
     std::string oldValue_;
 };
 
-// For a test program itself, for good: true when the value was not set yet, so
-// it applies only from the program's next start.
-bool MakeThisProgramUnmanaged();
-
-// Makes this program unmanaged; when that takes a new start, starts it again with
-// the same command line and standard handles, waits, and returns its exit code.
-// Returns -1 when this run can go on (already unmanaged, or the restart failed).
+// For a test program itself, for good. When the value was not set yet it applies
+// only from the next start: then this starts the program again with the same
+// command line and standard handles, waits, and returns its exit code. Returns -1
+// when this run can go on (already unmanaged, not under Wine, or no restart).
 int RestartUnmanagedIfNeeded();
-
-// True when this process runs under Wine.
-bool RunningUnderWine();
 
 }  // namespace harness

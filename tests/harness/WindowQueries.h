@@ -10,8 +10,9 @@
 
 namespace harness {
 
-// How long a query waits for the window's thread to answer.
-constexpr UINT kReplyTimeoutMs = 5000;
+// SendMessageTimeout with a limit, so that a hung program fails a test instead of
+// hanging it: the answer, or 0 when none came.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
@@ -24,11 +25,7 @@ bool IsDialogClass(HWND window);
 std::vector<HWND> ChildWindows(HWND parent);
 HWND FindDescendant(HWND parent, const char* className);
 
-// BST_CHECKED, BST_UNCHECKED or BST_INDETERMINATE; -1 when there is no such control.
-int CheckState(HWND dialog, int id);
 // The character an edit shows instead of what was typed; 0 when it shows the text.
 char PasswordChar(HWND dialog, int id);
-
-bool IsInThisProcess(HWND window);
 
 }  // namespace harness

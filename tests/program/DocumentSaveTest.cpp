@@ -1,9 +1,12 @@
 // Saving through the program: the password question after New and Save As, the
-// quiet re-save after Open, and the guarantees of the replace-on-success writer
+// lock flag of unlocked databases, the quiet re-save after Open, and the guarantees of the replace-on-success writer
 // (the old file survives every failure, and no stray file is left).
+#include <filesystem>
+
 #include "ProgramFixture.h"
 
 #include "common/FailingFile.h"
+#include "harness/WindowQueries.h"
 
 namespace apptest {
 namespace {
@@ -25,12 +28,16 @@ protected:
     }
 };
 
+// The name typed without an extension gets the database's.
 TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
 {
     AddEntries(3);
-    std::string path = folder_.File("locked.vty");
+    std::string path = folder_.Path("locked.vty");
     harness::ModalDriver driver;
-    SaveAs(driver, path);
+    driver.ExpectDialog("Save As")
+        .Call([](HWND dlg) { EXPECT_EQ(harness::ControlText(dlg, 1136), "Vaultry Databases (*.vty)"); })
+        .SetText(1148, folder_.Path("locked"))
+        .Click(IDOK);
     driver.ExpectDialog("Password Protection")
         .Call([](HWND dlg) {
             EXPECT_EQ(SendDlgItemMessageA(dlg, 1003, EM_GETPASSWORDCHAR, 0, 0), '*');
@@ -46,110 +53,80 @@ TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
 
     ReadBack back = ReadDatabaseFile(path, "Se cret");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.header.wLocked, 1);
-    EXPECT_TRUE(SameEntries(back.entries, SampleEntries(3)));
-    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_TRUE(SameEntries(back.list, SampleEntries(3)));
+    EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"locked.vty"});
 }
 
-TEST_F(DocumentSave, DoNotLockWritesLockFlagZeroAndReopensWithoutAsking)
+// Do not lock writes the lock flag 0, and so does a save of a file whose flag is
+// neither 0 nor 1 (which means not locked); either opens again without a question.
+TEST_F(DocumentSave, UnlockedDatabasesAreSavedWithLockFlagZero)
 {
-    AddEntries(2);
-    std::string path = folder_.File("open.vty");
-    {
+    std::string path = folder_.Path("open.vty");
+    for (bool bOddFlag : {false, true}) {
+        SCOPED_TRACE(bOddFlag ? "odd flag" : "do not lock");
+        StartNew();
         harness::ModalDriver driver;
-        SaveAs(driver, path);
-        driver.ExpectDialog("Password Protection").Type(1003, "ignored").Check(1010).Click(IDOK);
-        Command(ID_FILE_SAVE_AS);
+        if (bOddFlag) {
+            std::string bytes = ReadBytes(path);
+            bytes[11] = 2;
+            WriteBytes(path, bytes);
+            ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+            AddEntries(1);
+            Command(ID_FILE_SAVE);
+        } else {
+            AddEntries(2);
+            SaveAs(driver, path);
+            driver.ExpectDialog("Password Protection").Type(1003, "ignored").Check(1010).Click(IDOK);
+            Command(ID_FILE_SAVE_AS);
+        }
         ASSERT_TRUE(driver.AllAnswered());
-    }
-    EXPECT_EQ(ReadBytes(path)[11], 0);
-    StartNew();
-    harness::ModalDriver driver;
-    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
-    EXPECT_TRUE(driver.MessageBoxes().empty());
-    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(2)));
-}
-
-// Any lock flag but 1 means not locked, and a save writes it as 0.
-TEST_F(DocumentSave, OddLockFlagIsSavedAsZero)
-{
-    std::string path = folder_.File("odd.vty");
-    WriteDatabaseFile(path, SampleEntries(2));
-    std::string bytes = ReadBytes(path);
-    bytes[11] = 2;
-    WriteBytes(path, bytes);
-    harness::ModalDriver driver;   // no password is asked, to open or to save
-    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
-    AddEntries(1);
-    Command(ID_FILE_SAVE);
-    EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
-    EXPECT_EQ(ReadDatabaseFile(path).entries.GetCount(), 3);
-}
-
-TEST_F(DocumentSave, EmptyDatabaseIsTwentyFiveBytes)
-{
-    std::string path = folder_.File("empty.vty");
-    harness::ModalDriver driver;
-    SaveAs(driver, path);
-    driver.ExpectDialog("Password Protection").Check(1010).Click(IDOK);
-    Command(ID_FILE_SAVE_AS);
-    ASSERT_TRUE(driver.AllAnswered());
-    EXPECT_EQ(ReadBytes(path).size(), 25u);
-}
-
-// After an open, Save re-enciphers with the same password without a dialog; after
-// Save As every Save asks for a password again.
-TEST_F(DocumentSave, SaveAfterOpenIsQuietButSaveAsAsksFromThenOn)
-{
-    std::string path = folder_.File("db.vty");
-    WriteDatabaseFile(path, SampleEntries(2), "first");
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").Type(1003, "first").Click(IDOK);
+        EXPECT_EQ(ReadBytes(path).substr(11, 2), std::string(2, '\0'));
+        StartNew();
         ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+        EXPECT_TRUE(driver.MessageBoxes().empty());
+        EXPECT_EQ(Doc()->m_EntryList.GetCount(), bOddFlag ? 3 : 2);
     }
-    AddEntries(1);
-    {
-        harness::ModalDriver driver;
-        Command(ID_FILE_SAVE);
-        EXPECT_TRUE(driver.Captions().empty());
-    }
-    ReadBack back = ReadDatabaseFile(path, "first");
-    ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.entries.GetCount(), 3);
+}
 
-    std::string other = folder_.File("other.vty");
-    {
-        harness::ModalDriver driver;
-        SaveAs(driver, other);
-        driver.ExpectDialog("Password Protection").Type(1003, "second").Type(1004, "second").Click(IDOK);
-        Command(ID_FILE_SAVE_AS);
-        ASSERT_TRUE(driver.AllAnswered());
-    }
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").Type(1003, "third").Type(1004, "third").Click(IDOK);
-        Command(ID_FILE_SAVE);
-        ASSERT_TRUE(driver.AllAnswered());
-    }
-    EXPECT_EQ(ReadDatabaseFile(other, "third").status, DatabaseStatus::ok);
-    EXPECT_EQ(ReadDatabaseFile(path, "first").entries.GetCount(), 3);
+// After Save As every Save asks for a password again; the file opened first is
+// left as it was.
+TEST_F(DocumentSave, AfterSaveAsEverySaveAsksForThePassword)
+{
+    std::string path = folder_.Path("db.vty"), other = folder_.Path("other.vty");
+    WriteDatabaseFile(path, SampleEntries(2), "first");
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Type(1003, "first").Click(IDOK);
+    ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+    AddEntries(1);
+    SaveAs(driver, other);
+    driver.ExpectDialog("Password Protection").Type(1003, "second").Type(1004, "second").Click(IDOK);
+    Command(ID_FILE_SAVE_AS);
+    driver.ExpectDialog("Password Protection").Type(1003, "third").Type(1004, "third").Click(IDOK);
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(driver.AllAnswered());
+    EXPECT_EQ(ReadDatabaseFile(other, "third").list.GetCount(), 3);
+    EXPECT_EQ(ReadDatabaseFile(path, "first").list.GetCount(), 2);
 }
 
 TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
 {
-    std::string path = folder_.File("keep.vty");
+    std::string path = folder_.Path("keep.vty");
     WriteDatabaseFile(path, SampleEntries(2));
     const std::string before = ReadBytes(path);
     AddEntries(1);
-    for (int how = 0; how < 2; ++how) {
+    for (int how = 0; how < 3; ++how) {
         harness::ModalDriver driver;
-        SaveAs(driver, path);
-        driver.ExpectMessageBox().Click(IDYES);   // "... already exists. Replace it?"
-        harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Type(1003, "x");
-        if (how == 0) answer.PressEscape();
-        else answer.Close();
+        if (how == 2) {   // the Save As dialog itself cancelled
+            driver.ExpectDialog("Save As").Click(IDCANCEL);
+        } else {
+            SaveAs(driver, path);
+            driver.ExpectMessageBox().Click(IDYES);   // "... already exists. Replace it?"
+            harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Type(1003, "x");
+            if (how == 0) answer.PressEscape();
+            else answer.Close();
+        }
         Command(ID_FILE_SAVE_AS);
         EXPECT_TRUE(driver.AllAnswered());
         EXPECT_TRUE(driver.MessageBoxes().size() <= 1u);
@@ -159,12 +136,43 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     }
 }
 
+// Changes are offered for saving before New and before the session ends: Cancel
+// keeps them, No drops them, Yes saves them first.
+TEST_F(DocumentSave, ChangesAreOfferedForSavingBeforeTheyAreDropped)
+{
+    std::string path = folder_.Path("ask.vty");
+    const struct {
+        bool bSessionEnd;
+        int nAnswer;
+        bool bGoesOn;
+        int nSaved;
+    } cases[] = {{false, IDCANCEL, false, 1}, {false, IDNO, true, 1}, {false, IDYES, true, 2},
+                 {true, IDCANCEL, false, 1},  {true, IDNO, true, 1},  {true, IDYES, true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.bSessionEnd ? "session end, " : "New, ") << c.nAnswer);
+        WriteDatabaseFile(path, SampleEntries(1));
+        StartNew();
+        harness::ModalDriver driver;
+        ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
+        AddEntries(1);
+        driver.ExpectMessageBox("Save changes to ask.vty?").Click(c.nAnswer);
+        if (c.bSessionEnd) EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) != 0, c.bGoesOn);
+        else Command(ID_FILE_NEW);
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_EQ(Title() == "Untitled", c.bGoesOn && !c.bSessionEnd);
+        EXPECT_EQ(Doc()->IsModified(), c.nAnswer == IDCANCEL || (c.bSessionEnd && c.nAnswer == IDNO));
+        EXPECT_EQ(ReadDatabaseFile(path).list.GetCount(), c.nSaved);
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+    }
+}
+
 // A document of its own, not the program's: saved directly, as File Save would.
 class DocumentSaveFailure : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = folder_.File("precious.vty");
+        path_ = folder_.Path("precious.vty");
         WriteDatabaseFile(path_, SampleEntries(3));
         before_ = ReadBytes(path_);
         doc_.m_bAskPassword = FALSE;

@@ -2,14 +2,13 @@
 // messages only; the files it writes are read back with the core.
 #include <gtest/gtest.h>
 
-#include "TestFiles.h"
+#include "common/TestFiles.h"
 #include "app/resource.h"
 #include "framework/win32/AfxRes.h"
 #include "harness/ControlInput.h"
 #include "harness/ListViewReader.h"
 #include "harness/MessageBoxInfo.h"
 #include "harness/ProgramDriver.h"
-#include "harness/RemoteBuffer.h"
 #include "harness/WindowQueries.h"
 
 namespace apptest {
@@ -21,7 +20,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
 
-    // Exit, answering No to a save question if one comes.
+    // Exit, with nothing to save.
     void Exit(HWND frame)
     {
         harness::PostMenuCommand(frame, ID_APP_EXIT);
@@ -55,15 +54,15 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
     ASSERT_TRUE(program_.WaitUntilClosed(dlg));
     Exit(frame);
 
-    ReadBack back = ReadDatabaseFile(folder_.File("Vaultry.vty"), "first start");
+    ReadBack back = ReadDatabaseFile(folder_.Path("Vaultry.vty"), "first start");
     EXPECT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_EQ(back.header.wLocked, 1);
-    EXPECT_EQ(back.entries.GetCount(), 0);
+    EXPECT_EQ(back.wLocked, 1);
+    EXPECT_EQ(back.list.GetCount(), 0);
 }
 
 TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
 {
-    std::string path = folder_.File("Named.vty");
+    std::string path = folder_.Path("Named.vty");
     CEntryList entries = SampleEntries(300);
     WriteDatabaseFile(path, entries, "named");
     const std::string before = ReadBytes(path);
@@ -87,27 +86,43 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     Exit(frame);
 
-    EXPECT_FALSE(FileExists(folder_.File("Vaultry.vty")));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Vaultry.vty")));
     ReadBack back = ReadDatabaseFile(path, "named");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.entries, entries));
+    EXPECT_TRUE(SameEntries(back.list, entries));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
+}
+
+// Shell commands end the program: /p opens the file without showing it (there is
+// nothing to print), /Unregister takes the file type and the settings out of the
+// registry.
+TEST_F(EndToEnd, ShellCommandsEndTheProgram)
+{
+    std::string path = folder_.Path("Print.vty");
+    WriteDatabaseFile(path, SampleEntries(1));
+    for (const std::string& arguments : {"/p \"" + path + "\"", std::string("/Unregister")}) {
+        harness::ProgramDriver program;
+        ASSERT_TRUE(program.Start(g_exe, arguments, folder_.Path()));
+        EXPECT_TRUE(program.WaitForExit(harness::ProgramDriver::kStartTimeoutMs)) << arguments;
+    }
+    for (const char* key : {"Software\\Classes\\.vty", "Software\\Classes\\Vaultry.Document", "Software\\Quorlan Software\\Vaultry"}) {
+        HKEY handle = nullptr;
+        EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle), ERROR_SUCCESS) << key;
+        if (handle) RegCloseKey(handle);
+    }
 }
 
 // Double-clicks the middle of a row of another process's list view.
 void DoubleClickRow(HWND list, int item)
 {
-    harness::RemoteBuffer remote(list, sizeof(RECT));
-    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-    ASSERT_TRUE(remote.Write(0, &rc, sizeof rc));
-    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(remote.Address())));
-    ASSERT_TRUE(remote.Read(0, &rc, sizeof rc));
+    RECT rc = harness::ListViewItemRect(list, item);
+    ASSERT_GT(rc.bottom, rc.top);
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
 }
 
 TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
 {
-    std::string path = folder_.File("Rows.vty");
+    std::string path = folder_.Path("Rows.vty");
     CEntryList entries = SampleEntries(300);
     WriteDatabaseFile(path, entries);
     ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
@@ -156,8 +171,13 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);
-    Exit(frame);
+    // Exit offers the changes for saving; Yes saves them before the program ends.
+    harness::PostMenuCommand(frame, ID_APP_EXIT);
+    box = program_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::ReadMessageBox(box).text, "Save changes to Rows.vty?");
+    harness::PostClick(box, IDYES);
+    EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
     CEntryList expected;
     for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
     CEntry added;
@@ -165,7 +185,7 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     expected.Add(added);
     ReadBack back = ReadDatabaseFile(path);
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.entries, expected));
+    EXPECT_TRUE(SameEntries(back.list, expected));
 }
 
 }  // namespace

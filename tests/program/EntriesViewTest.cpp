@@ -56,7 +56,7 @@ TEST_F(EntriesView, AddWithEmptyFieldsAppendsTheSelectedLastRowAndCancelChangesN
         EXPECT_EQ(DeleteEnabled(), answer == IDOK);
     }
     EXPECT_EQ(Rows().back(), std::vector<std::string>(4, ""));
-    EXPECT_EQ(harness::ListViewItemState(View()->m_hWnd, 3), kSelectedAndFocused);
+    EXPECT_EQ(View()->GetListCtrl().GetItemState(3, kSelectedAndFocused), kSelectedAndFocused);
 }
 
 TEST_F(EntriesView, EditShowsTheNewTextsAtOnceAndTheDeleteQuestionNamesThem)

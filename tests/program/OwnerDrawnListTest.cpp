@@ -3,9 +3,10 @@
 // the pixels a user would see.
 #include "ProgramFixture.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <memory>
 
+#include "Canvas.h"
 #include "app/resource.h"
 #include "views/VaultryView.h"
 
@@ -14,45 +15,26 @@ namespace {
 
 CVaultryView* View() { return static_cast<CVaultryView*>(static_cast<CFrameWnd*>(AfxGetMainWnd())->GetActiveView()); }
 
-// A memory bitmap with the list's font, and colours that the list never paints
-// itself: the background, the text colour and the text background colour.
-struct Canvas {
-    static constexpr COLORREF kUntouched = RGB(1, 2, 3), kText = RGB(0, 160, 0), kTextBack = RGB(200, 0, 200);
-    int cx, cy;
-    CBitmap bitmap;
-    CDC dc;
+// A canvas with the list's font, and colours that the list never paints itself:
+// the text colour and the text background colour.
+const COLORREF kText = RGB(0, 160, 0), kTextBack = RGB(200, 0, 200);
+const COLORREF kUntouched = MemoryCanvas::kUntouched;
 
-    Canvas(int width, int height) : cx(width), cy(height)
-    {
-        bitmap.CreateBitmap(cx, cy, 1, 32, nullptr);
-        dc.CreateCompatibleDC(nullptr);
-        dc.SelectObject(bitmap);
-        dc.SelectObject(reinterpret_cast<HGDIOBJ>(View()->SendMessage(WM_GETFONT)));
-        dc.FillSolidRect(0, 0, cx, cy, kUntouched);
-        dc.SetTextColor(kText);
-        dc.SetBkColor(kTextBack);
-    }
-    ~Canvas() { dc.DeleteDC(); }
+std::unique_ptr<MemoryCanvas> ListCanvas(int cx, int cy)
+{
+    auto canvas = std::make_unique<MemoryCanvas>(cx, cy);
+    canvas->DC()->SelectObject(reinterpret_cast<HGDIOBJ>(View()->SendMessage(WM_GETFONT)));
+    canvas->DC()->SetTextColor(kText);
+    canvas->DC()->SetBkColor(kTextBack);
+    return canvas;
+}
 
-    std::vector<COLORREF> Pixels() const
-    {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < cy; ++y)
-            for (int x = 0; x < cx; ++x) pixels.push_back(GetPixel(dc, x, y));
-        return pixels;
-    }
-    int Count(COLORREF color) const
-    {
-        const std::vector<COLORREF> pixels = Pixels();
-        return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
-    }
-    void DrawRow(CMyListView* pView, int nItem, UINT nState)
-    {
-        DRAWITEMSTRUCT dis = {ODT_LISTVIEW, 0, static_cast<UINT>(nItem), ODA_DRAWENTIRE, nState, pView->m_hWnd,
-                              dc.m_hDC, {0, 0, cx, cy}, 0};
-        pView->DrawItem(&dis);
-    }
-};
+void DrawRow(MemoryCanvas& canvas, CMyListView* pView, int nItem, UINT nState, int cx)
+{
+    DRAWITEMSTRUCT dis = {ODT_LISTVIEW, 0, static_cast<UINT>(nItem), ODA_DRAWENTIRE, nState, pView->m_hWnd,
+                          canvas.DC()->m_hDC, {0, 0, cx, 17}, 0};
+    pView->DrawItem(&dis);
+}
 
 class OwnerDrawnList : public ProgramFixture {
 protected:
@@ -117,22 +99,22 @@ TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
 {
     const std::vector<int> widths = Widths();
     const int cx = widths[0] + widths[1] + widths[2] + widths[3] + 20;
-    Canvas selected(cx, 17), plain(cx, 17);
-    selected.DrawRow(View(), 1, ODS_SELECTED);
-    plain.DrawRow(View(), 1, 0);
+    auto selected = ListCanvas(cx, 17), plain = ListCanvas(cx, 17);
+    DrawRow(*selected, View(), 1, ODS_SELECTED, cx);
+    DrawRow(*plain, View(), 1, 0, cx);
     for (int y = 0; y < 17; ++y) {
-        EXPECT_EQ(GetPixel(selected.dc, 0, y), GetSysColor(COLOR_HIGHLIGHT));
-        EXPECT_EQ(GetPixel(selected.dc, cx - 1, y), GetSysColor(COLOR_HIGHLIGHT));
-        EXPECT_EQ(GetPixel(plain.dc, cx - 1, y), GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(selected->Pixel(0, y), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(selected->Pixel(cx - 1, y), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(plain->Pixel(cx - 1, y), GetSysColor(COLOR_WINDOW));
     }
     // Texts in the highlight-text colour on the selected row, in the context's own
     // colour on the other; no box of the context's background colour behind them.
-    EXPECT_GT(selected.Count(GetSysColor(COLOR_HIGHLIGHTTEXT)), 20);
-    EXPECT_EQ(selected.Count(Canvas::kText), 0);
-    EXPECT_GT(plain.Count(Canvas::kText), 20);
-    for (const Canvas* canvas : {&selected, &plain})
-        EXPECT_EQ(canvas->Count(Canvas::kUntouched) + canvas->Count(Canvas::kTextBack), 0);
-    EXPECT_EQ(selected.dc.GetTextColor(), Canvas::kText);
+    EXPECT_GT(selected->Count(GetSysColor(COLOR_HIGHLIGHTTEXT)), 20);
+    EXPECT_EQ(selected->Count(kText), 0);
+    EXPECT_GT(plain->Count(kText), 20);
+    for (const auto* canvas : {selected.get(), plain.get()})
+        EXPECT_EQ(canvas->Count(kUntouched) + canvas->Count(kTextBack), 0);
+    EXPECT_EQ(selected->DC()->GetTextColor(), kText);
 }
 
 TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
@@ -142,11 +124,11 @@ TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
         {"abcdefgh", textWidth + 8, "abcdefgh"}, {"abcdefgh", textWidth + 7, "abcdef..."}, {"abcdefgh", 8, "..."},
         {"abcdefgh", 7, ""}, {"abcdefgh", 0, ""}, {"p&ss", 100, "p&ss"}};
     for (const auto& c : cases) {
-        Canvas drawn(200, 17), expected(200, 17);
-        View()->DrawCellText(&drawn.dc, c.text, CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
+        auto drawn = ListCanvas(200, 17), expected = ListCanvas(200, 17);
+        View()->DrawCellText(drawn->DC(), c.text, CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
         CRect rc(12, 0, 10 + c.width - 2, 17);
-        expected.dc.DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-        EXPECT_TRUE(drawn.Pixels() == expected.Pixels()) << c.text << " in " << c.width << ": \"" << c.shown << '"';
+        expected->DC()->DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+        EXPECT_TRUE(drawn->Pixels() == expected->Pixels()) << c.text << " in " << c.width << ": \"" << c.shown << '"';
     }
 }
 
@@ -156,9 +138,9 @@ TEST_F(OwnerDrawnList, RowsWithoutTextsPaintNothing)
     ASSERT_TRUE(pBare->Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 300, 100), Frame(), 0x7F00));
     const struct { CMyListView* view; int item; } cases[] = {{pBare, 0}, {View(), 3}, {View(), -1}};
     for (const auto& c : cases) {
-        Canvas canvas(300, 17);
-        canvas.DrawRow(c.view, c.item, ODS_SELECTED | ODS_FOCUS);
-        EXPECT_EQ(canvas.Count(Canvas::kUntouched), 300 * 17) << "item " << c.item;
+        auto canvas = ListCanvas(300, 17);
+        DrawRow(*canvas, c.view, c.item, ODS_SELECTED | ODS_FOCUS, 300);
+        EXPECT_EQ(canvas->Count(kUntouched), 300 * 17) << "item " << c.item;
     }
     pBare->DestroyWindow();
 }

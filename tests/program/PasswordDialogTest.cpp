@@ -18,107 +18,70 @@ const char kNoPassword[] =
     "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
     "Continuing will leave the database unlocked.";
 
-struct SetPasswordResult {
-    INT_PTR result;
-    BOOL bDoNotLock;
-    std::string password;
-};
-
-SetPasswordResult RunSetPassword()
+// What the set-password dialog gives back after the answers, and the styles of
+// the message boxes it showed: equal texts close it with that password; texts that
+// differ in one character or only in case keep it open with the stop icon until
+// mended; Do not lock accepts any texts; no password asks, and Yes ticks the box;
+// at most 56 characters can be typed; Escape and the close box transfer nothing.
+TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
 {
-    CSetPasswordDlg dlg;
-    INT_PTR result = dlg.DoModal();
-    return {result, dlg.m_bDoNotLock, dlg.m_strPassword.GetString()};
-}
-
-TEST(SetPasswordDialog, EqualPasswordsCloseWithThatPassword)
-{
-    harness::ModalDriver driver;
-    driver.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK);
-    SetPasswordResult r = RunSetPassword();
-    EXPECT_EQ(r.result, IDOK);
-    EXPECT_FALSE(r.bDoNotLock);
-    EXPECT_EQ(r.password, "Abc 123");
-    EXPECT_TRUE(driver.MessageBoxes().empty());
-}
-
-// Texts that differ, in one character or only in case, keep the dialog open
-// with the stop icon; after a correction OK closes it.
-TEST(SetPasswordDialog, MismatchKeepsTheDialogOpen)
-{
+    const std::string k56(56, 'k'), k60(60, 'k');
+    const struct {
+        const char* name;
+        std::function<void(harness::ModalDriver&)> answer;
+        INT_PTR result;
+        BOOL bDoNotLock;
+        std::string password;
+        std::vector<UINT> boxes;
+    } cases[] = {
+        {"equal", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK); },
+         IDOK, FALSE, "Abc 123", {}},
+        {"do not lock", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK); },
+         IDOK, TRUE, "one", {}},
+        {"no password",
+         [](harness::ModalDriver& d) {
+             d.ExpectDialog("Password Protection").Click(IDOK);
+             d.ExpectMessageBox(kNoPassword).Click(IDNO);
+             d.ExpectDialog("Password Protection").Click(IDOK);
+             d.ExpectMessageBox(kNoPassword)
+                 .Call([](HWND box) { EXPECT_EQ(IsDlgButtonChecked(GetWindow(box, GW_OWNER), 1010), BST_UNCHECKED); })
+                 .Click(IDYES);
+         },
+         IDOK, TRUE, "", {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION}},
+        {"56 characters",
+         [&](harness::ModalDriver& d) {
+             d.ExpectDialog("Password Protection").Type(1003, k60).Type(1004, k60).ExpectText(1003, k56).ExpectText(1004, k56).Click(IDOK);
+         },
+         IDOK, FALSE, k56, {}},
+        {"escape", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).PressEscape(); },
+         IDCANCEL, FALSE, "", {}},
+        {"close box", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).Close(); },
+         IDCANCEL, FALSE, "", {}},
+    };
     for (const char* confirm : {"secreT", "secrex", "secret "}) {
-        SCOPED_TRACE(confirm);
         harness::ModalDriver driver;
         driver.ExpectDialog("Password Protection").Type(1003, "secret").Type(1004, confirm).Click(IDOK);
         driver.ExpectMessageBox(kMismatch).Click(IDOK);
         driver.ExpectDialog("Password Protection").ExpectText(1004, confirm).Type(1004, "secret").Click(IDOK);
-        SetPasswordResult r = RunSetPassword();
+        CSetPasswordDlg dlg;
+        EXPECT_EQ(dlg.DoModal(), IDOK) << confirm;
+        EXPECT_EQ(dlg.m_strPassword, "secret") << confirm;
         EXPECT_TRUE(driver.AllAnswered());
         ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-        EXPECT_EQ(driver.MessageBoxes()[0].icon, static_cast<UINT>(MB_ICONSTOP));
-        EXPECT_EQ(r.result, IDOK);
-        EXPECT_EQ(r.password, "secret");
+        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
     }
-}
-
-TEST(SetPasswordDialog, DoNotLockAcceptsAnyTexts)
-{
-    harness::ModalDriver driver;
-    driver.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK);
-    SetPasswordResult r = RunSetPassword();
-    EXPECT_EQ(r.result, IDOK);
-    EXPECT_TRUE(r.bDoNotLock);
-    EXPECT_TRUE(driver.MessageBoxes().empty());
-}
-
-TEST(SetPasswordDialog, NoPasswordAsksAndYesTicksTheBoxVisibly)
-{
-    harness::ModalDriver driver;
-    driver.ExpectDialog("Password Protection").Click(IDOK);
-    driver.ExpectMessageBox(kNoPassword).Click(IDNO);
-    driver.ExpectDialog("Password Protection").Click(IDOK);
-    driver.ExpectMessageBox(kNoPassword)
-        .Call([](HWND box) {
-            // The dialog under the question is the message box's owner.
-            HWND dlg = GetWindow(box, GW_OWNER);
-            EXPECT_EQ(IsDlgButtonChecked(dlg, 1010), BST_UNCHECKED);
-        })
-        .Click(IDYES);
-    SetPasswordResult r = RunSetPassword();
-    EXPECT_TRUE(driver.AllAnswered());
-    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
-    EXPECT_EQ(driver.MessageBoxes()[1].icon, static_cast<UINT>(MB_ICONQUESTION));
-    EXPECT_EQ(driver.MessageBoxes()[1].type, static_cast<UINT>(MB_YESNO));
-    EXPECT_EQ(r.result, IDOK);
-    EXPECT_TRUE(r.bDoNotLock);
-}
-
-TEST(SetPasswordDialog, AtMostFiftySixCharactersCanBeTyped)
-{
-    const std::string typed(60, 'k');
-    harness::ModalDriver driver;
-    driver.ExpectDialog("Password Protection")
-        .Type(1003, typed)
-        .Type(1004, typed)
-        .ExpectText(1003, std::string(56, 'k'))
-        .ExpectText(1004, std::string(56, 'k'))
-        .Click(IDOK);
-    SetPasswordResult r = RunSetPassword();
-    EXPECT_EQ(r.result, IDOK);
-    EXPECT_EQ(r.password, std::string(56, 'k'));
-}
-
-TEST(SetPasswordDialog, EscapeAndCloseBoxTransferNothing)
-{
-    for (int how = 0; how < 2; ++how) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         harness::ModalDriver driver;
-        harness::ModalAnswer& a = driver.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010);
-        if (how == 0) a.PressEscape();
-        else a.Close();
-        SetPasswordResult r = RunSetPassword();
-        EXPECT_EQ(r.result, IDCANCEL);
-        EXPECT_FALSE(r.bDoNotLock);
-        EXPECT_EQ(r.password, "");
+        c.answer(driver);
+        CSetPasswordDlg dlg;
+        EXPECT_EQ(dlg.DoModal(), c.result);
+        EXPECT_TRUE(driver.AllAnswered());
+        EXPECT_EQ(dlg.m_bDoNotLock, c.bDoNotLock);
+        if (!c.bDoNotLock) EXPECT_EQ(dlg.m_strPassword.GetString(), c.password);
+        std::vector<UINT> boxes;
+        for (const auto& box : driver.MessageBoxes()) boxes.push_back(box.Style());
+        EXPECT_EQ(boxes, c.boxes);
     }
 }
 

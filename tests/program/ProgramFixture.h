@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
+#include "common/TestFiles.h"
 #include "database/document/VaultryDoc.h"
 #include "frame/MainFrame.h"
 #include "harness/ModalDriver.h"

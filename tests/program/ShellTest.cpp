@@ -1,5 +1,6 @@
-// The application shell: window placement, the command table (menu, keys,
-// prompts, tool tips), command enabling, the About box and the file type.
+// The application shell: window placement, the bars around the view and what the
+// status bar says, the command table (menu, keys, prompts, tool tips), command
+// enabling, the About box and the file type.
 #include "ProgramFixture.h"
 
 #include "app/resource.h"
@@ -44,6 +45,72 @@ TEST_F(Shell, MainWindowWasCreatedCentredAtItsFixedSize)
     EXPECT_EQ(rc.top, (work.bottom - work.top - 350) / 2);
 }
 
+// The message pane shows a menu item's prompt while it is highlighted (none for a
+// popup, its own for a system command) and a button's while the pointer is over
+// it, else "Ready"; the key-lock indicators show their texts only while the key is
+// locked; a button's tool tip is its command's short name.
+TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
+{
+    auto childRect = [](CWnd& child) {
+        CRect rc;
+        child.GetWindowRect(&rc);
+        Frame()->ScreenToClient(&rc);
+        return rc;
+    };
+    CRect rcClient, rcAdd;
+    Frame()->GetClientRect(&rcClient);
+    CRect rcTool = childRect(Frame()->m_wndToolBar), rcStatus = childRect(Frame()->m_wndStatusBar);
+    EXPECT_EQ(rcTool, CRect(0, 0, rcClient.right, rcTool.bottom));
+    EXPECT_EQ(rcStatus, CRect(0, rcStatus.top, rcClient.right, rcClient.bottom));
+    EXPECT_EQ(childRect(*Frame()->GetActiveView()), CRect(0, rcTool.bottom, rcClient.right, rcStatus.top));
+
+    CStatusBar& status = Frame()->m_wndStatusBar;
+    CToolBarEx& bar = Frame()->m_wndToolBar;
+    bar.GetItemRect(bar.CommandToIndex(ID_ENTRY_ADD), &rcAdd);
+    const LPARAM file = reinterpret_cast<LPARAM>(GetSubMenu(GetMenu(Frame()->m_hWnd), 0));
+    const LPARAM system = reinterpret_cast<LPARAM>(GetSystemMenu(Frame()->m_hWnd, FALSE));
+    const struct {
+        CWnd* pTo;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        const char* pane;
+    } steps[] = {
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_NEW, MF_HILITE), file, "Create a new document"},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_IMPORT, MF_HILITE), file, "Import entires, and append into this database."},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_EXPORT, MF_HILITE), file, "Export entries to text file."},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_APP_EXIT, MF_HILITE), file, "Quit the application; prompts to save documents"},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_OPTIONS_AUTOSIZE, MF_HILITE), file,
+         "Automatically resize headers to current window size."},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE), file, ""},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(SC_TASKLIST, MF_HILITE | MF_SYSMENU), system, "Activate Task List"},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0, "Ready"},
+        {&bar, WM_MOUSEMOVE, 0, MAKELPARAM(rcAdd.CenterPoint().x, rcAdd.CenterPoint().y), "Add New Entry"},
+        {&bar, WM_MOUSELEAVE, 0, 0, "Ready"},
+    };
+    for (const auto& step : steps) {
+        step.pTo->SendMessage(step.message, step.wParam, step.lParam);
+        EXPECT_EQ(status.GetPaneText(0), step.pane);
+    }
+    const std::pair<int, const char*> locks[] = {{VK_CAPITAL, "CAP"}, {VK_NUMLOCK, "NUM"}, {VK_SCROLL, "SCRL"}};
+    AfxGetApp()->OnIdle(0);
+    for (int i = 0; i < 3; ++i) {
+        char text[16] = "";
+        status.SendMessage(SB_GETTEXTA, static_cast<WPARAM>(i + 1), reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, (GetKeyState(locks[i].first) & 1) ? locks[i].second : "") << locks[i].second;
+    }
+
+    char text[80] = "";
+    TOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = bar.m_hWnd;
+    info.uId = ID_ENTRY_ADD;
+    info.lpszText = text;
+    SendMessageA(reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS)), TTM_GETTEXTA, sizeof text,
+                 reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, "Add Entry");
+}
+
 std::string MenuText(HMENU menu, UINT pos)
 {
     char text[128] = "";
@@ -80,83 +147,34 @@ TEST_F(Shell, MenuHoldsTheCommandsInOrder)
     }
 }
 
+// The keys of the command table; the edit and pane keys do nothing.
 TEST_F(Shell, AcceleratorsBindTheCommandKeys)
 {
+    const ACCEL expected[] = {
+        {FCONTROL, 'N', ID_FILE_NEW},          {FCONTROL, 'O', ID_FILE_OPEN},       {FCONTROL, 'S', ID_FILE_SAVE},
+        {0, VK_INSERT, ID_ENTRY_ADD},          {0, VK_DELETE, ID_ENTRY_DELETE},     {FCONTROL, 'C', ID_EDIT_COPY},
+        {FCONTROL, VK_INSERT, ID_EDIT_COPY},   {FSHIFT, VK_DELETE, ID_EDIT_CUT},    {FSHIFT, VK_INSERT, ID_EDIT_PASTE},
+        {FALT, VK_BACK, ID_EDIT_UNDO},         {0, VK_F6, ID_NEXT_PANE},            {FSHIFT, VK_F6, ID_PREV_PANE},
+    };
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     ASSERT_TRUE(table);
     ACCEL keys[32];
-    int n = CopyAcceleratorTableA(table, keys, 32);
-    auto command = [&](BYTE flags, WORD key) -> int {
-        for (int i = 0; i < n; ++i)
-            if ((keys[i].fVirt & ~FNOINVERT) == (flags | FVIRTKEY) && keys[i].key == key) return keys[i].cmd;
-        return -1;
-    };
-    EXPECT_EQ(n, 15);
-    EXPECT_EQ(command(FCONTROL, 'N'), ID_FILE_NEW);
-    EXPECT_EQ(command(FCONTROL, 'O'), ID_FILE_OPEN);
-    EXPECT_EQ(command(FCONTROL, 'S'), ID_FILE_SAVE);
-    EXPECT_EQ(command(0, VK_INSERT), ID_ENTRY_ADD);
-    EXPECT_EQ(command(0, VK_DELETE), ID_ENTRY_DELETE);
-    EXPECT_EQ(command(FCONTROL, 'C'), ID_EDIT_COPY);
-    EXPECT_EQ(command(FCONTROL, VK_INSERT), ID_EDIT_COPY);
-    EXPECT_EQ(command(FSHIFT, VK_DELETE), ID_EDIT_CUT);
-    EXPECT_EQ(command(FSHIFT, VK_INSERT), ID_EDIT_PASTE);
-    EXPECT_EQ(command(FALT, VK_BACK), ID_EDIT_UNDO);
-    EXPECT_EQ(command(0, VK_F6), ID_NEXT_PANE);
-    EXPECT_EQ(command(FSHIFT, VK_F6), ID_PREV_PANE);
+    const int n = CopyAcceleratorTableA(table, keys, 32);
     DestroyAcceleratorTable(table);
-}
+    EXPECT_EQ(n, 15);
+    for (const ACCEL& e : expected) {
+        int nCommand = -1;
+        for (int i = 0; i < n; ++i)
+            if ((keys[i].fVirt & ~FNOINVERT) == (e.fVirt | FVIRTKEY) && keys[i].key == e.key) nCommand = keys[i].cmd;
+        EXPECT_EQ(nCommand, e.cmd) << "key " << e.key;
+    }
 
-TEST_F(Shell, EditAndPaneKeysDoNothing)
-{
-    CEntryList before = SampleEntries(1);
-    Doc()->m_EntryList.Add(before.GetAt(0));
+    Doc()->m_EntryList.Add(SampleEntries(1).GetAt(0));
     harness::ModalDriver driver;
-    for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
-        Command(id);
+    for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE}) Command(id);
     EXPECT_TRUE(driver.Captions().empty());
-    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, before));
+    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(1)));
     EXPECT_FALSE(Doc()->IsModified());
-}
-
-TEST_F(Shell, PromptsAndToolTipTexts)
-{
-    const std::pair<UINT, const char*> prompts[] = {
-        {ID_ENTRY_ADD, "Add New Entry\nAdd Entry"},
-        {ID_ENTRY_DELETE, "Delete an Entry\nDelete Entry"},
-        {ID_OPTIONS_AUTOSIZE, "Automatically resize headers to current window size.\nAutoSize Headers"},
-        {ID_FILE_EXPORT, "Export entries to text file.\nExport"},
-        {ID_FILE_IMPORT, "Import entires, and append into this database.\nImport"},
-        {ID_FILE_NEW, "Create a new document\nNew"},
-        {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
-        {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
-        {ID_INDICATOR_CAPS, "CAP"},
-        {ID_INDICATOR_NUM, "NUM"},
-        {ID_INDICATOR_SCRL, "SCRL"},
-        {61203, "Activate Task List"},
-        {57345, "Ready"},
-        {57344, "Vaultry"},
-        {128, "Vaultry\n\nVTDB\nVaultry Databases (*.vty)\n.vty\nVaultry.Document\nVaultry Database"},
-    };
-    for (const auto& p : prompts) {
-        char text[256] = "";
-        LoadStringA(GetModuleHandleA(nullptr), p.first, text, sizeof text);
-        EXPECT_STREQ(text, p.second) << p.first;
-    }
-}
-
-TEST_F(Shell, ToolbarButtonsInOrder)
-{
-    HWND toolbar = Frame()->m_wndToolBar.m_hWnd;
-    const int ids[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_IMPORT, ID_FILE_EXPORT, 0,
-                       ID_ENTRY_ADD, ID_ENTRY_DELETE, 0, ID_OPTIONS_AUTOSIZE};
-    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
-    for (int i = 0; i < 11; ++i) {
-        TBBUTTON button = {};
-        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ(button.idCommand, ids[i]) << i;
-        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, ids[i] == 0) << i;
-    }
 }
 
 bool MenuItemGrayed(HMENU popup, UINT id) { return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }

@@ -40,38 +40,39 @@ TEST_F(TextFile, ExportWritesOneCommaSeparatedLinePerEntry)
     AddEntry("mail", "joe", "", "home, work");
     AddEntry("", "", "", "");
     AddEntry("bank", "", "pin 1234", "");
-    std::string path = folder_.File("export.txt");
+    std::string path = folder_.Path("export.txt");
     EXPECT_EQ(Export(path), std::vector<std::string>{"File exported."});
     EXPECT_EQ(ReadBytes(path), "mail,joe,,home, work\r\n,,,\r\nbank,,pin 1234,\r\n");
     EXPECT_FALSE(Doc()->IsModified());
 }
 
-TEST_F(TextFile, ExportAddsTxtAndAsksBeforeReplacing)
+// A name without an extension gets ".txt", and an existing file is replaced only
+// after Yes; a file held by another program is reported and keeps its bytes.
+TEST_F(TextFile, ExportReplacesOnlyWhatItCanOpen)
 {
     AddEntry("a", "b", "c", "d");
-    WriteBytes(folder_.File("out.txt"), std::string(5000, 'x'));
-    Export(folder_.File("out"), true);
-    EXPECT_EQ(ReadBytes(folder_.File("out.txt")), "a,b,c,d\r\n");
-}
-
-TEST_F(TextFile, ExportToAFileThatCannotBeOpenedSaysSoAndWritesNothing)
-{
-    AddEntry("a", "b", "c", "d");
-    std::string path = folder_.File("busy.txt");
-    WriteBytes(path, "old");
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::vector<std::string> texts = Export(path, true);
-    CloseHandle(held);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[1], "Error opening export file.");
-    EXPECT_EQ(ReadBytes(path), "old");
+    const struct {
+        const char* typed;
+        bool bHeld;
+        const char* message;
+        std::string bytes;
+    } cases[] = {{"out", false, "File exported.", "a,b,c,d\r\n"}, {"out.txt", true, "Error opening export file.", "old"}};
+    for (const auto& c : cases) {
+        const std::string path = folder_.Path("out.txt");
+        WriteBytes(path, c.bHeld ? "old" : std::string(5000, 'x'));
+        HANDLE held = c.bHeld ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        std::vector<std::string> texts = Export(folder_.Path(c.typed), true);
+        if (held) CloseHandle(held);
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_EQ(texts[1], c.message);
+        EXPECT_EQ(ReadBytes(path), c.bytes);
+    }
 }
 
 TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
 {
     AddEntry("kept", "", "", "");
-    std::string path = folder_.File("in.txt");
+    std::string path = folder_.Path("in.txt");
     WriteBytes(path, "mail,joe,,home, work\r\nno commas at all\nx,y\r\r\n");
     std::vector<harness::MessageBoxInfo> boxes = Import(path);
     ASSERT_EQ(boxes.size(), 1u);
@@ -90,39 +91,22 @@ TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
     EXPECT_EQ(Doc()->m_EntryList.GetCount(), 9);
 }
 
-TEST_F(TextFile, EmptyImportStillMarksTheDatabaseModified)
+// An empty file still marks the database modified; one held exclusively by
+// another program is reported and changes nothing.
+TEST_F(TextFile, ImportOfAnEmptyOrHeldFile)
 {
-    std::string path = folder_.File("empty.txt");
-    WriteBytes(path, "");
-    std::vector<harness::MessageBoxInfo> boxes = Import(path);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "0 records imported.");
-    EXPECT_TRUE(Doc()->IsModified());
-}
-
-TEST_F(TextFile, ImportFileHeldExclusivelyElsewhereChangesNothing)
-{
-    std::string path = folder_.File("busy.txt");
-    WriteBytes(path, "a,b,c,d\r\n");
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::vector<harness::MessageBoxInfo> boxes = Import(path);
-    CloseHandle(held);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Error opening import file.");
-    EXPECT_EQ(Doc()->m_EntryList.GetCount(), 0);
-    EXPECT_FALSE(Doc()->IsModified());
-}
-
-TEST_F(TextFile, ExportThenImportIntoANewDatabaseGivesTheSameEntries)
-{
-    CEntryList entries = SampleEntries(50);   // commas only in Notes
-    for (int i = 0; i < entries.GetCount(); ++i) Doc()->m_EntryList.Add(entries.GetAt(i));
-    std::string path = folder_.File("round.txt");
-    Export(path);
-    StartNew();
-    Import(path);
-    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, entries));
+    std::string path = folder_.Path("in.txt");
+    for (bool bHeld : {false, true}) {
+        StartNew();
+        WriteBytes(path, bHeld ? "a,b,c,d\r\n" : "");
+        HANDLE held = bHeld ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        std::vector<harness::MessageBoxInfo> boxes = Import(path);
+        if (held) CloseHandle(held);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, bHeld ? "Error opening import file." : "0 records imported.");
+        EXPECT_EQ(Doc()->m_EntryList.GetCount(), 0);
+        EXPECT_EQ(Doc()->IsModified(), !bHeld);
+    }
 }
 
 TEST_F(TextFile, CancelledDialogsDoNothing)

@@ -1,0 +1,51 @@
+// A bitmap in a memory device context, filled first with a colour the program
+// never paints, so that tests check painting by the pixels a user would see.
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/win32/Afx.h"
+
+class MemoryCanvas {
+public:
+    static constexpr COLORREF kUntouched = RGB(255, 0, 255);
+
+    MemoryCanvas(int width, int height) : m_cx(width), m_cy(height)
+    {
+        CClientDC dcScreen(nullptr);
+        m_dc.CreateCompatibleDC(&dcScreen);
+        m_bitmap.CreateCompatibleBitmap(&dcScreen, width, height);
+        m_hOld = m_dc.SelectObject(m_bitmap);
+        m_dc.FillSolidRect(0, 0, width, height, kUntouched);
+    }
+    ~MemoryCanvas()
+    {
+        m_dc.SelectObject(m_hOld);
+        m_dc.DeleteDC();
+    }
+    CDC* DC() { return &m_dc; }
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+    COLORREF Pixel(CPoint pt) const { return Pixel(pt.x, pt.y); }
+    // Row by row, within rect (the whole canvas when empty).
+    std::vector<COLORREF> Pixels(CRect rect = CRect()) const
+    {
+        if (rect.IsRectEmpty()) rect = CRect(0, 0, m_cx, m_cy);
+        std::vector<COLORREF> pixels;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
+    int Count(COLORREF color, const CRect& rect = CRect()) const
+    {
+        const std::vector<COLORREF> pixels = Pixels(rect);
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+    }
+    bool AllPixels(const CRect& rect, COLORREF color) const { return Count(color, rect) == rect.Width() * rect.Height(); }
+
+private:
+    int m_cx, m_cy;
+    CDC m_dc;
+    CBitmap m_bitmap;
+    HGDIOBJ m_hOld;
+};
