@@ -11,7 +11,7 @@ namespace {
 // The console output, plus the seconds per iteration of every run by name.
 class CRecordingReporter : public benchmark::ConsoleReporter {
 public:
-    CRecordingReporter() : ConsoleReporter(OO_Tabular) {}   // no colour codes in logs
+    CRecordingReporter() : ConsoleReporter(OO_Tabular) {}  // no colour codes in logs
 
     void ReportRuns(const std::vector<Run>& runs) override
     {

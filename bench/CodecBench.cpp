@@ -100,7 +100,8 @@ void ReadDatabase(benchmark::State& state, bool bParse)
                           static_cast<short>(kPassword.GetLength()));
         }
         state.SetIterationTime(ThreadSeconds() - start);
-        if (status != DatabaseStatus::ok || list.GetCount() != (bParse ? kMaxEntries : 0)) state.SkipWithError("read failed");
+        if (status != DatabaseStatus::ok || list.GetCount() != (bParse ? kMaxEntries : 0))
+            state.SkipWithError("read failed");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.GetLength()));
 }

@@ -112,8 +112,7 @@ int main()
     const int nRowsDeleted = static_cast<int>(SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0));
 
     std::printf("Entries view with %d entries (Wine)\n", kMaxEntries);
-    std::printf("  open the database, fill and paint the list  %7.3f s   (target under 1 s)   rows: %d\n", open,
-                nRows);
+    std::printf("  open the database, fill and paint the list  %7.3f s   (target under 1 s)   rows: %d\n", open, nRows);
     std::printf("  add one entry, from Save to painted list    %7.3f s   (target under 0.25 s) rows: %d\n", add,
                 nRowsAdded);
     std::printf("  delete one entry, from Yes to painted list  %7.3f s   (target under 0.25 s) rows: %d\n", del,

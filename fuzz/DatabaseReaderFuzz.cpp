@@ -38,7 +38,7 @@ void ReadAndCheck(CMemFile& file)
 {
     DatabaseHeader header;
     CEntryList list;
-    list.Add(CEntry());   // already there: must stay, whatever happens
+    list.Add(CEntry());  // already there: must stay, whatever happens
     const DatabaseStatus status = ReadAll(file, header, list);
     if (status != DatabaseStatus::ok) {
         Check(list.GetCount() == 1);

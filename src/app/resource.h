@@ -1,4 +1,6 @@
 // Resource and command ids of the program. Read by the compiler and by windres.
+// Laid out by hand as tables: the formatter leaves this file alone.
+// clang-format off
 #pragma once
 
 #define IDD_ABOUTBOX            100

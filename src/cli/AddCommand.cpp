@@ -38,6 +38,7 @@ const CliOption kOptions[] = {
 
 }  // namespace
 
+// clang-format off
 const CliCommand kAddCommand = {
     "add", "add DB --for X [--username Y] [--notes Z] [--generate N | --words N]", "append an entry",
     "The entry's password is asked for without echo (twice), or with --generate N\n"
@@ -45,3 +46,4 @@ const CliCommand kAddCommand = {
     "generate). Says the new entry's index on standard error.\n",
     kOptions, 4, 1, 1, RunAdd, TRUE,
 };
+// clang-format on

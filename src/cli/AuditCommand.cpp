@@ -95,6 +95,7 @@ const CliOption kOptions[] = {{"--json", FALSE}, {"--show-password", FALSE, "-s"
 
 }  // namespace
 
+// clang-format off
 const CliCommand kAuditCommand = {
     "audit", "audit DB [--json] [-s | --show-password]", "report weak, reused and empty passwords",
     "Lists the entries that share a password, then each entry whose password is\n"
@@ -105,3 +106,4 @@ const CliCommand kAuditCommand = {
     "otherwise.\n",
     kOptions, 2, 1, 1, RunAudit,
 };
+// clang-format on

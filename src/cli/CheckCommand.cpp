@@ -28,6 +28,7 @@ const CliOption kOptions[] = {{"--json", FALSE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kCheckCommand = {
     "check", "check DB [--json]", "tell whether a file is a readable database",
     "Reads and deciphers the whole file (asking for the password when it is locked)\n"
@@ -38,3 +39,4 @@ const CliCommand kCheckCommand = {
     "password. --json prints {\"locked\": true|false, \"entries\": N}.\n",
     kOptions, 1, 1, 1, RunCheck,
 };
+// clang-format on

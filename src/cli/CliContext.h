@@ -13,8 +13,7 @@ struct CCliContext {
     CCliContext(std::istream& input, std::ostream& output, std::ostream& errors, CPasswordTerminal& passwords,
                 const CliEnvironment& env)
         : in(input), out(output), err(errors), terminal(passwords), environment(env)
-    {
-    }
+    {}
 
     // An operand that names a file, as the system's file functions take it.
     CString PathOperand(int nIndex) const { return codec.ToPath(args.GetOperand(nIndex)); }
@@ -33,7 +32,7 @@ struct CCliContext {
     const CliEnvironment& environment;
     CCommandLine args;
     CTextCodec codec;
-    CString strSaved;   // the database this command has changed, once it is saved
+    CString strSaved;  // the database this command has changed, once it is saved
     // The exit code of a command that worked and answers "no" (search found
     // nothing, audit flagged something).
     CliExitCode nAnswer = kExitOk;

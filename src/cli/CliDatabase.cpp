@@ -35,10 +35,7 @@ void SetDatabaseKey(CCliDatabase& db, const CString& strPassword)
     db.strKey = DatabaseKeyText(db.wLocked, strPassword);
 }
 
-void CCliDatabase::Load(const CString& strFilePath, CPasswordInput& passwords)
-{
-    Read(strFilePath, passwords, FALSE);
-}
+void CCliDatabase::Load(const CString& strFilePath, CPasswordInput& passwords) { Read(strFilePath, passwords, FALSE); }
 
 void CCliDatabase::LoadForChange(const CString& strFilePath, CPasswordInput& passwords)
 {
@@ -61,7 +58,8 @@ void CCliDatabase::LockForChange()
     CMemFile bytes;
     ReadWholeFile(strPath, bytes);
     const ULONGLONG nLength = bytes.GetLength();
-    if (nLength == m_bytesRead.GetLength() && std::equal(bytes.GetData(), bytes.GetData() + nLength, m_bytesRead.GetData()))
+    if (nLength == m_bytesRead.GetLength() &&
+        std::equal(bytes.GetData(), bytes.GetData() + nLength, m_bytesRead.GetData()))
         return;
     // Saved meanwhile: the change applies to what is there now.
     DatabaseHeader header;
@@ -79,7 +77,8 @@ void CCliDatabase::StartNew(const CString& strFilePath)
 {
     strPath = strFilePath;
     if (strPath.IsEmpty()) throw CCliError(kExitUsage, "the file name is empty");
-    if (GetPathKind(strPath) != PathKind::missing) throw CCliError(kExitIo, strPath + " already exists; it was not changed");
+    if (GetPathKind(strPath) != PathKind::missing)
+        throw CCliError(kExitIo, strPath + " already exists; it was not changed");
     m_bNew = TRUE;
 }
 
@@ -90,8 +89,9 @@ void CCliDatabase::Lock()
     } catch (const CFileException& e) {
         if (e.m_cause != CFileException::lockViolation) throw CCliError(kExitIo, e.GetErrorMessage());
         CString strMessage;
-        strMessage.Format("%s is being changed by another program (it stayed locked for %u seconds); it was not changed",
-                          strPath.GetString(), static_cast<unsigned>(kDatabaseLockWaitMs / 1000));
+        strMessage.Format(
+            "%s is being changed by another program (it stayed locked for %u seconds); it was not changed",
+            strPath.GetString(), static_cast<unsigned>(kDatabaseLockWaitMs / 1000));
         throw CCliError(kExitIo, strMessage);
     }
 }
@@ -122,7 +122,8 @@ void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, B
     }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
     if (!bForChange && header.IsLocked() && header.wEntryCount == 0)
-        m_context.Note("vaultry-cli: " + strPath + " holds no entries, so any password opens it: a wrong password cannot be told");
+        m_context.Note("vaultry-cli: " + strPath +
+                       " holds no entries, so any password opens it: a wrong password cannot be told");
 }
 
 void CCliDatabase::Save()
@@ -137,7 +138,8 @@ void CCliDatabase::Save()
         if (m_bNew) throw CCliError(kExitIo, strPath + " already exists; it was not changed");
         throw ChangedMeanwhile();
     } catch (const CException& e) {
-        throw CCliError(kExitIo, strPath + (m_bNew ? " was not created: " : " was not changed: ") + e.GetErrorMessage());
+        throw CCliError(kExitIo,
+                        strPath + (m_bNew ? " was not created: " : " was not changed: ") + e.GetErrorMessage());
     }
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
     m_context.strSaved = strPath;

@@ -49,8 +49,8 @@ public:
 
     CString strPath;
     CEntryList list;
-    WORD wLocked = 0;   // 1 when locked with a password
-    CString strKey;     // the password, or the built-in key when not locked
+    WORD wLocked = 0;  // 1 when locked with a password
+    CString strKey;    // the password, or the built-in key when not locked
 
 private:
     void Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange);
@@ -59,7 +59,7 @@ private:
 
     CCliContext& m_context;
     CDatabaseLock m_lock;
-    CMemFile m_bytesRead;   // the file as it was read
+    CMemFile m_bytesRead;  // the file as it was read
     BOOL m_bNew = FALSE;
 };
 

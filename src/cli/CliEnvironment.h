@@ -6,11 +6,11 @@
 #include "framework/portable/CString.h"
 
 struct CliEnvironment {
-    CString strArguments;      // the command line's and the terminal's encoding
-    CString strStreams;        // standard input's, output's and error's
-    CString strCodePage;       // the databases' code page unless --codepage names one
-    CString strPaths;          // the encoding the system's file functions take names
-                               // in; empty: the command line's bytes as they are
+    CString strArguments;  // the command line's and the terminal's encoding
+    CString strStreams;    // standard input's, output's and error's
+    CString strCodePage;   // the databases' code page unless --codepage names one
+    CString strPaths;      // the encoding the system's file functions take names
+                           // in; empty: the command line's bytes as they are
 
     // POSIX: the locale's encoding for both (UTF-8 when it is the C locale's
     // ASCII), Windows-1252 or $VAULTRY_CODEPAGE, file names as given. Windows:

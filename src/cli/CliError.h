@@ -5,9 +5,9 @@
 
 enum CliExitCode {
     kExitOk = 0,
-    kExitUsage = 1,      // a wrong command line, or input the user has to correct
-    kExitDatabase = 2,   // not a database, wrong password, unreadable
-    kExitIo = 3,         // a file or stream that cannot be read or written
+    kExitUsage = 1,     // a wrong command line, or input the user has to correct
+    kExitDatabase = 2,  // not a database, wrong password, unreadable
+    kExitIo = 3,        // a file or stream that cannot be read or written
 };
 
 // Thrown by value by the commands; RunCli prints the message as one line on

@@ -55,6 +55,7 @@ const CliOption kOptions[] = {{kFieldOption, TRUE}, {"--timeout", TRUE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kClipCommand = {
     "clip", "clip DB ENTRY [--field F] [--timeout S]", "copy a password to the clipboard for a while",
     "Copies the entry's password (or with --field for|username|notes that text)\n"
@@ -66,3 +67,4 @@ const CliCommand kClipCommand = {
     ENTRY_OPERAND_HELP,
     kOptions, 2, 2, 2, RunClip,
 };
+// clang-format on

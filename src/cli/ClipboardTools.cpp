@@ -16,15 +16,20 @@
 namespace {
 
 struct ClipboardTool {
-    const char* pszDisplayVariable;   // the tool needs this set
+    const char* pszDisplayVariable;  // the tool needs this set
     std::vector<const char*> copy, paste, clear;
 };
 
 const ClipboardTool kTools[] = {
     {"WAYLAND_DISPLAY", {"wl-copy"}, {"wl-paste", "--no-newline"}, {"wl-copy", "--clear"}},
-    {"DISPLAY", {"xclip", "-selection", "clipboard", "-in"}, {"xclip", "-selection", "clipboard", "-out"},
+    {"DISPLAY",
+     {"xclip", "-selection", "clipboard", "-in"},
+     {"xclip", "-selection", "clipboard", "-out"},
      {"xclip", "-selection", "clipboard", "-in"}},
-    {"DISPLAY", {"xsel", "--clipboard", "--input"}, {"xsel", "--clipboard", "--output"}, {"xsel", "--clipboard", "--clear"}},
+    {"DISPLAY",
+     {"xsel", "--clipboard", "--input"},
+     {"xsel", "--clipboard", "--output"},
+     {"xsel", "--clipboard", "--clear"}},
 };
 
 BOOL OnPath(const char* pszProgram)
@@ -97,8 +102,7 @@ BOOL RunTool(const std::vector<const char*>& args, const std::string* pInput, st
         close(out[0]);
     }
     int nStatus = 0;
-    while (pid > 0 && waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
-    }
+    while (pid > 0 && waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {}
     return pid > 0 && WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0;
 }
 

@@ -37,8 +37,7 @@ class CWin32Clipboard : public CClipboard {
 public:
     CWin32Clipboard()
         : m_hWnd(CreateWindowExW(0, L"STATIC", L"vaultry-cli", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr))
-    {
-    }
+    {}
     ~CWin32Clipboard() override
     {
         SecureZero(&m_text[0], m_text.size() * sizeof(wchar_t));

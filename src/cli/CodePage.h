@@ -27,6 +27,6 @@ private:
     CTextEncoding m_encoding;
     char32_t m_chars[256] = {};
     bool m_defined[256] = {};
-    std::vector<std::pair<char32_t, BYTE>> m_bytes;   // sorted by character
+    std::vector<std::pair<char32_t, BYTE>> m_bytes;  // sorted by character
     BYTE m_fold[256] = {};
 };

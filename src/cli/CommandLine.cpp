@@ -27,8 +27,8 @@ BOOL ParseDecimal(LPCTSTR psz, int nMax, int& nValue)
     return TRUE;
 }
 
-void CCommandLine::Parse(int argc, const char* const argv[], const CliOption* pOptions, int nOptions,
-                         int nMinOperands, int nMaxOperands)
+void CCommandLine::Parse(int argc, const char* const argv[], const CliOption* pOptions, int nOptions, int nMinOperands,
+                         int nMaxOperands)
 {
     BOOL bOptionsEnded = FALSE;
     for (int i = 0; i < argc; ++i) {

@@ -11,9 +11,9 @@
 #include "framework/portable/CArray.h"
 
 struct CliOption {
-    LPCTSTR pszName;    // with its dashes: "--for"
+    LPCTSTR pszName;  // with its dashes: "--for"
     BOOL bTakesValue;
-    LPCTSTR pszShort = nullptr;   // "-s"; Has and GetValue take the long name
+    LPCTSTR pszShort = nullptr;  // "-s"; Has and GetValue take the long name
 };
 
 class CCommandLine {
@@ -35,8 +35,8 @@ public:
 
 private:
     CArray<CString> m_operands;
-    CArray<CString> m_names;    // options given, in order
-    CArray<CString> m_values;   // their values ("" for options without one)
+    CArray<CString> m_names;   // options given, in order
+    CArray<CString> m_values;  // their values ("" for options without one)
 };
 
 // Parses a decimal number without sign; FALSE for anything else or above nMax.

@@ -10,16 +10,16 @@
 
 struct CliCommand {
     LPCTSTR pszName;
-    LPCTSTR pszUsage;     // "create DB [--no-lock]"
-    LPCTSTR pszSummary;   // one line for the list of commands
-    LPCTSTR pszHelp;      // what --help adds below the usage line
+    LPCTSTR pszUsage;    // "create DB [--no-lock]"
+    LPCTSTR pszSummary;  // one line for the list of commands
+    LPCTSTR pszHelp;     // what --help adds below the usage line
     const CliOption* pOptions;
     int nOptions;
     int nMinOperands;
     int nMaxOperands;
     // Does the work; throws CCliError on failure.
     void (*pfnRun)(CCliContext& context);
-    BOOL bGenerates = FALSE;   // takes the password generator's options too
+    BOOL bGenerates = FALSE;  // takes the password generator's options too
 };
 
 extern const CliCommand kCreateCommand;

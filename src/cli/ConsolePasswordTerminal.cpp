@@ -64,7 +64,8 @@ TerminalRead CConsolePasswordTerminal::Read(LPCTSTR pszPrompt, CString& strLine,
     }
     ch = 0;
     if (!line.empty()) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+        int n =
+            WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
         WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), strLine.GetBufferSetLength(n), n,
                             nullptr, nullptr);
         SecureZero(&line[0], line.size() * sizeof line[0]);

@@ -20,7 +20,7 @@ void CConsoleStreamBuf::UseForConsole(std::ostream& stream, unsigned long dwStdH
     if (!GetConsoleMode(hConsole, &dwMode)) return;
     static CConsoleStreamBuf* s_pBuffers[2] = {};
     CConsoleStreamBuf*& pBuffer = s_pBuffers[dwStdHandle == STD_ERROR_HANDLE ? 1 : 0];
-    if (!pBuffer) pBuffer = new CConsoleStreamBuf(hConsole, nCodePage);   // lives as long as the stream
+    if (!pBuffer) pBuffer = new CConsoleStreamBuf(hConsole, nCodePage);  // lives as long as the stream
     stream.rdbuf(pBuffer);
 }
 

@@ -20,6 +20,7 @@ const CliOption kOptions[] = {{"--no-lock", FALSE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kCreateCommand = {
     "create", "create DB [--no-lock]", "make a new database with no entries",
     "Asks for the new password twice. With --no-lock the database is not locked:\n"
@@ -27,3 +28,4 @@ const CliCommand kCreateCommand = {
     "An existing file is never replaced.\n",
     kOptions, 1, 1, 1, RunCreate,
 };
+// clang-format on

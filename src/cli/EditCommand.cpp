@@ -24,7 +24,8 @@ void RunEdit(CCliContext& context)
     for (int i = 0; i < 4; ++i)
         bChanged[i] = kTextOptions[i] && GetEntryTextOption(context, kTextOptions[i], FieldText(changes, i));
     if (!bAskPassword && !bGenerate && !bChanged[0] && !bChanged[1] && !bChanged[3])
-        throw CCliError(kExitUsage, "nothing to change: give --for, --username, --notes, --password, --generate or --words");
+        throw CCliError(kExitUsage,
+                        "nothing to change: give --for, --username, --notes, --password, --generate or --words");
 
     CPasswordInput passwords(context);
     CCliDatabase db(context);
@@ -46,15 +47,12 @@ void RunEdit(CCliContext& context)
 }
 
 const CliOption kOptions[] = {
-    {"--for", TRUE},
-    {"--username", TRUE},
-    {"--notes", TRUE},
-    {"--password", FALSE},
-    {"--generate", TRUE},
+    {"--for", TRUE}, {"--username", TRUE}, {"--notes", TRUE}, {"--password", FALSE}, {"--generate", TRUE},
 };
 
 }  // namespace
 
+// clang-format off
 const CliCommand kEditCommand = {
     "edit", "edit DB ENTRY [--for X] [--username Y] [--notes Z] [--password | --generate N | --words N]",
     "change an entry",
@@ -64,3 +62,4 @@ const CliCommand kEditCommand = {
     ENTRY_OPERAND_HELP,
     kOptions, 5, 2, 2, RunEdit, TRUE,
 };
+// clang-format on

@@ -20,8 +20,8 @@ const std::vector<std::string> kColumnNames[4] = {
 };
 const std::vector<std::string> kUrlNames = {"url", "login_uri", "website", "web site"};
 // Columns that say nothing of the entry itself.
-const std::vector<std::string> kIgnoredNames = {"type", "reprompt", "favorite", "archived", "icon", "last modified",
-                                                "created"};
+const std::vector<std::string> kIgnoredNames = {"type", "reprompt",      "favorite", "archived",
+                                                "icon", "last modified", "created"};
 
 bool Holds(const std::vector<std::string>& names, const std::string& name)
 {
@@ -63,13 +63,15 @@ void EntriesFromCsv(const CTextCodec& codec, const std::string& text, const CStr
         int nColumns[4] = {-1, -1, -1, -1};
         for (std::size_t c = 0; c < headers.size(); ++c)
             for (int f = 0; f < 4; ++f)
-                if (nColumns[f] < 0 && Holds(kColumnNames[f], Normalized(headers[c]))) nColumns[f] = static_cast<int>(c);
+                if (nColumns[f] < 0 && Holds(kColumnNames[f], Normalized(headers[c])))
+                    nColumns[f] = static_cast<int>(c);
         if (std::count(nColumns, nColumns + 4, -1) == 4)
-            throw CCliError(kExitUsage, strName + " has no Title, Username, Password or Notes column in its first line; "
-                                                  "nothing was imported");
+            throw CCliError(kExitUsage, strName +
+                                            " has no Title, Username, Password or Notes column in its first line; "
+                                            "nothing was imported");
         while (reader.Next(fields)) {
             strWhere.Format("%s, line %d", strName.GetString(), reader.GetLine());
-            if (fields.size() == 1 && fields[0].empty()) continue;   // a blank line
+            if (fields.size() == 1 && fields[0].empty()) continue;  // a blank line
             if (fields.size() > headers.size()) throw std::runtime_error("it has more fields than the first line");
             fields.resize(headers.size());
             std::string texts[4];

@@ -5,10 +5,14 @@ const LPCTSTR kFieldNames[4] = {"for", "username", "password", "notes"};
 CString& FieldText(CEntry& entry, int nField)
 {
     switch (nField) {
-    case 0: return entry.m_strFor;
-    case 1: return entry.m_strUsername;
-    case kPasswordField: return entry.m_strPassword;
-    default: return entry.m_strNotes;
+    case 0:
+        return entry.m_strFor;
+    case 1:
+        return entry.m_strUsername;
+    case kPasswordField:
+        return entry.m_strPassword;
+    default:
+        return entry.m_strNotes;
     }
 }
 

@@ -8,7 +8,7 @@
 const char kFieldOption[] = "--field";
 const int kPasswordField = 2;
 
-extern const LPCTSTR kFieldNames[4];   // "for", "username", "password", "notes"
+extern const LPCTSTR kFieldNames[4];  // "for", "username", "password", "notes"
 
 CString& FieldText(CEntry& entry, int nField);
 const CString& FieldText(const CEntry& entry, int nField);

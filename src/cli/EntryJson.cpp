@@ -46,7 +46,8 @@ void EntriesFromJson(const CTextCodec& codec, const std::string& text, const CSt
             const auto it = entries[i].find(kFieldNames[f]);
             if (it == entries[i].end()) continue;
             if (!it->is_string())
-                throw CCliError(kExitUsage, strWhere + ": \"" + kFieldNames[f] + "\" is not a string; nothing was imported");
+                throw CCliError(kExitUsage,
+                                strWhere + ": \"" + kFieldNames[f] + "\" is not a string; nothing was imported");
             FieldText(entry, f) = codec.FromUtf8(it->get<std::string>(), strWhere + ", \"" + kFieldNames[f] + "\"");
         }
         list.Add(std::move(entry));

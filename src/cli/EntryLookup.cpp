@@ -30,8 +30,10 @@ int FindEntry(const CCliContext& context, const CString& strPath, const CEntryLi
     std::vector<int> exact, folded;
     for (int i = 0; i < list.GetCount(); ++i) {
         const CString& strText = list.ElementAt(i).m_strFor;
-        if (strText == strFor) exact.push_back(i);
-        else if (SameIgnoringCase(context.codec.GetCodePage(), strText, strFor)) folded.push_back(i);
+        if (strText == strFor)
+            exact.push_back(i);
+        else if (SameIgnoringCase(context.codec.GetCodePage(), strText, strFor))
+            folded.push_back(i);
     }
     const std::vector<int>& found = exact.empty() ? folded : exact;
     if (found.size() == 1) return found[0];

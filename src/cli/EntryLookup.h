@@ -6,8 +6,8 @@
 #include "database/core/EntryList.h"
 
 // What the help of a command with an ENTRY operand says about it.
-#define ENTRY_OPERAND_HELP \
-    "ENTRY is an entry's index (from 0, as ls shows it) or its For text: exact, or\n" \
+#define ENTRY_OPERAND_HELP                                                                                             \
+    "ENTRY is an entry's index (from 0, as ls shows it) or its For text: exact, or\n"                                  \
     "else ignoring case; a For that several entries share needs the index.\n"
 
 // The index of the entry strOperand (as given on the command line) names in the

@@ -11,10 +11,14 @@ CString InColumn(const CTextCodec& codec, const CString& strText)
     CString strEscaped;
     for (int i = 0; i < strShown.GetLength(); ++i) {
         const char ch = strShown[i];
-        if (ch == '\t') strEscaped += "\\t";
-        else if (ch == '\r') strEscaped += "\\r";
-        else if (ch == '\n') strEscaped += "\\n";
-        else strEscaped += ch;
+        if (ch == '\t')
+            strEscaped += "\\t";
+        else if (ch == '\r')
+            strEscaped += "\\r";
+        else if (ch == '\n')
+            strEscaped += "\\n";
+        else
+            strEscaped += ch;
     }
     return strEscaped;
 }

@@ -69,6 +69,7 @@ const CliOption kOptions[] = {{kFollowLink, FALSE}, {"--format", TRUE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kExportCommand = {
     "export", "export DB [OUT | -] [--format text|csv|json] [--follow-link]", "write out every entry",
     "--format text (the default) writes one line per entry: For, Username, Password\n"
@@ -86,3 +87,4 @@ const CliCommand kExportCommand = {
     "through only with --follow-link.\n",
     kOptions, 2, 1, 2, RunExport,
 };
+// clang-format on

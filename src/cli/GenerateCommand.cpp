@@ -21,6 +21,7 @@ const CliOption kOptions[] = {{"--length", TRUE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kGenerateCommand = {
     "generate", "generate [--length N]", "print a random password",
     "Prints N characters (20 unless given), or with --words a passphrase, drawn\n"
@@ -28,3 +29,4 @@ const CliCommand kGenerateCommand = {
     "error.\n",
     kOptions, 1, 0, 0, RunGenerate, TRUE,
 };
+// clang-format on

@@ -33,7 +33,8 @@ void RunImport(CCliContext& context)
     if (bFromStdin && context.args.Has("--password-stdin"))
         throw CCliError(kExitUsage, "standard input cannot bring both the entries and the password");
     const CString strIn = bFromStdin ? CString("standard input") : context.PathOperand(1);
-    std::string bytes = bFromStdin ? std::string(std::istreambuf_iterator<char>(context.in), {}) : ReadImportFile(strIn);
+    std::string bytes =
+        bFromStdin ? std::string(std::istreambuf_iterator<char>(context.in), {}) : ReadImportFile(strIn);
     CEntryList entries;
     ParseEntries(context, format, bytes, strIn, entries);
     SecureZero(&bytes[0], bytes.size());
@@ -54,6 +55,7 @@ const CliOption kOptions[] = {{"--format", TRUE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kImportCommand = {
     "import", "import DB IN|- [--format text|csv|json]", "append the entries of a file",
     "Appends the entries of IN (- for standard input) after the existing ones.\n"
@@ -68,3 +70,4 @@ const CliCommand kImportCommand = {
     "--format json reads what export --format json writes.\n",
     kOptions, 1, 2, 2, RunImport,
 };
+// clang-format on

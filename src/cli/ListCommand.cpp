@@ -37,6 +37,7 @@ void WriteEntries(CCliContext& context, const CEntryList& list, const std::vecto
     }
 }
 
+// clang-format off
 const CliCommand kListCommand = {
     "ls", "ls DB [--json]", "list the entries: index, For and Username",
     "Prints one line per entry: its index (from 0), For and Username, separated\n"
@@ -45,3 +46,4 @@ const CliCommand kListCommand = {
     "\"index\", \"for\", \"username\" and \"notes\".\n",
     kOptions, 1, 1, 1, RunList,
 };
+// clang-format on

@@ -15,16 +15,19 @@ void RunPasswd(CCliContext& context)
     db.LockForChange();
     SetDatabaseKey(db, strPassword);
     db.Save();
-    context.Note(strPassword.IsEmpty() ? db.strPath + " is no longer locked." : "The password of " + db.strPath + " was changed.");
+    context.Note(strPassword.IsEmpty() ? db.strPath + " is no longer locked."
+                                       : "The password of " + db.strPath + " was changed.");
 }
 
 const CliOption kOptions[] = {{"--no-lock", FALSE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kPasswdCommand = {
     "passwd", "passwd DB [--no-lock]", "change the password, or unlock the database",
     "Asks for the current password (when the database is locked), then for the new\n"
     "one twice. With --no-lock the database is saved unlocked.\n",
     kOptions, 1, 1, 1, RunPasswd,
 };
+// clang-format on

@@ -9,17 +9,17 @@
 #include "cli/TextCodec.h"
 #include "database/core/EntryList.h"
 
-const int kShortPasswordLength = 12;   // characters; shorter is short
-const double kWeakPasswordBits = 26.5; // zxcvbn: under 10^8 guesses (its scores 0 to 2)
+const int kShortPasswordLength = 12;    // characters; shorter is short
+const double kWeakPasswordBits = 26.5;  // zxcvbn: under 10^8 guesses (its scores 0 to 2)
 
 struct PasswordFindings {
     int nIndex = 0;
-    bool bReused = false;   // other entries have the same password
+    bool bReused = false;  // other entries have the same password
     bool bEmpty = false;
     bool bShort = false;
     bool bSameAsFor = false;
     bool bSameAsUsername = false;
-    double dBits = -1;   // zxcvbn's estimate; -1 without it
+    double dBits = -1;  // zxcvbn's estimate; -1 without it
     bool bWeak = false;
 
     bool Any() const { return bReused || bEmpty || bShort || bSameAsFor || bSameAsUsername || bWeak; }
@@ -29,8 +29,8 @@ struct PasswordFindings {
 BOOL HaveStrengthEstimate();
 
 struct PasswordAudit {
-    std::vector<PasswordFindings> entries;   // of every entry, in index order
-    std::vector<std::vector<int>> reused;    // the entries that share a password, each group in index order
+    std::vector<PasswordFindings> entries;  // of every entry, in index order
+    std::vector<std::vector<int>> reused;   // the entries that share a password, each group in index order
 };
 
 PasswordAudit AuditPasswords(const CTextCodec& codec, const CEntryList& list);

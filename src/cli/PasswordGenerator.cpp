@@ -14,18 +14,17 @@ const char* const kCharacterClasses[4] = {
 const char kSimilarCharacters[] = "0O1lI|";
 
 const CliOption kGeneratorOptions[] = {
-    {"--lower", FALSE},   {"--upper", FALSE},  {"--digits", FALSE},    {"--symbols", FALSE},
-    {"--exclude-similar", FALSE}, {"--exclude", TRUE}, {"--words", TRUE}, {"--separator", TRUE},
+    {"--lower", FALSE},           {"--upper", FALSE},  {"--digits", FALSE}, {"--symbols", FALSE},
+    {"--exclude-similar", FALSE}, {"--exclude", TRUE}, {"--words", TRUE},   {"--separator", TRUE},
 };
 const int kGeneratorOptionCount = sizeof kGeneratorOptions / sizeof kGeneratorOptions[0];
 
-const char kGeneratorHelp[] =
-    "Generated passwords draw on lower-case letters, capitals, digits and the signs\n"
-    "! # % + - . : = ? @ _ (never a comma, quote, backslash or space); with any of\n"
-    "--lower, --upper, --digits, --symbols only on those classes, with at least one\n"
-    "character of each. --exclude-similar leaves out 0 O 1 l I |, --exclude CHARS\n"
-    "the characters given. --words N makes a passphrase of N words (up to 64) of the\n"
-    "EFF large word list instead, joined by spaces or --separator S.\n";
+const char kGeneratorHelp[] = "Generated passwords draw on lower-case letters, capitals, digits and the signs\n"
+                              "! # % + - . : = ? @ _ (never a comma, quote, backslash or space); with any of\n"
+                              "--lower, --upper, --digits, --symbols only on those classes, with at least one\n"
+                              "character of each. --exclude-similar leaves out 0 O 1 l I |, --exclude CHARS\n"
+                              "the characters given. --words N makes a passphrase of N words (up to 64) of the\n"
+                              "EFF large word list instead, joined by spaces or --separator S.\n";
 
 namespace {
 
@@ -38,7 +37,8 @@ unsigned RandomBelow(unsigned n)
     for (;;) {
         unsigned char bytes[4];
         if (!SecureRandomBytes(bytes, sizeof bytes)) throw CCliError(kExitIo, "the system's random source failed");
-        const unsigned long long nDraw = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned long long>(bytes[3]) << 24;
+        const unsigned long long nDraw =
+            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned long long>(bytes[3]) << 24;
         SecureZero(bytes, sizeof bytes);
         if (nDraw < nLimit) return static_cast<unsigned>(nDraw % n);
     }
@@ -65,7 +65,8 @@ double CharacterBits(const GeneratorSettings& settings, int nAlphabet)
                 nLeft -= settings.strClasses[c].GetLength();
                 ++nOut;
             }
-        if (nLeft >= 0) dShare += (nOut % 2 ? -1 : 1) * std::pow(static_cast<double>(nLeft) / nAlphabet, settings.nLength);
+        if (nLeft >= 0)
+            dShare += (nOut % 2 ? -1 : 1) * std::pow(static_cast<double>(nLeft) / nAlphabet, settings.nLength);
     }
     return settings.nLength * std::log2(static_cast<double>(nAlphabet)) + std::log2(dShare);
 }

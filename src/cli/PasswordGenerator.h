@@ -11,14 +11,14 @@ const int kMaxGeneratedWords = 64;
 // The characters of each class a generated password draws from. No comma (it
 // would split the field in an exported line), no space and no quote or
 // backslash (they trip up shells and scripts).
-extern const char* const kCharacterClasses[4];   // lower, upper, digits, symbols
-extern const char kSimilarCharacters[];          // 0O1lI|, left out by --exclude-similar
+extern const char* const kCharacterClasses[4];  // lower, upper, digits, symbols
+extern const char kSimilarCharacters[];         // 0O1lI|, left out by --exclude-similar
 
 // The check trips over the names clang gives the implicit copy of the array member.
 struct GeneratorSettings {  // NOLINT(bugprone-reserved-identifier)
     int nLength = kDefaultGeneratedLength;
-    CString strClasses[4];   // the characters of each chosen class; empty: not chosen
-    int nWords = 0;          // a passphrase of this many words instead, when > 0
+    CString strClasses[4];  // the characters of each chosen class; empty: not chosen
+    int nWords = 0;         // a passphrase of this many words instead, when > 0
     CString strSeparator = " ";
 };
 

@@ -25,8 +25,7 @@ BOOL ReadStreamLine(std::istream& in, CString& strLine)
 CPasswordInput::CPasswordInput(CCliContext& context)
     : m_context(context),
       m_bFromStdin(context.args.Has("--password-stdin") && !context.terminal.StandardInputIsTerminal())
-{
-}
+{}
 
 CString CPasswordInput::ReadLine(LPCTSTR pszPrompt)
 {
@@ -37,10 +36,12 @@ CString CPasswordInput::ReadLine(LPCTSTR pszPrompt)
         return strLine;
     }
     switch (m_context.terminal.ReadHidden(pszPrompt, strLine)) {
-    case TerminalRead::ok: return strLine;
+    case TerminalRead::ok:
+        return strLine;
     case TerminalRead::noTerminal:
         throw CCliError(kExitUsage, "no terminal to ask for the password on; use --password-stdin");
-    case TerminalRead::ended: break;
+    case TerminalRead::ended:
+        break;
     }
     throw CCliError(kExitUsage, "no password given");
 }

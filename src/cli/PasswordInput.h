@@ -11,7 +11,7 @@
 
 #include "cli/CliContext.h"
 
-const int kMaxDatabasePasswordLength = 56;   // the program's password dialog takes no more
+const int kMaxDatabasePasswordLength = 56;  // the program's password dialog takes no more
 
 class CPasswordInput {
 public:

@@ -7,8 +7,8 @@
 
 enum class TerminalRead {
     ok,
-    noTerminal,   // the process has no terminal to ask on
-    ended,        // the user ended the input (end of file) without a line
+    noTerminal,  // the process has no terminal to ask on
+    ended,       // the user ended the input (end of file) without a line
 };
 
 class CPasswordTerminal {

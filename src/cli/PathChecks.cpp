@@ -8,12 +8,18 @@ namespace {
 LPCTSTR KindText(PathKind kind)
 {
     switch (kind) {
-    case PathKind::folder: return "a folder";
-    case PathKind::link: return "a symbolic link";
-    case PathKind::device: return "a device";
-    case PathKind::fifo: return "a FIFO (named pipe)";
-    case PathKind::socket: return "a socket";
-    default: return "";
+    case PathKind::folder:
+        return "a folder";
+    case PathKind::link:
+        return "a symbolic link";
+    case PathKind::device:
+        return "a device";
+    case PathKind::fifo:
+        return "a FIFO (named pipe)";
+    case PathKind::socket:
+        return "a socket";
+    default:
+        return "";
     }
 }
 

@@ -12,10 +12,12 @@ BOOL Confirm(CCliContext& context, const CString& strQuestion)
 {
     CString strAnswer;
     switch (context.terminal.ReadShown(strQuestion + " [y/N] ", strAnswer)) {
-    case TerminalRead::ok: break;
+    case TerminalRead::ok:
+        break;
     case TerminalRead::noTerminal:
         throw CCliError(kExitUsage, "rm asks before it deletes, and there is no terminal to ask on; give --yes");
-    case TerminalRead::ended: return FALSE;
+    case TerminalRead::ended:
+        return FALSE;
     }
     strAnswer.MakeLower();
     return strAnswer == "y" || strAnswer == "yes";
@@ -42,6 +44,7 @@ const CliOption kOptions[] = {{"--yes", FALSE, "-y"}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kRemoveCommand = {
     "rm", "rm DB ENTRY [-y | --yes]", "delete an entry",
     "Asks \"Delete entry N (For)? [y/N]\" on the terminal first; --yes deletes\n"
@@ -50,3 +53,4 @@ const CliCommand kRemoveCommand = {
     ENTRY_OPERAND_HELP,
     kOptions, 1, 2, 2, RunRemove,
 };
+// clang-format on

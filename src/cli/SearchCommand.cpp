@@ -10,8 +10,8 @@ BOOL ContainsNoCase(const CCodePage& codePage, const CString& strText, const CSt
     int nLast = strText.GetLength() - strPart.GetLength();
     for (int i = 0; i <= nLast; ++i) {
         int j = 0;
-        while (j < strPart.GetLength() && codePage.Fold(static_cast<BYTE>(strText[i + j])) ==
-                                              codePage.Fold(static_cast<BYTE>(strPart[j])))
+        while (j < strPart.GetLength() &&
+               codePage.Fold(static_cast<BYTE>(strText[i + j])) == codePage.Fold(static_cast<BYTE>(strPart[j])))
             ++j;
         if (j == strPart.GetLength()) return TRUE;
     }
@@ -28,7 +28,8 @@ void RunSearch(CCliContext& context)
     std::vector<int> found;
     for (int i = 0; i < db.list.GetCount(); ++i) {
         const CEntry& entry = db.list.ElementAt(i);
-        if (ContainsNoCase(codePage, entry.m_strFor, strText) || ContainsNoCase(codePage, entry.m_strUsername, strText) ||
+        if (ContainsNoCase(codePage, entry.m_strFor, strText) ||
+            ContainsNoCase(codePage, entry.m_strUsername, strText) ||
             ContainsNoCase(codePage, entry.m_strNotes, strText))
             found.push_back(i);
     }
@@ -41,6 +42,7 @@ const CliOption kOptions[] = {{"--json", FALSE}};
 
 }  // namespace
 
+// clang-format off
 const CliCommand kSearchCommand = {
     "search", "search DB TEXT [--json]", "list the entries whose For, Username or Notes contain TEXT",
     "Prints the matching entries as ls does (--json too). Case is ignored for every\n"
@@ -48,3 +50,4 @@ const CliCommand kSearchCommand = {
     "starts with a dash follows \"--\". The exit status is 1 when nothing matches.\n",
     kOptions, 1, 2, 2, RunSearch,
 };
+// clang-format on

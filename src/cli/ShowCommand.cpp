@@ -37,6 +37,7 @@ const CliOption kOptions[] = {
 
 }  // namespace
 
+// clang-format off
 const CliCommand kShowCommand = {
     "show", "show DB ENTRY [-s | --show-password] [--field F] [--json]", "show one entry",
     "Prints the entry's For, Username, Password and Notes, one per line; the\n"
@@ -47,3 +48,4 @@ const CliCommand kShowCommand = {
     ENTRY_OPERAND_HELP,
     kOptions, 3, 2, 2, RunShow,
 };
+// clang-format on

@@ -16,7 +16,8 @@ void CTextCodec::Open(const CString& strCodePage, const CString& strArguments, c
 {
     OpenEncoding(m_utf8, "UTF-8");
     if (!m_codePage.Open(strCodePage))
-        throw CCliError(kExitUsage, "the code page " + strCodePage + " is not a single-byte code page this system knows");
+        throw CCliError(kExitUsage,
+                        "the code page " + strCodePage + " is not a single-byte code page this system knows");
     OpenEncoding(m_arguments, strArguments);
     OpenEncoding(m_streams, strStreams);
     if (!strPaths.IsEmpty()) OpenEncoding(m_paths, strPaths);

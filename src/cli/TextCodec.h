@@ -52,8 +52,8 @@ private:
     CCodePage m_codePage;
     CTextEncoding m_arguments;
     CTextEncoding m_streams;
-    CTextEncoding m_paths;   // not open: names are used as given
+    CTextEncoding m_paths;  // not open: names are used as given
     CTextEncoding m_utf8;
-    CString m_shown[256];   // each byte as ToStream shows it
-    std::string m_utf8Bytes[256];   // and as ToUtf8 writes it
+    CString m_shown[256];          // each byte as ToStream shows it
+    std::string m_utf8Bytes[256];  // and as ToUtf8 writes it
 };

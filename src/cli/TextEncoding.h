@@ -36,7 +36,7 @@ private:
 #ifdef _WIN32
     unsigned m_nCodePage = 0;
 #else
-    void* m_toUnicode = nullptr;     // iconv_t
-    void* m_fromUnicode = nullptr;   // iconv_t
+    void* m_toUnicode = nullptr;    // iconv_t
+    void* m_fromUnicode = nullptr;  // iconv_t
 #endif
 };

@@ -57,9 +57,12 @@ TransferFormat GetFormatOption(const CCliContext& context)
 std::string FormatEntries(const CCliContext& context, TransferFormat format, const CEntryList& list)
 {
     switch (format) {
-    case TransferFormat::csv: return EntriesToCsv(context.codec, list);
-    case TransferFormat::json: return EntriesToJson(context.codec, list);
-    default: return TextLines(list);
+    case TransferFormat::csv:
+        return EntriesToCsv(context.codec, list);
+    case TransferFormat::json:
+        return EntriesToJson(context.codec, list);
+    default:
+        return TextLines(list);
     }
 }
 
@@ -71,8 +74,14 @@ void ParseEntries(const CCliContext& context, TransferFormat format, const std::
     if (bytes.compare(0, 7, kDatabaseMagic) == 0 && bytes.find('\0', 7) < kHeaderSize)
         throw CCliError(kExitUsage, strName + " is a Vaultry database, not a text file; nothing was imported");
     switch (format) {
-    case TransferFormat::csv: EntriesFromCsv(context.codec, bytes, strName, list); break;
-    case TransferFormat::json: EntriesFromJson(context.codec, bytes, strName, list); break;
-    default: ParseTextLines(context, bytes, strName, list); break;
+    case TransferFormat::csv:
+        EntriesFromCsv(context.codec, bytes, strName, list);
+        break;
+    case TransferFormat::json:
+        EntriesFromJson(context.codec, bytes, strName, list);
+        break;
+    default:
+        ParseTextLines(context, bytes, strName, list);
+        break;
     }
 }

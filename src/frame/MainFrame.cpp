@@ -9,7 +9,7 @@ const int kWindowWidth = 563;
 const int kWindowHeight = 350;
 
 const UINT indicators[] = {
-    ID_SEPARATOR,          // the message pane: prompts, otherwise "Ready"
+    ID_SEPARATOR,  // the message pane: prompts, otherwise "Ready"
     ID_INDICATOR_CAPS,
     ID_INDICATOR_NUM,
     ID_INDICATOR_SCRL,

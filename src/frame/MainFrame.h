@@ -18,7 +18,7 @@ public:
     // the screen origin (the work area's own left and top are not added).
     void PlaceInWorkArea(const RECT& rcWork);
 
-    CString m_strTextFile;    // the path last chosen for Import or Export
+    CString m_strTextFile;  // the path last chosen for Import or Export
 
 protected:
     void CalcStartupPlacement();

@@ -14,8 +14,7 @@ DWORD CToolBarCustomDraw::Send(DWORD dwDrawStage)
 {
     if (m_pNotifyWnd == nullptr) return CDRF_DODEFAULT;
     nmcd.dwDrawStage = dwDrawStage;
-    return static_cast<DWORD>(
-        m_pNotifyWnd->SendMessage(WM_NOTIFY, nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&nmcd)));
+    return static_cast<DWORD>(m_pNotifyWnd->SendMessage(WM_NOTIFY, nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&nmcd)));
 }
 
 void CToolBarCustomDraw::SetItem(int nIndex)

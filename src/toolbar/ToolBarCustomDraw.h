@@ -19,10 +19,10 @@ public:
     void PostPaint();
 
     NMCUSTOMDRAW nmcd;
-    DWORD m_dwPrePaintResult;   // the answer to CDDS_PREPAINT
-    DWORD m_dwItemResult;       // the answer to the latest CDDS_ITEMPREPAINT
+    DWORD m_dwPrePaintResult;  // the answer to CDDS_PREPAINT
+    DWORD m_dwItemResult;      // the answer to the latest CDDS_ITEMPREPAINT
     CToolBar* m_pBar;
-    CWnd* m_pNotifyWnd;         // the parent, NULL when it is no window
+    CWnd* m_pNotifyWnd;  // the parent, NULL when it is no window
 
 private:
     // Fills the notification for button nIndex: its rectangle, command id and state.

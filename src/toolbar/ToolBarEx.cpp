@@ -22,16 +22,13 @@ END_MESSAGE_MAP()
 namespace {
 
 const UINT_PTR kHotTimerId = 1;
-const UINT kHotTimerPeriod = 250;    // milliseconds between checks that the pointer left
-const int kGripperInset = 4;         // from the window's edges
-const int kGripperBar = 3;           // thickness of one gripper bar
-const int kGripperRoomHorz = 4;      // client area moved right on a horizontal bar
-const int kGripperRoomVert = 6;      // client area moved down on a vertical bar
+const UINT kHotTimerPeriod = 250;  // milliseconds between checks that the pointer left
+const int kGripperInset = 4;       // from the window's edges
+const int kGripperBar = 3;         // thickness of one gripper bar
+const int kGripperRoomHorz = 4;    // client area moved right on a horizontal bar
+const int kGripperRoomVert = 6;    // client area moved down on a vertical bar
 
-BOOL IsHorizontal(DWORD dwStyle)
-{
-    return (dwStyle & CBRS_ORIENT_HORZ) != 0;
-}
+BOOL IsHorizontal(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_HORZ) != 0; }
 
 }  // namespace
 
@@ -69,10 +66,7 @@ void CToolBarEx::ReadSysColors()
     m_clrBtnLight = ::GetSysColor(COLOR_3DLIGHT);
 }
 
-BOOL CToolBarEx::HasButtonTexts() const
-{
-    return m_pStringMap != nullptr && !m_pStringMap->empty();
-}
+BOOL CToolBarEx::HasButtonTexts() const { return m_pStringMap != nullptr && !m_pStringMap->empty(); }
 
 void CToolBarEx::CalcImageOffset()
 {
@@ -224,10 +218,7 @@ void CToolBarEx::OnNcPaint()
     DrawGripper(&dc);
 }
 
-void CToolBarEx::DrawBorders(CDC* pDC, CRect& rect)
-{
-    CControlBar::DrawBorders(pDC, rect);
-}
+void CToolBarEx::DrawBorders(CDC* pDC, CRect& rect) { CControlBar::DrawBorders(pDC, rect); }
 
 void CToolBarEx::DrawGripper(CDC* pDC)
 {

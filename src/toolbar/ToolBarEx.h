@@ -34,17 +34,17 @@ public:
     // The non-client borders; shrinks rect by them.
     virtual void DrawBorders(CDC* pDC, CRect& rect);
 
-    CSize m_sizeOffset;         // the image's offset in its button
-    COLORREF m_clrBtnFace;      // bar and button background; images' transparent colour
-    COLORREF m_clrBtnHilight;   // light edges
-    COLORREF m_clrBtnShadow;    // dark edges
-    COLORREF m_clrBtnLight;     // background of a down button that is not hot
-    int m_nLastBtn;             // the hot button, -1 for none
-    UINT m_uTimerID;            // the hot-tracking timer, as SetTimer returned it
-    CUIntArray m_Styles;        // the buttons' styles before the latest command-UI update
-    HWND m_hwndParent;          // where the custom-draw notifications go
-    BOOL m_bDeleteImgList;      // GetImageList built the list it returned
-    CFont m_GuiFont;            // the font of button texts
+    CSize m_sizeOffset;        // the image's offset in its button
+    COLORREF m_clrBtnFace;     // bar and button background; images' transparent colour
+    COLORREF m_clrBtnHilight;  // light edges
+    COLORREF m_clrBtnShadow;   // dark edges
+    COLORREF m_clrBtnLight;    // background of a down button that is not hot
+    int m_nLastBtn;            // the hot button, -1 for none
+    UINT m_uTimerID;           // the hot-tracking timer, as SetTimer returned it
+    CUIntArray m_Styles;       // the buttons' styles before the latest command-UI update
+    HWND m_hwndParent;         // where the custom-draw notifications go
+    BOOL m_bDeleteImgList;     // GetImageList built the list it returned
+    CFont m_GuiFont;           // the font of button texts
 
 protected:
     // The image offset from the button and image sizes (texts: from the top border).

@@ -8,8 +8,8 @@ namespace {
 
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
-const DWORD kRopDSPDxax = 0x00E20746;   // the pattern where the source is set, else the target
-const int kMaxSeparatorWidth = 8;       // wider separators are gaps, not lines
+const DWORD kRopDSPDxax = 0x00E20746;  // the pattern where the source is set, else the target
+const int kMaxSeparatorWidth = 8;      // wider separators are gaps, not lines
 
 }  // namespace
 
@@ -74,9 +74,9 @@ void CToolBarEx::DrawButtons(CDC* pDC, HIMAGELIST hImageList, const CRect& rcUpd
         DrawButtonFace(pDC, rect, bDown, bHot, bEnabled, clrBack);
         pDC->SetBkColor(clrOldBk);
 
-        int d = bDown ? 1 : 0;   // a down button's image and text move right and down
-        ImageList_Draw(hImageList, iImage, pDC->m_hDC, rect.left + m_sizeOffset.cx + d,
-                       rect.top + m_sizeOffset.cy + d, ILD_TRANSPARENT);
+        int d = bDown ? 1 : 0;  // a down button's image and text move right and down
+        ImageList_Draw(hImageList, iImage, pDC->m_hDC, rect.left + m_sizeOffset.cx + d, rect.top + m_sizeOffset.cy + d,
+                       ILD_TRANSPARENT);
         CString strText = GetButtonText(i);
         if (!strText.IsEmpty()) {
             CRect rcText(rect.left + d + 3, rect.top + d + m_sizeImage.cy + m_sizeOffset.cy + 1, rect.right + d - 3,
@@ -98,14 +98,15 @@ void CToolBarEx::DrawButtons(CDC* pDC, HIMAGELIST hImageList, const CRect& rcUpd
     customDraw.PostPaint();
 }
 
-void CToolBarEx::DrawButtonFace(CDC* pDC, const CRect& rect, BOOL bDown, BOOL bHot, BOOL bEnabled,
-                                COLORREF clrBack)
+void CToolBarEx::DrawButtonFace(CDC* pDC, const CRect& rect, BOOL bDown, BOOL bHot, BOOL bEnabled, COLORREF clrBack)
 {
     if (!bDown) {
         // The face colour on all sides wipes out the edge of an earlier hot state.
         if (!bEnabled) return;
-        if (bHot) pDC->Draw3dRect(&rect, m_clrBtnHilight, m_clrBtnShadow);
-        else pDC->Draw3dRect(&rect, m_clrBtnFace, m_clrBtnFace);
+        if (bHot)
+            pDC->Draw3dRect(&rect, m_clrBtnHilight, m_clrBtnShadow);
+        else
+            pDC->Draw3dRect(&rect, m_clrBtnFace, m_clrBtnFace);
         return;
     }
     pDC->Draw3dRect(&rect, m_clrBtnShadow, m_clrBtnHilight);

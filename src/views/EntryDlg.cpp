@@ -16,5 +16,5 @@ void CEntryDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CEntryDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    return TRUE;   // the focus goes to the first tab stop, For
+    return TRUE;  // the focus goes to the first tab stop, For
 }

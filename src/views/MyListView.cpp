@@ -65,8 +65,7 @@ HWND CMyListView::FindHeader()
 void CMyListView::InsertColumns()
 {
     CListCtrl& list = GetListCtrl();
-    while (list.DeleteColumn(0)) {
-    }
+    while (list.DeleteColumn(0)) {}
     HWND hHeader = FindHeader();
     if (hHeader == nullptr) return;
     RECT rcHeader;

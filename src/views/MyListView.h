@@ -49,10 +49,10 @@ public:
     // font. nFormat is the column's alignment (LVCFMT_LEFT, _RIGHT or _CENTER).
     void DrawCellText(CDC* pDC, CString strText, CRect rcCell, int nWidth, int nFormat);
 
-    int m_nFixedWidth;          // For, Username and Password together, as last measured
-    int m_nTotalWidth;          // all four columns, as last measured
-    CStringRow m_RowText;       // the row about to be painted
-    CImageList* m_pImageList;   // owned; NULL until the first initial update
+    int m_nFixedWidth;         // For, Username and Password together, as last measured
+    int m_nTotalWidth;         // all four columns, as last measured
+    CStringRow m_RowText;      // the row about to be painted
+    CImageList* m_pImageList;  // owned; NULL until the first initial update
 
 protected:
     void OnDraw(CDC* pDC) override;

@@ -73,10 +73,7 @@ void CVaultryView::OnInitialUpdate()
 
 void CVaultryView::OnUpdate(CView*, LPARAM, CObject*) { FillList(); }
 
-BOOL CVaultryView::HasEntry(int nIndex) const
-{
-    return nIndex >= 0 && nIndex < GetDocument()->m_EntryList.GetCount();
-}
+BOOL CVaultryView::HasEntry(int nIndex) const { return nIndex >= 0 && nIndex < GetDocument()->m_EntryList.GetCount(); }
 
 void CVaultryView::FillList()
 {

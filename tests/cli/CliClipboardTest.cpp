@@ -91,7 +91,7 @@ TEST(CliClip, ClearsTheClipboardAfterTheTimeoutUnlessItChanged)
     const struct {
         const char* pszField;
         const char* pszCopied;
-        const char* pszMeanwhile;   // copied by another program meanwhile, or null
+        const char* pszMeanwhile;  // copied by another program meanwhile, or null
         const char* pszLast;
     } cases[] = {
         {"password", "s3cret caf\xC3\xA9", nullptr, "Clipboard cleared.\n"},

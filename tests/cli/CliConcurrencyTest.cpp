@@ -25,8 +25,9 @@ TEST(CliConcurrency, TwentyAddsAtOnceLoseNoEntryUnreported)
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kWriters; ++i)
         threads.emplace_back([&, i] {
-            results[i] = RunCliProcess(folder, {"add", strDb, "--for", "entry " + std::to_string(i), "--generate", "8", "-q"},
-                                       "", std::to_string(i));
+            results[i] =
+                RunCliProcess(folder, {"add", strDb, "--for", "entry " + std::to_string(i), "--generate", "8", "-q"},
+                              "", std::to_string(i));
         });
     for (std::thread& thread : threads) thread.join();
     const double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -89,8 +90,9 @@ TEST(CliConcurrency, PromptsComeBeforeTheLockAndNoSaveIsLost)
     CliResult r = RunCliInProcess({"rm", strDb, "mail"}, "", &terminal);
     EXPECT_EQ(terminal.prompts.back(), "Delete entry 0 (mail)? [y/N] ");
     EXPECT_EQ(r.nCode, 3);
-    EXPECT_EQ(r.err, "vaultry-cli: " + strDb + " was changed by another program while this command ran; nothing "
-                     "was written\n");
+    EXPECT_EQ(r.err, "vaultry-cli: " + strDb +
+                         " was changed by another program while this command ran; nothing "
+                         "was written\n");
     EXPECT_EQ(ReadDatabaseFile(strDb, "pw").list.GetCount(), 1);
     EXPECT_EQ(nLockFree, 5);
 }

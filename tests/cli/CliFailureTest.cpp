@@ -57,7 +57,8 @@ TEST_F(CliFailure, UnreadableDatabasesGiveExitCode2)
     // Long texts: a wrong password deciphers to records that parse, but that do
     // not end at the filler.
     CEntryList big;
-    for (int i = 0; i < 200; ++i) big.Add(CEntry("site", "user", "pass", CString(static_cast<char>('a' + i % 26), 3000)));
+    for (int i = 0; i < 200; ++i)
+        big.Add(CEntry("site", "user", "pass", CString(static_cast<char>('a' + i % 26), 3000)));
     WriteDatabaseFile(m_folder.Path("big.vty"), big, "pw");
     m_names = m_folder.Names();
     const struct {

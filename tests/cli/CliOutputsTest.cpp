@@ -48,7 +48,8 @@ TEST_F(CliOutputs, NothingButRegularFilesIsOpenedOrReplaced)
     for (const std::string& strPath : paths) {
         const fs::file_type type = fs::symlink_status(strPath).type();
         std::vector<std::vector<std::string>> commands = {{"export", Db(), strPath}};
-        if (type != fs::file_type::symlink) commands.insert(commands.end(), {{"ls", strPath}, {"add", strPath, "--for", "x"}});
+        if (type != fs::file_type::symlink)
+            commands.insert(commands.end(), {{"ls", strPath}, {"add", strPath, "--for", "x"}});
         for (const std::vector<std::string>& args : commands) {
             CliResult r = RunCliInProcess(args);
             EXPECT_EQ(r.nCode, 3) << args[0] << " " << strPath;

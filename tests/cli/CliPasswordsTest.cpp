@@ -13,23 +13,32 @@ namespace {
 
 using nlohmann::json;
 
-bool HasOneOf(const std::string& text, const char* pszCharacters) { return text.find_first_of(pszCharacters) != std::string::npos; }
+bool HasOneOf(const std::string& text, const char* pszCharacters)
+{
+    return text.find_first_of(pszCharacters) != std::string::npos;
+}
 
 TEST(CliGenerate, PasswordsHoldEveryClassAskedForAndNothingElse)
 {
     const struct {
         std::vector<std::string> args;
         const char* pszAllowed;
-        std::vector<const char*> required;   // one character of each at least
+        std::vector<const char*> required;  // one character of each at least
         const char* pszEntropy;
     } cases[] = {
-        {{"--digits", "--symbols", "--length", "2"}, "0123456789!#%+-.:=?@_", {"0123456789", "!#%+-.:=?@_"},
-         "Entropy: 7.8 bits.\n"},   // 2 * 10 * 11 of the 21 * 21 strings
+        {{"--digits", "--symbols", "--length", "2"},
+         "0123456789!#%+-.:=?@_",
+         {"0123456789", "!#%+-.:=?@_"},
+         "Entropy: 7.8 bits.\n"},  // 2 * 10 * 11 of the 21 * 21 strings
         {{"--lower", "--exclude", "abcdefghijklmnopqrstuvwxy", "--length", "3"}, "z", {"z"}, "Entropy: 0.0 bits.\n"},
-        {{"--exclude-similar", "--length", "60", "--upper", "--digits"}, "ABCDEFGHJKLMNPQRSTUVWXYZ23456789",
-         {"ABCDEFGHJKLMNPQRSTUVWXYZ", "23456789"}, nullptr},
-        {{"--length", "4"}, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!#%+-.:=?@_",
-         {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "0123456789", "!#%+-.:=?@_"}, nullptr},
+        {{"--exclude-similar", "--length", "60", "--upper", "--digits"},
+         "ABCDEFGHJKLMNPQRSTUVWXYZ23456789",
+         {"ABCDEFGHJKLMNPQRSTUVWXYZ", "23456789"},
+         nullptr},
+        {{"--length", "4"},
+         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!#%+-.:=?@_",
+         {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "0123456789", "!#%+-.:=?@_"},
+         nullptr},
     };
     for (const auto& c : cases) {
         for (int nRun = 0; nRun < 12; ++nRun) {
@@ -81,15 +90,17 @@ TEST(CliAudit, FindsReusedEmptyShortAndGuessablePasswords)
 {
     TempFolder folder;
     const std::string strDb = folder.Path("db.vty");
-    WriteDatabaseFile(strDb,
-                      MakeList({CEntry("mail", "joe", "Tr0ub4dor&3xyzQ", ""), CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", ""),
-                                CEntry("bank", "ann", "Tr0ub4dor&3xyzQ", ""), CEntry("shop", "", "", ""),
-                                CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", "")}),
-                      nullptr);
+    WriteDatabaseFile(
+        strDb,
+        MakeList({CEntry("mail", "joe", "Tr0ub4dor&3xyzQ", ""), CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", ""),
+                  CEntry("bank", "ann", "Tr0ub4dor&3xyzQ", ""), CEntry("shop", "", "", ""),
+                  CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", "")}),
+        nullptr);
     CliResult r = RunCliInProcess({"audit", strDb});
     EXPECT_EQ(r.nCode, 1);
     EXPECT_EQ(r.out.find("Tr0ub4dor"), std::string::npos);
-    EXPECT_EQ(r.out.rfind("Same password: 0 (mail), 2 (bank)\n0 (mail): shares its password with other entries\n", 0), 0u)
+    EXPECT_EQ(r.out.rfind("Same password: 0 (mail), 2 (bank)\n0 (mail): shares its password with other entries\n", 0),
+              0u)
         << r.out;
     EXPECT_NE(r.out.find("\n3 (shop): empty password\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n5 (server): password equals its Username"), std::string::npos) << r.out;

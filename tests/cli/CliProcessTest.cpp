@@ -43,9 +43,9 @@ TEST_F(CliProcess, RoundTripThroughTheProgram)
     EXPECT_EQ(r.out, "mail,joe,secret,home, work\r\nbank,,,\r\n\xe9t\xe9,,,\r\nshop,,buy,\r\n");
     ReadBack back = ReadDatabaseFile(strDb, "pw");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.list, MakeList({CEntry("mail", "joe", "secret", "home, work"),
-                                                  CEntry("bank", "", "", ""), CEntry("\xe9t\xe9", "", "", ""),
-                                                  CEntry("shop", "", "buy", "")})));
+    EXPECT_TRUE(
+        SameEntries(back.list, MakeList({CEntry("mail", "joe", "secret", "home, work"), CEntry("bank", "", "", ""),
+                                         CEntry("\xe9t\xe9", "", "", ""), CEntry("shop", "", "buy", "")})));
 
     r = Run({"export", strDb, "--password-stdin"}, "wrong\n");
     EXPECT_EQ(r.nCode, 2);

@@ -17,10 +17,11 @@ class CliReading : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteDatabaseFile(Db(),
-                          MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "a\tb", "pin", "line\r\nbreak"),
-                                    CEntry("bank", "", "x", ""), CEntry("caf\xe9", "", "p\x81", "")}),
-                          nullptr);
+        WriteDatabaseFile(
+            Db(),
+            MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "a\tb", "pin", "line\r\nbreak"),
+                      CEntry("bank", "", "x", ""), CEntry("caf\xe9", "", "p\x81", "")}),
+            nullptr);
     }
     std::string Db() const { return m_folder.Path("db.vty"); }
     CliResult Run(std::vector<std::string> args)
@@ -37,7 +38,7 @@ TEST_F(CliReading, EntriesAreNamedByIndexOrFor)
     const struct {
         const char* pszOperand;
         int nCode;
-        const char* pszText;   // the start of standard output, or a part of the error
+        const char* pszText;  // the start of standard output, or a part of the error
     } cases[] = {
         {"1", 0, "For: Bank\n"},
         {"mail", 0, "For: mail\n"},

@@ -31,8 +31,9 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     EXPECT_EQ(back.wLocked, 1);
     EXPECT_EQ(back.list.GetCount(), 0);
 
-    CliResult r = RunCliInProcess({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work",
-                                   "--password-stdin"}, "pw\r\npw\r\nsecret\r\n");
+    CliResult r =
+        RunCliInProcess({"add", Db(), "--for", "mail", "--username=joe", "--notes", "home, work", "--password-stdin"},
+                        "pw\r\npw\r\nsecret\r\n");
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "Entry 0 (mail) added.\n");
     WriteBytes(m_folder.Path("in.txt"), "bank,,,\r\nx,y,z,notes, more\n,,,\r\n");
@@ -47,8 +48,8 @@ TEST_F(CliRoundTrip, EveryChangeReachesTheFile)
     Ok({"edit", Db(), "1", "--username", "alice", "--password", "--password-stdin"}, "pw\nb4nk\n");
     Ok({"edit", Db(), "2", "--notes", "", "--password-stdin"}, "pw\n");
     Ok({"rm", Db(), "0", "--yes", "--password-stdin"}, "pw\n");
-    const CEntryList expected = MakeList(
-        {CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry("", "", "", "")});
+    const CEntryList expected =
+        MakeList({CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry("", "", "", "")});
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, expected));
 
     Ok({"passwd", Db(), "--password-stdin"}, "pw\nnew password\n");
@@ -118,10 +119,10 @@ TEST_F(CliRoundTrip, AsksTheTerminalForPasswords)
     terminal.prompts.clear();
     terminal.answers = {"pw", "pw", "entry pw", "entry pw"};
     EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "f"}, "", &terminal).nCode, 0);
-    EXPECT_EQ(terminal.prompts,
-              (std::vector<std::string>{"Password for " + Db() + ": ",
-                                        "Repeat the password (" + Db() + " holds no entries, so any password opens it): ",
-                                        "Password for the entry: ", "Repeat the entry's password: "}));
+    EXPECT_EQ(terminal.prompts, (std::vector<std::string>{
+                                    "Password for " + Db() + ": ",
+                                    "Repeat the password (" + Db() + " holds no entries, so any password opens it): ",
+                                    "Password for the entry: ", "Repeat the entry's password: "}));
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), "pw").list, MakeList({CEntry("f", "", "entry pw", "")})));
 
     terminal.answers = {"pw", "one", "other"};
@@ -151,7 +152,7 @@ TEST_F(CliRoundTrip, HelpQuestionsAndQuiet)
     EXPECT_EQ(r.err, "vaultry-cli: entry 1 (bank) was not deleted\n");
     EXPECT_EQ(RunCliInProcess({"rm", Db(), "bank", "--quiet"}, "", &terminal).err, "");
     EXPECT_EQ(terminal.prompts, std::vector<std::string>(2, "Delete entry 1 (bank)? [y/N] "));
-    EXPECT_EQ(RunCliInProcess({"rm", Db(), "0"}).nCode, 1);   // no terminal, no --yes
+    EXPECT_EQ(RunCliInProcess({"rm", Db(), "0"}).nCode, 1);  // no terminal, no --yes
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), nullptr).list, MakeList({CEntry("mail", "", "", "")})));
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 // Runs vaultry-cli in a new terminal, typing each answer once the text before
 // it has appeared. Returns the exit code; seen gets everything the terminal showed.
-using Script = std::vector<std::pair<std::string, std::string>>;   // prompt, then what to type
+using Script = std::vector<std::pair<std::string, std::string>>;  // prompt, then what to type
 
 int RunInTerminal(const std::vector<std::string>& args, const Script& script, std::string& seen)
 {
@@ -41,11 +41,10 @@ int RunInTerminal(const std::vector<std::string>& args, const Script& script, st
         nFrom = seen.size();
         EXPECT_EQ(write(nMaster, strAnswer.data(), strAnswer.size()), static_cast<ssize_t>(strAnswer.size()));
     }
-    while (readSome()) {
-    }
+    while (readSome()) {}
     close(nMaster);
     int nStatus = 0;
-    kill(pid, SIGKILL);   // in case it still waits for input
+    kill(pid, SIGKILL);  // in case it still waits for input
     waitpid(pid, &nStatus, 0);
     return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 }

@@ -93,11 +93,15 @@ int RunWithStreams(const std::string& strCommandLine, const std::string& strIn, 
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = CreateFileW(Wide(strIn).c_str(), GENERIC_READ, dwShare, &inherit, OPEN_EXISTING, 0, nullptr);
-        startup.hStdOutput = CreateFileW(Wide(strOut).c_str(), GENERIC_WRITE, dwShare, &inherit, CREATE_ALWAYS, 0, nullptr);
-        startup.hStdError = CreateFileW(Wide(strErr).c_str(), GENERIC_WRITE, dwShare, &inherit, CREATE_ALWAYS, 0, nullptr);
+        startup.hStdInput =
+            CreateFileW(Wide(strIn).c_str(), GENERIC_READ, dwShare, &inherit, OPEN_EXISTING, 0, nullptr);
+        startup.hStdOutput =
+            CreateFileW(Wide(strOut).c_str(), GENERIC_WRITE, dwShare, &inherit, CREATE_ALWAYS, 0, nullptr);
+        startup.hStdError =
+            CreateFileW(Wide(strErr).c_str(), GENERIC_WRITE, dwShare, &inherit, CREATE_ALWAYS, 0, nullptr);
         std::wstring line = Wide(strCommandLine);
-        BOOL bStarted = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+        BOOL bStarted =
+            CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
         CloseHandle(startup.hStdInput);
         CloseHandle(startup.hStdOutput);
         CloseHandle(startup.hStdError);

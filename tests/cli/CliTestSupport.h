@@ -20,10 +20,10 @@ public:
     TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) override { return ReadHidden(pszPrompt, strLine); }
     BOOL StandardInputIsTerminal() override;
 
-    bool bPresent = true;   // false: the process has no terminal
+    bool bPresent = true;  // false: the process has no terminal
     std::deque<std::string> answers;
     std::vector<std::string> prompts;
-    std::function<void()> beforeAnswer;   // runs at each prompt, when set
+    std::function<void()> beforeAnswer;  // runs at each prompt, when set
 };
 
 struct CliResult {

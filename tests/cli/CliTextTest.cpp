@@ -26,8 +26,8 @@ TEST_F(CliText, EmptyLockedDatabaseNeedsItsPasswordTwiceForAChange)
     EXPECT_EQ(ReadBytes(Db()), strBefore);
     r = RunCliInProcess({"ls", Db(), "--password-stdin"}, "anything\n");
     EXPECT_EQ(r.nCode, 0);
-    EXPECT_EQ(r.err,
-              "vaultry-cli: " + Db() + " holds no entries, so any password opens it: a wrong password cannot be told\n");
+    EXPECT_EQ(r.err, "vaultry-cli: " + Db() +
+                         " holds no entries, so any password opens it: a wrong password cannot be told\n");
 }
 
 // Import reads text: a database is refused; a UTF-8 byte-order mark is no part
@@ -44,14 +44,15 @@ TEST_F(CliText, ImportRefusesADatabaseAndCountsOddLines)
     const char kText[] = "\xEF\xBB\xBFmail,joe,pw,\r\n\r\njust notes\r\nze\0ro,,,\r\n";
     WriteBytes(strIn, std::string(kText, sizeof kText - 1));
     r = RunCliInProcess({"import", Db(), strIn});
-    EXPECT_EQ(r.err, "vaultry-cli: " + strIn + ": 1 line blank (empty entries); 1 line without a comma (all in Notes); "
-                     "1 line with zero bytes (dropped)\n4 records imported.\n");
+    EXPECT_EQ(r.err, "vaultry-cli: " + strIn +
+                         ": 1 line blank (empty entries); 1 line without a comma (all in Notes); "
+                         "1 line with zero bytes (dropped)\n4 records imported.\n");
     WriteBytes(strIn, "one,,,");
     EXPECT_EQ(RunCliInProcess({"import", Db(), strIn}).err, "1 record imported.\n");
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(Db(), nullptr).list,
-                            MakeList({CEntry("mail", "joe", "pw", ""), CEntry("", "", "", ""),
-                                      CEntry("", "", "", "just notes"), CEntry("zero", "", "", ""),
-                                      CEntry("one", "", "", "")})));
+    EXPECT_TRUE(
+        SameEntries(ReadDatabaseFile(Db(), nullptr).list,
+                    MakeList({CEntry("mail", "joe", "pw", ""), CEntry("", "", "", ""), CEntry("", "", "", "just notes"),
+                              CEntry("zero", "", "", ""), CEntry("one", "", "", "")})));
 }
 
 // The text format keeps no comma inside For, Username or Password: export keeps
@@ -78,7 +79,10 @@ TEST_F(CliText, TextsAreConvertedBetweenTheTerminalAndTheCodePage)
 {
     WriteDatabaseFile(Db(), MakeList({CEntry("undefined \x81", "", "", "")}), nullptr);
     EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "Caf\xC3\xA9 \xC5\x92uvre", "--generate", "4"}).nCode, 0);
-    CliResult r = RunCliInProcess({"add", Db(), "--for", "\xC5\x82\xC3\xB3" "d\xC5\xBA", "--generate", "4"});
+    CliResult r = RunCliInProcess({"add", Db(), "--for",
+                                   "\xC5\x82\xC3\xB3"
+                                   "d\xC5\xBA",
+                                   "--generate", "4"});
     EXPECT_EQ(r.nCode, 1);
     EXPECT_NE(r.err.find("--for holds characters that the database's code page (1252) cannot hold"), std::string::npos);
     EXPECT_EQ(RunCliInProcess({"add", Db(), "--for", "\xCF\xF0", "--generate", "4"}).err,

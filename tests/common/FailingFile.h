@@ -11,7 +11,10 @@
 // crosses the limit moves the bytes up to it, then throws CFileException.
 class CFailingFile : public CFile {
 public:
-    CFailingFile(CFile& inner, ULONGLONG nBytes) : m_inner(inner), m_nLeft(nBytes) { m_strFileName = inner.GetFilePath(); }
+    CFailingFile(CFile& inner, ULONGLONG nBytes) : m_inner(inner), m_nLeft(nBytes)
+    {
+        m_strFileName = inner.GetFilePath();
+    }
     void Write(const void* lpBuf, UINT nCount) override
     {
         UINT nPass = Pass(nCount);
@@ -22,7 +25,7 @@ public:
     {
         UINT nPass = Pass(nCount);
         UINT nGot = m_inner.Read(lpBuf, nPass);
-        m_nLeft += nPass - nGot;   // bytes the file did not have are not counted
+        m_nLeft += nPass - nGot;  // bytes the file did not have are not counted
         if (nGot == nPass && nPass < nCount) throw CFileException(CFileException::hardIO, 0, m_strFileName);
         return nGot;
     }

@@ -91,7 +91,7 @@ TEST(BlowfishStream, EnciphersWholeBlocksAndCopiesTheTail)
         BlowfishSetKey(AsBytes(kKey.GetString()), kKey.GetLength());
         BlowfishEncipherBlocks(reinterpret_cast<BYTE*>(&expected[0]), n / 8);
         const std::string cipher = Stream(true, plain);
-        EXPECT_EQ(cipher, expected);   // the bulk routine leaves the tail as it is
+        EXPECT_EQ(cipher, expected);  // the bulk routine leaves the tail as it is
         EXPECT_EQ(Stream(false, cipher), plain);
     }
 }
@@ -110,8 +110,7 @@ TEST(BlowfishStream, TablesAreZeroedAfterEveryOperation)
         CFailingFile failingSource(source, c.nSourceFailsAt), failingDest(dest, c.nDestFailsAt);
         try {
             (c.bEncipher ? EncryptStream : DecryptStream)(&failingSource, &failingDest, AsBytes("key"), 3);
-        } catch (const CFileException&) {
-        }
+        } catch (const CFileException&) {}
         const BYTE* p = reinterpret_cast<const BYTE*>(g_BlowfishP);
         const BYTE* s = reinterpret_cast<const BYTE*>(g_BlowfishS);
         EXPECT_TRUE(std::all_of(p, p + sizeof g_BlowfishP, [](BYTE b) { return b == 0; }));

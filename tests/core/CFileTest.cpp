@@ -26,7 +26,7 @@ TEST(CFile, OnDisk)
     EXPECT_EQ(f.GetLength(), 3u);
     f.Close();
     EXPECT_EQ(ReadBytes(a), "012");
-    ASSERT_TRUE(f.Open(a.c_str(), CFile::modeCreate | CFile::modeWrite));   // empties it
+    ASSERT_TRUE(f.Open(a.c_str(), CFile::modeCreate | CFile::modeWrite));  // empties it
     f.Close();
     EXPECT_EQ(ReadBytes(a), "");
     std::filesystem::remove(a);
@@ -54,7 +54,7 @@ TEST(CMemFile, GrowsWithZerosAndShrinks)
     EXPECT_EQ(f.GetPosition(), 101u);
     f.SetLength(2);
     EXPECT_EQ(f.GetPosition(), 2u);
-    f.SetLength(5);   // grows with zeros, not with the old bytes
+    f.SetLength(5);  // grows with zeros, not with the old bytes
     EXPECT_EQ(FileBytes(f), std::string("ab\0\0\0", 5));
     f.SeekToBegin();
     EXPECT_EQ(f.Read(buf, 16), 5u);

@@ -23,13 +23,13 @@ TEST(CString, GrowsOneByteAtATimeAndAppendsToItself)
     EXPECT_EQ(s.GetString()[s.GetLength()], '\0');
 
     CString t = "abc";
-    for (int i = 0; i < 6; ++i) t += t;   // crosses several reallocations
+    for (int i = 0; i < 6; ++i) t += t;  // crosses several reallocations
     EXPECT_EQ(t.GetLength(), 3 * 64);
     EXPECT_EQ(t.Right(4), "cabc");
     t = "0123456789";
     t.Append(t.GetString() + 2, 5);
     EXPECT_EQ(t, "012345678923456");
-    t = t.GetString() + 10;   // assignment from inside its own buffer
+    t = t.GetString() + 10;  // assignment from inside its own buffer
     EXPECT_EQ(t, "23456");
     t += t.GetString() + 3;
     EXPECT_EQ(t, "2345656");
@@ -44,7 +44,7 @@ TEST(CString, HoldsEmbeddedNulBytes)
     EXPECT_EQ(s.Find('b'), 2);
     EXPECT_EQ(Std(s.Mid(1, 2)), std::string("\0b", 2));
     EXPECT_EQ((s + s).GetLength(), 8);
-    EXPECT_TRUE(CString("e") < CString("\xE9"));   // bytes compare as unsigned values
+    EXPECT_TRUE(CString("e") < CString("\xE9"));  // bytes compare as unsigned values
 }
 
 // Positions and counts out of range are clamped; Find past the end finds nothing.
@@ -55,13 +55,13 @@ TEST(CString, SubstringsAndFindClampTheirArguments)
         CString got;
         const char* expected;
     } parts[] = {
-        {s.Left(-1), ""},         {s.Left(3), "pas"}, {s.Left(99), "password"}, {s.Right(-5), ""},
-        {s.Right(4), "word"},     {s.Right(99), "password"}, {s.Mid(8), ""},  {s.Mid(-2), "password"},
-        {s.Mid(2, 3), "ssw"},     {s.Mid(6, 99), "rd"},      {s.Mid(3, -1), ""}, {s.Mid(99, 1), ""},
+        {s.Left(-1), ""},     {s.Left(3), "pas"},        {s.Left(99), "password"}, {s.Right(-5), ""},
+        {s.Right(4), "word"}, {s.Right(99), "password"}, {s.Mid(8), ""},           {s.Mid(-2), "password"},
+        {s.Mid(2, 3), "ssw"}, {s.Mid(6, 99), "rd"},      {s.Mid(3, -1), ""},       {s.Mid(99, 1), ""},
     };
     for (const auto& c : parts) EXPECT_EQ(c.got, c.expected) << &c - parts;
-    const int finds[][2] = {{t.Find(','), 1},      {t.Find(',', 2), 3}, {t.Find(',', 99), -1}, {t.Find(',', -3), 1},
-                            {t.Find(",c", 4), 4},  {t.Find("c,"), -1},  {t.Find("c", 7), -1}};
+    const int finds[][2] = {{t.Find(','), 1},     {t.Find(',', 2), 3}, {t.Find(',', 99), -1}, {t.Find(',', -3), 1},
+                            {t.Find(",c", 4), 4}, {t.Find("c,"), -1},  {t.Find("c", 7), -1}};
     for (const auto& c : finds) EXPECT_EQ(c[0], c[1]) << &c - finds;
 }
 
@@ -79,7 +79,7 @@ TEST(CString, GetBufferAndReleaseBuffer)
     EXPECT_EQ(s.GetString()[6], '\0');
 
     alignas(CString) char storage[sizeof(CString)];
-    std::memset(storage, 'x', sizeof storage);   // not zero where a short text lives
+    std::memset(storage, 'x', sizeof storage);  // not zero where a short text lives
     CString* pGrown = new (storage) CString("ab");
     EXPECT_EQ(std::string(pGrown->GetBufferSetLength(5), 6), std::string("ab\0\0\0\0", 6));
     pGrown->~CString();
@@ -92,7 +92,7 @@ TEST(CString, ZeroesWhatItNoLongerHolds)
     const std::string strSecret = "hunter2, and a text too long to be held in the string itself";
     const struct {
         const char* what;
-        int nLength;   // of the secret held first
+        int nLength;  // of the secret held first
         void (*act)(CString&);
     } cases[] = {
         {"destroyed", 7, [](CString&) {}},
@@ -105,7 +105,7 @@ TEST(CString, ZeroesWhatItNoLongerHolds)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string strTail = strSecret.substr(2, c.nLength - 2);   // what "hu" does not hold
+        const std::string strTail = strSecret.substr(2, c.nLength - 2);  // what "hu" does not hold
         alignas(CString) char storage[sizeof(CString)];
         auto holdsTail = [&strTail](const char* p, int n) {
             return std::string(p, n).find(strTail) != std::string::npos;
@@ -116,7 +116,7 @@ TEST(CString, ZeroesWhatItNoLongerHolds)
         if (!holdsTail(p->GetString(), p->GetLength())) {
             EXPECT_FALSE(holdsTail(storage, sizeof storage));
             if (bOnHeap) {
-                EXPECT_FALSE(holdsTail(p->GetString(), c.nLength));   // the buffer is as long still
+                EXPECT_FALSE(holdsTail(p->GetString(), c.nLength));  // the buffer is as long still
             }
         }
         p->~CString();

@@ -108,7 +108,12 @@ TEST(Codec, ForeignFiles)
     }
     // A length that fits exactly is fine, and so is a 16-bit prefix below 255.
     CEntryList list;
-    const std::string plaintext = std::string("\xFF\x03\x00" "abc\x01" "d\0\xFF\x01\x00" "e", 13) + filler;
+    const std::string plaintext = std::string("\xFF\x03\x00"
+                                              "abc\x01"
+                                              "d\0\xFF\x01\x00"
+                                              "e",
+                                              13) +
+                                  filler;
     EXPECT_EQ(ReadDatabaseBytes(MakeDatabaseFile(0, 1, plaintext), list), DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(list, MakeList({CEntry("abc", "d", "", "e")})));
 }
@@ -121,10 +126,10 @@ TEST(Codec, EveryOtherLength)
         std::string bytes = kGolden.substr(0, n);
         bytes.resize(n, '\xA5');
         CEntryList list = MakeList({CEntry("before", "", "", "")});
-        EXPECT_EQ(ReadDatabaseBytes(bytes, list), n < 7                ? DatabaseStatus::notDatabase
-                                                  : n < kHeaderSize    ? DatabaseStatus::headerTruncated
+        EXPECT_EQ(ReadDatabaseBytes(bytes, list), n < 7                 ? DatabaseStatus::notDatabase
+                                                  : n < kHeaderSize     ? DatabaseStatus::headerTruncated
                                                   : n == kGolden.size() ? DatabaseStatus::ok
-                                                                         : DatabaseStatus::unreadable)
+                                                                        : DatabaseStatus::unreadable)
             << n;
         EXPECT_EQ(list.GetCount(), n == kGolden.size() ? 5 : 1) << n;
     }
@@ -142,12 +147,16 @@ TEST(Codec, EverySingleByteCorruption)
         bytes[at] = static_cast<char>(bytes[at] ^ 0xFF);
         CEntryList list;
         const DatabaseStatus status = ReadDatabaseBytes(bytes, list);
-        if (at < 7) EXPECT_EQ(status, DatabaseStatus::notDatabase) << at;
-        else if (at < 9 || (at >= 11 && at < 13) || at >= nFirstFillerOnlyBlock)   // reserved, lock flag, filler
+        if (at < 7)
+            EXPECT_EQ(status, DatabaseStatus::notDatabase) << at;
+        else if (at < 9 || (at >= 11 && at < 13) || at >= nFirstFillerOnlyBlock)  // reserved, lock flag, filler
             EXPECT_TRUE(status == DatabaseStatus::ok && SameEntries(list, GoldenEntries())) << at;
-        else if (at < 11) EXPECT_EQ(status, DatabaseStatus::newerVersion) << at;
-        else if (at < kHeaderSize) EXPECT_EQ(status, DatabaseStatus::unreadable) << at;   // count
-        else EXPECT_TRUE(status == DatabaseStatus::ok || status == DatabaseStatus::unreadable) << at;
+        else if (at < 11)
+            EXPECT_EQ(status, DatabaseStatus::newerVersion) << at;
+        else if (at < kHeaderSize)
+            EXPECT_EQ(status, DatabaseStatus::unreadable) << at;  // count
+        else
+            EXPECT_TRUE(status == DatabaseStatus::ok || status == DatabaseStatus::unreadable) << at;
     }
 }
 

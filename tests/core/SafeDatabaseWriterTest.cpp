@@ -55,7 +55,7 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     std::string strFresh = m_folder.Path("fresh.vty");
     ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), CEntryList(), 0, kBuiltInKey), DatabaseStatus::ok);
 #ifndef _WIN32
-    struct stat st;   // it holds passwords: private to its owner
+    struct stat st;  // it holds passwords: private to its owner
     ASSERT_EQ(stat(strFresh.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     // Through a link that names its file by an absolute path: that file is replaced.
@@ -76,23 +76,20 @@ TEST_F(SafeDatabaseWriterTest, RefusesAFileThatDoesNotReadBackAsTheEntries)
     const CEntryList sameSizes = MakeList({CEntry("mail", "joe", "s3cret", "home, word"), CEntry("", "", "", "")});
     const struct {
         const char* pszName;
-        long long nKeep;   // bytes of the written file kept; negative: cut from its end
+        long long nKeep;  // bytes of the written file kept; negative: cut from its end
         const CEntryList& written;
         WORD wLockedWritten;
         const char* pszKeyWritten;
     } cases[] = {
-        {"other entries", kWhole, longer, 1, "k"},
-        {"other texts of the same sizes", kWhole, sameSizes, 1, "k"},
-        {"other key", kWhole, kNew, 1, "other"},
-        {"other lock flag", kWhole, kNew, 0, kBuiltInKey},
-        {"header only", 15, kNew, 1, "k"},
-        {"filler cut short", -1, kNew, 1, "k"},
+        {"other entries", kWhole, longer, 1, "k"}, {"other texts of the same sizes", kWhole, sameSizes, 1, "k"},
+        {"other key", kWhole, kNew, 1, "other"},   {"other lock flag", kWhole, kNew, 0, kBuiltInKey},
+        {"header only", 15, kNew, 1, "k"},         {"filler cut short", -1, kNew, 1, "k"},
         {"nothing written", 0, kNew, 1, "k"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszName);
         try {
-            CSafeDatabaseWriter writer(m_strPath.c_str());   // as the program's document uses it
+            CSafeDatabaseWriter writer(m_strPath.c_str());  // as the program's document uses it
             CRandom random;
             ASSERT_EQ(WriteDatabase(writer.GetFile(), c.written, c.wLockedWritten, c.pszKeyWritten, random),
                       DatabaseStatus::ok);

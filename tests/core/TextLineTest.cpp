@@ -61,7 +61,12 @@ TEST(TextLineReader, FollowsTheLineRule)
         {"a line of zero bytes is an empty line", std::string("\0\r\nx", 4), {"", "x"}},
         {"zero bytes after the last line end add no line", std::string("a\r\n\0\0", 5), {"a"}},
         {"commas and spaces are kept", " a, b ,,\r\n", {" a, b ,,"}},
-        {"byte-order mark at the start is dropped", "\xEF\xBB\xBF" "a\r\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
+        {"byte-order mark at the start is dropped",
+         "\xEF\xBB\xBF"
+         "a\r\n\xEF\xBB\xBF"
+         "b",
+         {"a", "\xEF\xBB\xBF"
+               "b"}},
         {"lines of any length", std::string(5000, 'x') + "\r\nz", {std::string(5000, 'x'), "z"}},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadAllLines(c.bytes), c.expected) << c.pszName;
@@ -129,8 +134,10 @@ TEST(TextExport, FailedExportLeavesNoCleartextBehind)
     const struct {
         bool bExisted;
         ULONGLONG nFailAt;
-        const char* pszLeft;   // nullptr: no file
-    } cases[] = {{false, ~0ULL, "mail,joe,s3cret,\r\nbank,,1234,pin\r\n"}, {false, 0, nullptr}, {false, 10, nullptr},
+        const char* pszLeft;  // nullptr: no file
+    } cases[] = {{false, ~0ULL, "mail,joe,s3cret,\r\nbank,,1234,pin\r\n"},
+                 {false, 0, nullptr},
+                 {false, 10, nullptr},
                  {true, 10, ""}};
     for (const auto& c : cases) {
         if (c.bExisted) WriteBytes(path, "an older export");

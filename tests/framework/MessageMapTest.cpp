@@ -131,7 +131,7 @@ TEST(MessageMap, ForeignWindowsGetATemporaryObject)
     EXPECT_EQ(pTemp->m_hWnd, hWnd);
     EXPECT_EQ(CWnd::FromHandle(hWnd), pTemp);
     CWnd::DeleteTempMap();
-    EXPECT_TRUE(IsWindow(hWnd));   // a temporary object never destroys its window
+    EXPECT_TRUE(IsWindow(hWnd));  // a temporary object never destroys its window
     DestroyWindow(hWnd);
 }
 
@@ -285,7 +285,7 @@ TEST(MessageMap, SubclassingAnExistingControlAndLettingItGo)
     ASSERT_TRUE(button.SubclassDlgItem(5, &parent));
     EXPECT_EQ(button.m_hWnd, hButton);
     EXPECT_EQ(CWnd::FromHandlePermanent(hButton), &button);
-    EXPECT_FALSE(button.SubclassWindow(hButton));   // once only
+    EXPECT_FALSE(button.SubclassWindow(hButton));  // once only
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
     EXPECT_EQ(button.nClicks, 1);
 

@@ -8,10 +8,7 @@
 
 namespace {
 
-UINT StateOf(HMENU hMenu, UINT nID)
-{
-    return GetMenuState(hMenu, nID, MF_BYCOMMAND);
-}
+UINT StateOf(HMENU hMenu, UINT nID) { return GetMenuState(hMenu, nID, MF_BYCOMMAND); }
 
 // The "Test" popup of the frame's menu, updated as when the user opens it.
 HMENU OpenTestMenu(CFrameWnd* pFrame)
@@ -27,8 +24,7 @@ TEST_F(DocViewTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 {
     for (UINT nID : {ID_TEST_VIEWCMD, ID_TEST_DOCCMD, ID_TEST_FRAMECMD, ID_TEST_APPCMD, ID_TEST_SHARED})
         Frame()->SendMessage(WM_COMMAND, nID);
-    EXPECT_EQ(g_handled,
-              (std::vector<std::string>{"view:view", "doc:doc", "frame:frame", "app:app", "view:shared"}));
+    EXPECT_EQ(g_handled, (std::vector<std::string>{"view:view", "doc:doc", "frame:frame", "app:app", "view:shared"}));
 }
 
 TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
@@ -52,7 +48,7 @@ TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
 
 TEST_F(DocViewTest, DisabledCommandsFromMenusAndKeysAreRefused)
 {
-    Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));   // as an accelerator sends it
+    Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));  // as an accelerator sends it
     Frame()->m_bFrameCmdEnabled = FALSE;
     Frame()->SendMessage(WM_COMMAND, ID_TEST_FRAMECMD);
     EXPECT_TRUE(g_handled.empty());
@@ -74,7 +70,7 @@ TEST_F(DocViewTest, SessionEndAsksToSaveThenEndsWithoutAnotherQuestion)
     const struct {
         int nAnswer;
         LRESULT nMayEnd;
-    } cases[] = {{IDCANCEL, FALSE}, {IDYES, FALSE}, {IDNO, TRUE}};   // Yes: Save As is cancelled
+    } cases[] = {{IDCANCEL, FALSE}, {IDYES, FALSE}, {IDNO, TRUE}};  // Yes: Save As is cancelled
     for (const auto& c : cases) {
         Doc()->SetModifiedFlag();
         harness::ModalDriver driver;
@@ -84,7 +80,7 @@ TEST_F(DocViewTest, SessionEndAsksToSaveThenEndsWithoutAnotherQuestion)
         EXPECT_TRUE(driver.AllAnswered());
     }
     HWND hFrame = Frame()->m_hWnd;
-    harness::ModalDriver driver;   // no answers: any question fails the test
+    harness::ModalDriver driver;  // no answers: any question fails the test
     Frame()->SendMessage(WM_ENDSESSION, FALSE, 0);
     EXPECT_TRUE(IsWindow(hFrame));
     Doc()->SetModifiedFlag();

@@ -9,8 +9,7 @@ namespace {
 HWND UsableControl(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
-    if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control))
-        return nullptr;
+    if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return nullptr;
     return control;
 }
 
@@ -30,8 +29,7 @@ HWND FocusWithin(HWND window)
 bool SetControlText(HWND dialog, int id, const std::string& text)
 {
     HWND control = UsableControl(dialog, id);
-    if (!control)
-        return false;
+    if (!control) return false;
     Ask(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return true;
 }
@@ -39,23 +37,19 @@ bool SetControlText(HWND dialog, int id, const std::string& text)
 bool TypeIntoControl(HWND dialog, int id, const std::string& text)
 {
     HWND control = UsableControl(dialog, id);
-    if (!control)
-        return false;
+    if (!control) return false;
     Ask(control, EM_SETSEL, 0, -1);
     Ask(control, WM_CHAR, VK_BACK, 1);
-    for (char c : text)
-        Ask(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    for (char c : text) Ask(control, WM_CHAR, static_cast<unsigned char>(c), 1);
     return true;
 }
 
 bool SetCheck(HWND dialog, int id, bool checked)
 {
     HWND control = UsableControl(dialog, id);
-    if (!control)
-        return false;
+    if (!control) return false;
     const LRESULT wanted = checked ? BST_CHECKED : BST_UNCHECKED;
-    if (Ask(control, BM_GETCHECK) != wanted)
-        Ask(control, BM_CLICK);
+    if (Ask(control, BM_GETCHECK) != wanted) Ask(control, BM_CLICK);
     return Ask(control, BM_GETCHECK) == wanted;
 }
 

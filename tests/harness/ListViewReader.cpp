@@ -20,17 +20,15 @@ bool AskInOwner(HWND window, UINT message, WPARAM wParam, std::vector<char>& blo
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(),
-                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
+                                                               PAGE_READWRITE))
                            : nullptr;
     SIZE_T done = 0;
     bool ok = remote && (prepare(remote), WriteProcessMemory(process, remote, block.data(), block.size(), &done));
     ok = ok && Ask(window, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
          ReadProcessMemory(process, remote, block.data(), block.size(), &done);
-    if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    if (process)
-        CloseHandle(process);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
     return ok;
 }
 
@@ -70,8 +68,7 @@ RECT ListViewItemRect(HWND listView, int item)
 {
     RECT rect = {LVIR_BOUNDS, 0, 0, 0};
     std::vector<char> block(reinterpret_cast<char*>(&rect), reinterpret_cast<char*>(&rect + 1));
-    if (!AskInOwner(listView, LVM_GETITEMRECT, item, block, [](char*) {}))
-        return RECT{};
+    if (!AskInOwner(listView, LVM_GETITEMRECT, item, block, [](char*) {})) return RECT{};
     std::memcpy(&rect, block.data(), sizeof rect);
     return rect;
 }

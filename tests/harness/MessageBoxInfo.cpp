@@ -32,23 +32,19 @@ UINT TypeOfButtons(const std::vector<int>& buttons)
     std::vector<int> shown = buttons;
     shown.erase(std::remove(shown.begin(), shown.end(), IDHELP), shown.end());
     for (const Set& set : kSets)
-        if (set.ids == shown)
-            return set.type;
+        if (set.ids == shown) return set.type;
     return MessageBoxInfo::kTypeUnknown;
 }
 
 UINT IconOf(HWND box)
 {
     for (HWND child : ChildWindows(box)) {
-        if (!IsStatic(child) || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-            continue;
+        if (!IsStatic(child) || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
         const LRESULT shown = Ask(child, STM_GETICON);
-        if (!shown || !IsWindowVisible(child))
-            return 0;
+        if (!shown || !IsWindowVisible(child)) return 0;
         DWORD process = 0;
         GetWindowThreadProcessId(box, &process);
-        if (process != GetCurrentProcessId())
-            return MessageBoxInfo::kIconUnknown;
+        if (process != GetCurrentProcessId()) return MessageBoxInfo::kIconUnknown;
         struct Known {
             LPCSTR resource;
             UINT icon;
@@ -60,8 +56,7 @@ UINT IconOf(HWND box)
             {IDI_ASTERISK, MB_ICONINFORMATION},
         };
         for (const Known& known : kIcons)
-            if (reinterpret_cast<LRESULT>(LoadIconA(nullptr, known.resource)) == shown)
-                return known.icon;
+            if (reinterpret_cast<LRESULT>(LoadIconA(nullptr, known.resource)) == shown) return known.icon;
         return MB_USERICON;
     }
     return 0;
@@ -69,22 +64,21 @@ UINT IconOf(HWND box)
 
 std::string DescribeStyle(UINT style)
 {
-    static const char* const kTypes[] = {"MB_OK", "MB_OKCANCEL", "MB_ABORTRETRYIGNORE",
-                                         "MB_YESNOCANCEL", "MB_YESNO", "MB_RETRYCANCEL",
-                                         "MB_CANCELTRYCONTINUE"};
-    static const char* const kIcons[] = {"", " | MB_ICONSTOP", " | MB_ICONQUESTION",
-                                         " | MB_ICONEXCLAMATION", " | MB_ICONINFORMATION"};
+    static const char* const kTypes[] = {"MB_OK",    "MB_OKCANCEL",    "MB_ABORTRETRYIGNORE", "MB_YESNOCANCEL",
+                                         "MB_YESNO", "MB_RETRYCANCEL", "MB_CANCELTRYCONTINUE"};
+    static const char* const kIcons[] = {"", " | MB_ICONSTOP", " | MB_ICONQUESTION", " | MB_ICONEXCLAMATION",
+                                         " | MB_ICONINFORMATION"};
     const UINT type = style & MB_TYPEMASK, icon = (style & MB_ICONMASK) >> 4;
-    return std::string(type < 7 ? kTypes[type] : "unknown buttons") +
-           (icon < 5 ? kIcons[icon] : icon == 8 ? " | MB_USERICON" : " | icon unknown");
+    return std::string(type < 7 ? kTypes[type] : "unknown buttons") + (icon < 5    ? kIcons[icon]
+                                                                       : icon == 8 ? " | MB_USERICON"
+                                                                                   : " | icon unknown");
 }
 
 }  // namespace
 
 bool IsMessageBox(HWND window)
 {
-    if (!IsDialogClass(window))
-        return false;
+    if (!IsDialogClass(window)) return false;
     int texts = 0;
     for (HWND child : ChildWindows(window)) {
         LONG_PTR id = GetWindowLongPtrA(child, GWLP_ID);
@@ -115,9 +109,7 @@ MessageBoxInfo ReadMessageBox(HWND window)
 
 std::string Describe(const MessageBoxInfo& box)
 {
-    return "message box \"" + box.caption + "\": \"" + box.text + "\" (" +
-           DescribeStyle(box.Style()) + ")";
+    return "message box \"" + box.caption + "\": \"" + box.text + "\" (" + DescribeStyle(box.Style()) + ")";
 }
 
 }  // namespace harness
-

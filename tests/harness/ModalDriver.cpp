@@ -28,8 +28,7 @@ std::set<HWND> WindowsOfThisThread()
 void Cancel(HWND window)
 {
     for (int id : {IDCANCEL, IDNO, IDABORT, IDOK})
-        if (IsMessageBox(window) && PostClick(window, id))
-            return;
+        if (IsMessageBox(window) && PostClick(window, id)) return;
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
@@ -37,8 +36,7 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string DescribeWindow(HWND window)
 {
-    return IsMessageBox(window) ? Describe(ReadMessageBox(window))
-                                : "dialog " + Quoted(WindowText(window));
+    return IsMessageBox(window) ? Describe(ReadMessageBox(window)) : "dialog " + Quoted(WindowText(window));
 }
 
 std::string StepName(const char* name, int id, const std::string& text = std::string())
@@ -85,18 +83,29 @@ ModalAnswer& ModalAnswer::Call(std::function<void(HWND)> check)
     });
 }
 
-void ModalAnswer::Click(int id) { Add(StepName("Click", id), [id](HWND window) { return PostClick(window, id); }); }
-void ModalAnswer::PressEnter() { Add("PressEnter()", [](HWND window) { return PressKey(window, VK_RETURN), true; }); }
-void ModalAnswer::PressEscape() { Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; }); }
-void ModalAnswer::Close() { Add("Close()", [](HWND window) { return PostClose(window), true; }); }
+void ModalAnswer::Click(int id)
+{
+    Add(StepName("Click", id), [id](HWND window) { return PostClick(window, id); });
+}
+void ModalAnswer::PressEnter()
+{
+    Add("PressEnter()", [](HWND window) { return PressKey(window, VK_RETURN), true; });
+}
+void ModalAnswer::PressEscape()
+{
+    Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; });
+}
+void ModalAnswer::Close()
+{
+    Add("Close()", [](HWND window) { return PostClose(window), true; });
+}
 
 std::string ModalAnswer::Describe() const
 {
-    std::string text = !messageBox_      ? "dialog " + Quoted(text_)
+    std::string text = !messageBox_    ? "dialog " + Quoted(text_)
                        : text_.empty() ? "any message box"
                                        : "message box " + Quoted(text_);
-    for (size_t i = 0; i < steps_.size(); ++i)
-        text += (i ? ", " : " then ") + steps_[i].first;
+    for (size_t i = 0; i < steps_.size(); ++i) text += (i ? ", " : " then ") + steps_[i].first;
     return text;
 }
 
@@ -105,8 +114,7 @@ std::string ModalAnswer::Mismatch(HWND window) const
     const bool isBox = IsMessageBox(window);
     const bool fits = messageBox_ ? isBox && (text_.empty() || ReadMessageBox(window).text == text_)
                                   : !isBox && WindowText(window) == text_;
-    return fits ? std::string()
-                : "expected " + Describe() + ", but " + DescribeWindow(window) + " came";
+    return fits ? std::string() : "expected " + Describe() + ", but " + DescribeWindow(window) + " came";
 }
 
 bool ModalAnswer::Apply(HWND window) const
@@ -126,8 +134,7 @@ ModalDriver* ModalDriver::active_ = nullptr;
 
 ModalDriver::ModalDriver() : ignored_(WindowsOfThisThread())
 {
-    if (active_)
-        ADD_FAILURE() << "a ModalDriver is already active on this thread";
+    if (active_) ADD_FAILURE() << "a ModalDriver is already active on this thread";
     active_ = this;
     timer_ = SetTimer(nullptr, 0, kPollMs, &ModalDriver::OnTimer);
 }
@@ -135,8 +142,7 @@ ModalDriver::ModalDriver() : ignored_(WindowsOfThisThread())
 ModalDriver::~ModalDriver()
 {
     KillTimer(nullptr, timer_);
-    if (active_ == this)
-        active_ = nullptr;
+    if (active_ == this) active_ = nullptr;
 }
 
 ModalAnswer& ModalDriver::ExpectDialog(const std::string& caption)
@@ -154,43 +160,36 @@ ModalAnswer& ModalDriver::ExpectMessageBox(const std::string& text)
 std::vector<std::string> ModalDriver::MessageBoxTexts() const
 {
     std::vector<std::string> texts;
-    for (const MessageBoxInfo& box : boxes_)
-        texts.push_back(box.text);
+    for (const MessageBoxInfo& box : boxes_) texts.push_back(box.text);
     return texts;
 }
 
 ::testing::AssertionResult ModalDriver::AllAnswered() const
 {
-    if (next_ == answers_.size())
-        return ::testing::AssertionSuccess();
+    if (next_ == answers_.size()) return ::testing::AssertionSuccess();
     auto result = ::testing::AssertionFailure();
     result << (answers_.size() - next_) << " of " << answers_.size() << " answers never used:";
-    for (size_t i = next_; i < answers_.size(); ++i)
-        result << "\n  #" << (i + 1) << " " << answers_[i].Describe();
+    for (size_t i = next_; i < answers_.size(); ++i) result << "\n  #" << (i + 1) << " " << answers_[i].Describe();
     return result;
 }
 
 void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (active_)
-        active_->Poll();
+    if (active_) active_->Poll();
 }
 
 void ModalDriver::Poll()
 {
     // Handles of destroyed windows may come back for new ones.
     for (auto* windows : {&ignored_, &seen_})
-        for (auto it = windows->begin(); it != windows->end();)
-            it = IsWindow(*it) ? std::next(it) : windows->erase(it);
+        for (auto it = windows->begin(); it != windows->end();) it = IsWindow(*it) ? std::next(it) : windows->erase(it);
     for (auto it = closing_.begin(); it != closing_.end();)
         it = IsWindow(it->first) ? std::next(it) : closing_.erase(it);
 
     HWND window = FindModalWindow();
-    if (!window)
-        return;
+    if (!window) return;
     if (seen_.insert(window).second) {
-        if (IsMessageBox(window))
-            boxes_.push_back(ReadMessageBox(window));
+        if (IsMessageBox(window)) boxes_.push_back(ReadMessageBox(window));
         captions_.push_back(IsMessageBox(window) ? boxes_.back().caption : WindowText(window));
     }
     auto closing = closing_.find(window);
@@ -201,18 +200,17 @@ void ModalDriver::Poll()
             EndDialog(window, IDCANCEL);
         return;
     }
-    const std::string mismatch = next_ == answers_.size() ? "no answer left for this window"
-                                                         : answers_[next_].Mismatch(window);
+    const std::string mismatch =
+        next_ == answers_.size() ? "no answer left for this window" : answers_[next_].Mismatch(window);
     if (!mismatch.empty()) {
-        ADD_FAILURE() << "Unexpected modal window: " << DescribeWindow(window) << "\n  answer #"
-                      << (next_ + 1) << ": " << mismatch << "\n  It is closed with Cancel.";
+        ADD_FAILURE() << "Unexpected modal window: " << DescribeWindow(window) << "\n  answer #" << (next_ + 1) << ": "
+                      << mismatch << "\n  It is closed with Cancel.";
     } else {
         // The steps may pump messages, and so this timer: the window is busy meanwhile.
         busy_.insert(window);
         const bool done = answers_[next_++].Apply(window);
         busy_.erase(window);
-        if (done)
-            return;
+        if (done) return;
     }
     closing_[window] = 0;
     Cancel(window);
@@ -222,13 +220,11 @@ HWND ModalDriver::FindModalWindow() const
 {
     HWND found = nullptr;
     for (HWND window : WindowsOfThisThread()) {
-        if (ignored_.count(window) || busy_.count(window) || !IsWindowVisible(window) ||
-            !IsWindowEnabled(window) || !IsDialogClass(window))
+        if (ignored_.count(window) || busy_.count(window) || !IsWindowVisible(window) || !IsWindowEnabled(window) ||
+            !IsDialogClass(window))
             continue;
-        if (window == GetActiveWindow())
-            return window;
-        if (!found)
-            found = window;
+        if (window == GetActiveWindow()) return window;
+        if (!found) found = window;
     }
     return found;
 }

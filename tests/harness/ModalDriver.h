@@ -114,10 +114,10 @@ private:
     UINT_PTR timer_ = 0;
     std::deque<ModalAnswer> answers_;  // a deque keeps references valid while it grows
     size_t next_ = 0;
-    std::set<HWND> ignored_;        // there before the driver
-    std::set<HWND> seen_;           // recorded already
-    std::set<HWND> busy_;           // an answer is running on it
-    std::map<HWND, int> closing_;   // rejected windows: how often Cancel was tried
+    std::set<HWND> ignored_;       // there before the driver
+    std::set<HWND> seen_;          // recorded already
+    std::set<HWND> busy_;          // an answer is running on it
+    std::map<HWND, int> closing_;  // rejected windows: how often Cancel was tried
     std::vector<MessageBoxInfo> boxes_;
     std::vector<std::string> captions_;
 };

@@ -13,8 +13,7 @@ std::string ToWindowsPath(const std::string& path)
 {
     std::string windows = !path.empty() && path[0] == '/' ? "Z:" + path : path;
     for (char& c : windows)
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     return windows;
 }
 
@@ -24,10 +23,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount64() >= deadline)
-            return false;
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
@@ -40,14 +37,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 ProgramDriver::~ProgramDriver()
 {
     Kill();
-    if (info_.hProcess)
-        CloseHandle(info_.hProcess);
-    if (info_.hThread)
-        CloseHandle(info_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
 }
 
-::testing::AssertionResult ProgramDriver::Start(const std::string& exe,
-                                                const std::string& arguments,
+::testing::AssertionResult ProgramDriver::Start(const std::string& exe, const std::string& arguments,
                                                 const std::string& workingDirectory)
 {
     const std::string path = ToWindowsPath(exe);
@@ -57,18 +51,15 @@ ProgramDriver::~ProgramDriver()
     UnmanagedWindows unmanaged(path.substr(path.find_last_of('\\') + 1));
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.c_str(), &startup, &info_))
+    if (!CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &startup,
+                        &info_))
         return ::testing::AssertionFailure()
                << "cannot start " << line << " in \"" << directory << "\": error " << GetLastError();
     WaitForInputIdle(info_.hProcess, kStartTimeoutMs);
     return ::testing::AssertionSuccess();
 }
 
-bool ProgramDriver::Running() const
-{
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool ProgramDriver::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 ::testing::AssertionResult ProgramDriver::WaitForExit(DWORD timeoutMs)
 {
@@ -76,14 +67,13 @@ bool ProgramDriver::Running() const
         return ::testing::AssertionSuccess();
     const std::string windows = DescribeWindows();
     Kill();
-    return ::testing::AssertionFailure()
-           << "the program did not end within " << timeoutMs << " ms. Its windows:\n" << windows;
+    return ::testing::AssertionFailure() << "the program did not end within " << timeoutMs << " ms. Its windows:\n"
+                                         << windows;
 }
 
 void ProgramDriver::Kill()
 {
-    if (!Running())
-        return;
+    if (!Running()) return;
     TerminateProcess(info_.hProcess, 0xDEAD);
     WaitForSingleObject(info_.hProcess, 5000);
 }
@@ -99,8 +89,7 @@ std::vector<HWND> ProgramDriver::Windows() const
             auto* s = reinterpret_cast<Search*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && IsWindowVisible(window))
-                s->found.push_back(window);
+            if (owner == s->process && IsWindowVisible(window)) s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -109,8 +98,7 @@ std::vector<HWND> ProgramDriver::Windows() const
 
 std::string ProgramDriver::DescribeWindows() const
 {
-    if (!Running())
-        return "  (the program is not running)\n";
+    if (!Running()) return "  (the program is not running)\n";
     std::string text;
     for (HWND window : Windows()) {
         text += "  ";
@@ -118,15 +106,13 @@ std::string ProgramDriver::DescribeWindows() const
             text += Describe(ReadMessageBox(window));
         else
             text += ClassName(window) + " \"" + WindowText(window) + "\"";
-        if (!IsWindowEnabled(window))
-            text += " (disabled)";
+        if (!IsWindowEnabled(window)) text += " (disabled)";
         text += "\n";
     }
     return text.empty() ? "  (no windows shown)\n" : text;
 }
 
-HWND ProgramDriver::WaitForWindow(const std::string& what, const std::function<bool(HWND)>& match,
-                                  DWORD timeoutMs)
+HWND ProgramDriver::WaitForWindow(const std::string& what, const std::function<bool(HWND)>& match, DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitUntil(
@@ -140,8 +126,7 @@ HWND ProgramDriver::WaitForWindow(const std::string& what, const std::function<b
         },
         timeoutMs);
     if (!found)
-        ADD_FAILURE() << "Waited " << timeoutMs << " ms for " << what
-                      << " in vain. The program's windows:\n"
+        ADD_FAILURE() << "Waited " << timeoutMs << " ms for " << what << " in vain. The program's windows:\n"
                       << DescribeWindows();
     return found;
 }
@@ -150,8 +135,7 @@ HWND ProgramDriver::WaitForCaptionPrefix(const std::string& prefix, DWORD timeou
 {
     return WaitForWindow(
         "a window with a caption starting \"" + prefix + "\"",
-        [&](HWND window) { return WindowText(window).compare(0, prefix.size(), prefix) == 0; },
-        timeoutMs);
+        [&](HWND window) { return WindowText(window).compare(0, prefix.size(), prefix) == 0; }, timeoutMs);
 }
 
 HWND ProgramDriver::WaitForDialog(const std::string& caption, DWORD timeoutMs)
@@ -168,14 +152,12 @@ HWND ProgramDriver::WaitForDialog(const std::string& caption, DWORD timeoutMs)
 HWND ProgramDriver::WaitForMessageBox(DWORD timeoutMs)
 {
     return WaitForWindow(
-        "a message box",
-        [](HWND window) { return IsWindowEnabled(window) && IsMessageBox(window); }, timeoutMs);
+        "a message box", [](HWND window) { return IsWindowEnabled(window) && IsMessageBox(window); }, timeoutMs);
 }
 
 bool ProgramDriver::WaitUntilClosed(HWND window, DWORD timeoutMs)
 {
-    if (WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs))
-        return true;
+    if (WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs)) return true;
     ADD_FAILURE() << "Waited " << timeoutMs << " ms for \"" << WindowText(window)
                   << "\" to close in vain. The program's windows:\n"
                   << DescribeWindows();

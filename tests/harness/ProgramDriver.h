@@ -46,8 +46,7 @@ public:
     std::string DescribeWindows() const;
 
     // The first shown top-level window that matches; `what` names it in failures.
-    HWND WaitForWindow(const std::string& what, const std::function<bool(HWND)>& match,
-                       DWORD timeoutMs);
+    HWND WaitForWindow(const std::string& what, const std::function<bool(HWND)>& match, DWORD timeoutMs);
     HWND WaitForCaptionPrefix(const std::string& prefix, DWORD timeoutMs = kStartTimeoutMs);
     // An enabled dialog (not a message box) with exactly this caption: the one on top.
     HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeoutMs);

@@ -5,16 +5,14 @@ namespace harness {
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result))
-        return 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result)) return 0;
     return static_cast<LRESULT>(result);
 }
 
 std::string WindowText(HWND window)
 {
     LRESULT length = IsWindow(window) ? Ask(window, WM_GETTEXTLENGTH) : 0;
-    if (length <= 0)
-        return std::string();
+    if (length <= 0) return std::string();
     // WM_GETTEXTLENGTH may count more than WM_GETTEXT gives (double-byte
     // conversions); the copied count is the true one.
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -45,17 +43,12 @@ std::vector<HWND> ChildWindows(HWND parent)
 HWND FindDescendant(HWND parent, const char* className)
 {
     for (HWND child : ChildWindows(parent)) {
-        if (ClassName(child) == className)
-            return child;
-        if (HWND found = FindDescendant(child, className))
-            return found;
+        if (ClassName(child) == className) return child;
+        if (HWND found = FindDescendant(child, className)) return found;
     }
     return nullptr;
 }
 
-char PasswordChar(HWND dialog, int id)
-{
-    return static_cast<char>(Ask(GetDlgItem(dialog, id), EM_GETPASSWORDCHAR));
-}
+char PasswordChar(HWND dialog, int id) { return static_cast<char>(Ask(GetDlgItem(dialog, id), EM_GETPASSWORDCHAR)); }
 
 }  // namespace harness

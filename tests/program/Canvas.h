@@ -41,7 +41,10 @@ public:
         const std::vector<COLORREF> pixels = Pixels(rect);
         return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
     }
-    bool AllPixels(const CRect& rect, COLORREF color) const { return Count(color, rect) == rect.Width() * rect.Height(); }
+    bool AllPixels(const CRect& rect, COLORREF color) const
+    {
+        return Count(color, rect) == rect.Width() * rect.Height();
+    }
 
 private:
     int m_cx, m_cy;

@@ -46,7 +46,7 @@ TEST_F(DocumentSave, NewDatabaseSavedLockedThenReopenedWithItsPassword)
         .Type(1003, "Se cret")
         .Type(1004, "Se cret")
         .Click(IDOK);
-    Command(ID_FILE_SAVE);   // no path yet: Save behaves as Save As
+    Command(ID_FILE_SAVE);  // no path yet: Save behaves as Save As
     ASSERT_TRUE(driver.AllAnswered());
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Title(), "locked.vty");
@@ -118,14 +118,16 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     AddEntries(1);
     for (int how = 0; how < 3; ++how) {
         harness::ModalDriver driver;
-        if (how == 2) {   // the Save As dialog itself cancelled
+        if (how == 2) {  // the Save As dialog itself cancelled
             driver.ExpectDialog("Save As").Click(IDCANCEL);
         } else {
             SaveAs(driver, path);
-            driver.ExpectMessageBox().Click(IDYES);   // "... already exists. Replace it?"
+            driver.ExpectMessageBox().Click(IDYES);  // "... already exists. Replace it?"
             harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Type(1003, "x");
-            if (how == 0) answer.PressEscape();
-            else answer.Close();
+            if (how == 0)
+                answer.PressEscape();
+            else
+                answer.Close();
         }
         Command(ID_FILE_SAVE_AS);
         EXPECT_TRUE(driver.AllAnswered());
@@ -156,8 +158,10 @@ TEST_F(DocumentSave, ChangesAreOfferedForSavingBeforeTheyAreDropped)
         ASSERT_TRUE(AfxGetApp()->OpenDocumentFile(path.c_str()));
         AddEntries(1);
         driver.ExpectMessageBox("Save changes to ask.vty?").Click(c.nAnswer);
-        if (c.bSessionEnd) EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) != 0, c.bGoesOn);
-        else Command(ID_FILE_NEW);
+        if (c.bSessionEnd)
+            EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) != 0, c.bGoesOn);
+        else
+            Command(ID_FILE_NEW);
         EXPECT_TRUE(driver.AllAnswered());
         EXPECT_EQ(Title() == "Untitled", c.bGoesOn && !c.bSessionEnd);
         EXPECT_EQ(Doc()->IsModified(), c.nAnswer == IDCANCEL || (c.bSessionEnd && c.nAnswer == IDNO));
@@ -189,7 +193,7 @@ TEST_F(DocumentSaveFailure, DiskFullPartWayKeepsTheOldFileAndTheChanges)
 {
     CEntryList list = SampleEntries(40);
     for (int i = 0; i < list.GetCount(); ++i) doc_.m_EntryList.Add(list.GetAt(i));
-    for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {   // in the header, then 0, 8 and 100 bytes into the body
+    for (ULONGLONG bytes : {0u, 15u, 23u, 115u}) {  // in the header, then 0, 8 and 100 bytes into the body
         SCOPED_TRACE(bytes);
         doc_.m_nFailAt = bytes;
         doc_.SetModifiedFlag(TRUE);

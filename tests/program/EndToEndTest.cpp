@@ -81,7 +81,7 @@ TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
     SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
     EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
 
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);   // no question: the key is known
+    harness::PostMenuCommand(frame, ID_FILE_SAVE);  // no question: the key is known
     Sleep(500);
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     Exit(frame);
@@ -105,7 +105,8 @@ TEST_F(EndToEnd, ShellCommandsEndTheProgram)
         ASSERT_TRUE(program.Start(g_exe, arguments, folder_.Path()));
         EXPECT_TRUE(program.WaitForExit(harness::ProgramDriver::kStartTimeoutMs)) << arguments;
     }
-    for (const char* key : {"Software\\Classes\\.vty", "Software\\Classes\\Vaultry.Document", "Software\\Quorlan Software\\Vaultry"}) {
+    for (const char* key :
+         {"Software\\Classes\\.vty", "Software\\Classes\\Vaultry.Document", "Software\\Quorlan Software\\Vaultry"}) {
         HKEY handle = nullptr;
         EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle), ERROR_SUCCESS) << key;
         if (handle) RegCloseKey(handle);

@@ -84,8 +84,11 @@ TEST_F(EntriesView, EditShowsTheNewTextsAtOnceAndTheDeleteQuestionNamesThem)
 
 TEST_F(EntriesView, DeleteAsksAndRemovesTheSelectedEntryOnlyOnYes)
 {
-    const struct { int count; int answer; std::vector<int> left; } cases[] = {
-        {3, IDNO, {0, 1, 2}}, {3, IDYES, {0, 2}}, {1, IDYES, {}}};
+    const struct {
+        int count;
+        int answer;
+        std::vector<int> left;
+    } cases[] = {{3, IDNO, {0, 1, 2}}, {3, IDYES, {0, 2}}, {1, IDYES, {}}};
     for (const auto& c : cases) {
         Load(c.count);
         Select(c.count / 2);
@@ -100,7 +103,7 @@ TEST_F(EntriesView, DeleteAsksAndRemovesTheSelectedEntryOnlyOnYes)
         EXPECT_TRUE(SameEntries(Doc()->m_EntryList, left)) << c.count << " entries, answer " << c.answer;
         EXPECT_EQ(static_cast<int>(Rows().size()), left.GetCount());
         EXPECT_EQ(Doc()->IsModified(), c.answer == IDYES);
-        EXPECT_EQ(DeleteEnabled(), c.answer == IDNO);   // a rebuild leaves no row selected
+        EXPECT_EQ(DeleteEnabled(), c.answer == IDNO);  // a rebuild leaves no row selected
     }
 }
 
@@ -126,11 +129,15 @@ TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
         UINT flags;
         LPCSTR psz;
         LRESULT nFound;
-    } finds[] = {{LVFI_STRING, "BANK", 1}, {LVFI_PARTIAL, "site 2", 2}, {LVFI_PARAM, reinterpret_cast<LPCSTR>(8), -1},
+    } finds[] = {{LVFI_STRING, "BANK", 1},
+                 {LVFI_PARTIAL, "site 2", 2},
+                 {LVFI_PARAM, reinterpret_cast<LPCSTR>(8), -1},
                  {LVFI_NEARESTXY, reinterpret_cast<LPCSTR>(8), -1}};
     for (const auto& f : finds) {
         LVFINDINFOA find = {f.flags, f.psz, 0, {0, 0}, 0};
-        EXPECT_EQ(View()->SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), f.nFound) << f.flags;
+        EXPECT_EQ(View()->SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)),
+                  f.nFound)
+            << f.flags;
     }
 }
 
@@ -147,9 +154,8 @@ TEST_F(EntriesView, OneDeleteKeyPressAsksOneQuestion)
             View()->PostMessage(WM_KEYDOWN, VK_DELETE, 0x01530001);
             View()->PostMessage(WM_KEYUP, VK_DELETE, 0xC1530001);
             MSG msg;
-            for (int i = 0; i < 100 && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
-                AfxGetApp()->PumpMessage();
-        } else {   // no accelerator: the view's own press and release
+            for (int i = 0; i < 100 && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i) AfxGetApp()->PumpMessage();
+        } else {  // no accelerator: the view's own press and release
             View()->SendMessage(WM_KEYDOWN, VK_DELETE, 0x01530001);
             View()->SendMessage(WM_KEYUP, VK_DELETE, 0xC1530001);
         }
@@ -162,7 +168,7 @@ TEST_F(EntriesView, OneDeleteKeyPressAsksOneQuestion)
 TEST_F(EntriesView, DeleteNeverActsOnAnIndexThatNamesNoEntry)
 {
     Load(1);
-    View()->m_nSelected = 2;   // as if the control had not reported a lost selection
+    View()->m_nSelected = 2;  // as if the control had not reported a lost selection
     harness::ModalDriver driver;
     driver.ExpectMessageBox("No entry selected.").Click(IDOK);
     EXPECT_FALSE(View()->DeleteSelectedEntry());

@@ -23,8 +23,10 @@ TEST_F(EntryDialog, OnlySaveAndEnterTakeTheTexts)
 {
     const std::vector<std::string> original = {"bank", "joe", "s3cret", "pin 1234"};
     const std::vector<std::string> edited = {" bank ", "", "", ""};
-    const struct { const char* how; int result; } cases[] = {
-        {"Alt+S", IDOK}, {"Enter", IDOK}, {"Cancel", IDCANCEL}, {"Escape", IDCANCEL}, {"close box", IDCANCEL}};
+    const struct {
+        const char* how;
+        int result;
+    } cases[] = {{"Alt+S", IDOK}, {"Enter", IDOK}, {"Cancel", IDCANCEL}, {"Escape", IDCANCEL}, {"close box", IDCANCEL}};
     for (const auto& c : cases) {
         CEntryDlg dlg;
         dlg.m_strFor = "bank";
@@ -41,7 +43,7 @@ TEST_F(EntryDialog, OnlySaveAndEnterTakeTheTexts)
         });
         for (int i = 0; i < 4; ++i) answer.Type(kEdits[i], edited[i]);
         const std::string how = c.how;
-        if (how == "Alt+S")   // the mnemonic of Save; the answer then needs no final step
+        if (how == "Alt+S")  // the mnemonic of Save; the answer then needs no final step
             answer.Call([](HWND) { PostMessageA(GetFocus(), WM_SYSCHAR, 's', 0x20000000); });
         if (how == "Enter") answer.PressEnter();
         if (how == "Cancel") answer.Click(IDCANCEL);

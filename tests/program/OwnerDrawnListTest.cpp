@@ -31,8 +31,9 @@ std::unique_ptr<MemoryCanvas> ListCanvas(int cx, int cy)
 
 void DrawRow(MemoryCanvas& canvas, CMyListView* pView, int nItem, UINT nState, int cx)
 {
-    DRAWITEMSTRUCT dis = {ODT_LISTVIEW, 0, static_cast<UINT>(nItem), ODA_DRAWENTIRE, nState, pView->m_hWnd,
-                          canvas.DC()->m_hDC, {0, 0, cx, 17}, 0};
+    DRAWITEMSTRUCT dis = {
+        ODT_LISTVIEW,   0, static_cast<UINT>(nItem), ODA_DRAWENTIRE, nState, pView->m_hWnd, canvas.DC()->m_hDC,
+        {0, 0, cx, 17}, 0};
     pView->DrawItem(&dis);
 }
 
@@ -75,9 +76,12 @@ TEST_F(OwnerDrawnList, NotesTakesTheWidthTheOtherColumnsLeave)
     // keeps it; AutoSize Headers fits it to the edge, or gives it 100.
     View()->GetListCtrl().SetColumnWidth(0, 200);
     View()->GetListCtrl().SetColumnWidth(3, 600);
-    const struct { int cx; bool bAutoSize; int notes; } steps[] = {
-        {1000, false, 600}, {1100, false, 600}, {1200, false, 700}, {1000, false, 700}, {1000, true, 500},
-        {400, true, 100}};
+    const struct {
+        int cx;
+        bool bAutoSize;
+        int notes;
+    } steps[] = {{1000, false, 600}, {1100, false, 600}, {1200, false, 700},
+                 {1000, false, 700}, {1000, true, 500},  {400, true, 100}};
     for (const auto& step : steps) {
         SetClientWidth(step.cx);
         if (step.bAutoSize) Command(ID_OPTIONS_AUTOSIZE);
@@ -120,9 +124,16 @@ TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
 TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
 {
     const int textWidth = View()->GetListCtrl().GetStringWidth("abcdefgh");
-    const struct { const char* text; int width; const char* shown; } cases[] = {
-        {"abcdefgh", textWidth + 8, "abcdefgh"}, {"abcdefgh", textWidth + 7, "abcdef..."}, {"abcdefgh", 8, "..."},
-        {"abcdefgh", 7, ""}, {"abcdefgh", 0, ""}, {"p&ss", 100, "p&ss"}};
+    const struct {
+        const char* text;
+        int width;
+        const char* shown;
+    } cases[] = {{"abcdefgh", textWidth + 8, "abcdefgh"},
+                 {"abcdefgh", textWidth + 7, "abcdef..."},
+                 {"abcdefgh", 8, "..."},
+                 {"abcdefgh", 7, ""},
+                 {"abcdefgh", 0, ""},
+                 {"p&ss", 100, "p&ss"}};
     for (const auto& c : cases) {
         auto drawn = ListCanvas(200, 17), expected = ListCanvas(200, 17);
         View()->DrawCellText(drawn->DC(), c.text, CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
@@ -136,7 +147,10 @@ TEST_F(OwnerDrawnList, RowsWithoutTextsPaintNothing)
 {
     CMyListView* pBare = new CMyListView;
     ASSERT_TRUE(pBare->Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 300, 100), Frame(), 0x7F00));
-    const struct { CMyListView* view; int item; } cases[] = {{pBare, 0}, {View(), 3}, {View(), -1}};
+    const struct {
+        CMyListView* view;
+        int item;
+    } cases[] = {{pBare, 0}, {View(), 3}, {View(), -1}};
     for (const auto& c : cases) {
         auto canvas = ListCanvas(300, 17);
         DrawRow(*canvas, c.view, c.item, ODS_SELECTED | ODS_FOCUS, 300);

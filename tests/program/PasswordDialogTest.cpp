@@ -14,9 +14,8 @@ namespace apptest {
 namespace {
 
 const char kMismatch[] = "Passwords to not match.\nPlease re-type then again.";
-const char kNoPassword[] =
-    "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
-    "Continuing will leave the database unlocked.";
+const char kNoPassword[] = "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
+                           "Continuing will leave the database unlocked.";
 
 // What the set-password dialog gives back after the answers, and the styles of
 // the message boxes it showed: equal texts close it with that password; texts that
@@ -34,10 +33,22 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
         std::string password;
         std::vector<UINT> boxes;
     } cases[] = {
-        {"equal", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK); },
-         IDOK, FALSE, "Abc 123", {}},
-        {"do not lock", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK); },
-         IDOK, TRUE, "one", {}},
+        {"equal",
+         [](harness::ModalDriver& d) {
+             d.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK);
+         },
+         IDOK,
+         FALSE,
+         "Abc 123",
+         {}},
+        {"do not lock",
+         [](harness::ModalDriver& d) {
+             d.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK);
+         },
+         IDOK,
+         TRUE,
+         "one",
+         {}},
         {"no password",
          [](harness::ModalDriver& d) {
              d.ExpectDialog("Password Protection").Click(IDOK);
@@ -47,16 +58,37 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
                  .Call([](HWND box) { EXPECT_EQ(IsDlgButtonChecked(GetWindow(box, GW_OWNER), 1010), BST_UNCHECKED); })
                  .Click(IDYES);
          },
-         IDOK, TRUE, "", {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION}},
+         IDOK,
+         TRUE,
+         "",
+         {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION}},
         {"56 characters",
          [&](harness::ModalDriver& d) {
-             d.ExpectDialog("Password Protection").Type(1003, k60).Type(1004, k60).ExpectText(1003, k56).ExpectText(1004, k56).Click(IDOK);
+             d.ExpectDialog("Password Protection")
+                 .Type(1003, k60)
+                 .Type(1004, k60)
+                 .ExpectText(1003, k56)
+                 .ExpectText(1004, k56)
+                 .Click(IDOK);
          },
-         IDOK, FALSE, k56, {}},
-        {"escape", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).PressEscape(); },
-         IDCANCEL, FALSE, "", {}},
-        {"close box", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).Close(); },
-         IDCANCEL, FALSE, "", {}},
+         IDOK,
+         FALSE,
+         k56,
+         {}},
+        {"escape",
+         [](harness::ModalDriver& d) {
+             d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).PressEscape();
+         },
+         IDCANCEL,
+         FALSE,
+         "",
+         {}},
+        {"close box",
+         [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).Close(); },
+         IDCANCEL,
+         FALSE,
+         "",
+         {}},
     };
     for (const char* confirm : {"secreT", "secrex", "secret "}) {
         harness::ModalDriver driver;
@@ -118,14 +150,26 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
         int nID;
         const char* field;
         const wchar_t* text;
-        std::function<CString()> run;   // runs the dialog; what it took from the field
+        std::function<CString()> run;  // runs the dialog; what it took from the field
     } cases[] = {
         {"Password Protection", IDC_PASSWORD, "Password", L"\x0436\x0438\x0437\x043D\x044C\x044F",
-         [] { CUnlockDlg d; d.DoModal(); return d.m_strPassword; }},
+         [] {
+             CUnlockDlg d;
+             d.DoModal();
+             return d.m_strPassword;
+         }},
         {"Password Protection", IDC_CONFIRM, "Re-Type Password", L"\x0142ukasz",
-         [] { CSetPasswordDlg d; d.DoModal(); return d.m_strConfirm; }},
+         [] {
+             CSetPasswordDlg d;
+             d.DoModal();
+             return d.m_strConfirm;
+         }},
         {"Entry Properties", IDC_USERNAME, "Username", L"\x0142ukasz",
-         [] { CEntryDlg d; d.DoModal(); return d.m_strUsername; }},
+         [] {
+             CEntryDlg d;
+             d.DoModal();
+             return d.m_strUsername;
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
@@ -136,9 +180,10 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
                 SetDlgItemTextW(dlg, c.nID, c.text);
             })
             .Click(IDOK);
-        driver.ExpectMessageBox(std::string("The ") + c.field +
-                                " field contains characters that cannot be stored.\n"
-                                "Use only characters of your keyboard's standard set.")
+        driver
+            .ExpectMessageBox(std::string("The ") + c.field +
+                              " field contains characters that cannot be stored.\n"
+                              "Use only characters of your keyboard's standard set.")
             .Click(IDOK);
         driver.ExpectDialog(c.caption)
             .Call([&](HWND dlg) {

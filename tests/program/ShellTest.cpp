@@ -17,11 +17,10 @@ TEST(Placement, CentresInARectangleOfTheWorkAreasSizeAtTheOrigin)
         int left, top;
     };
     const Case cases[] = {
-        {{0, 0, 1024, 740}, 230, 195},      // 1024 x 768, 28-pixel taskbar at the bottom
-        {{100, 0, 1024, 768}, 180, 209},    // taskbar on the left: not offset by it
-        {{0, 0, 1024, 400}, 230, 25},
-        {{0, 0, 1024, 300}, 230, -25},      // lower than the window
-        {{0, 0, 500, 768}, -31, 209},       // odd difference truncates toward zero
+        {{0, 0, 1024, 740}, 230, 195},                                   // 1024 x 768, 28-pixel taskbar at the bottom
+        {{100, 0, 1024, 768}, 180, 209},                                 // taskbar on the left: not offset by it
+        {{0, 0, 1024, 400}, 230, 25},    {{0, 0, 1024, 300}, 230, -25},  // lower than the window
+        {{0, 0, 500, 768}, -31, 209},                                    // odd difference truncates toward zero
     };
     for (const Case& c : cases) {
         CMainFrame frame;
@@ -77,9 +76,11 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
         const char* pane;
     } steps[] = {
         {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_NEW, MF_HILITE), file, "Create a new document"},
-        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_IMPORT, MF_HILITE), file, "Import entires, and append into this database."},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_IMPORT, MF_HILITE), file,
+         "Import entires, and append into this database."},
         {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_EXPORT, MF_HILITE), file, "Export entries to text file."},
-        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_APP_EXIT, MF_HILITE), file, "Quit the application; prompts to save documents"},
+        {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_APP_EXIT, MF_HILITE), file,
+         "Quit the application; prompts to save documents"},
         {Frame(), WM_MENUSELECT, MAKEWPARAM(ID_OPTIONS_AUTOSIZE, MF_HILITE), file,
          "Automatically resize headers to current window size."},
         {Frame(), WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE), file, ""},
@@ -122,13 +123,19 @@ TEST_F(Shell, MenuHoldsTheCommandsInOrder)
 {
     struct Item {
         const char* text;
-        UINT id;   // 0 for a separator
+        UINT id;  // 0 for a separator
     };
     const std::vector<std::pair<const char*, std::vector<Item>>> menus = {
         {"&File",
-         {{"&New\tCtrl+N", ID_FILE_NEW}, {"&Open...\tCtrl+O", ID_FILE_OPEN}, {"&Save\tCtrl+S", ID_FILE_SAVE},
-          {"Save &As...", ID_FILE_SAVE_AS}, {"", 0}, {"&Import", ID_FILE_IMPORT}, {"&Export", ID_FILE_EXPORT},
-          {"", 0}, {"E&xit", ID_APP_EXIT}}},
+         {{"&New\tCtrl+N", ID_FILE_NEW},
+          {"&Open...\tCtrl+O", ID_FILE_OPEN},
+          {"&Save\tCtrl+S", ID_FILE_SAVE},
+          {"Save &As...", ID_FILE_SAVE_AS},
+          {"", 0},
+          {"&Import", ID_FILE_IMPORT},
+          {"&Export", ID_FILE_EXPORT},
+          {"", 0},
+          {"E&xit", ID_APP_EXIT}}},
         {"&View", {{"&Toolbar", ID_VIEW_TOOLBAR}, {"&Status Bar", ID_VIEW_STATUS_BAR}}},
         {"&Entries", {{"&Add Entry\tIns", ID_ENTRY_ADD}, {"&Delete Entry\tDel", ID_ENTRY_DELETE}}},
         {"&Options", {{"&AutoSize Headers", ID_OPTIONS_AUTOSIZE}}},
@@ -151,10 +158,10 @@ TEST_F(Shell, MenuHoldsTheCommandsInOrder)
 TEST_F(Shell, AcceleratorsBindTheCommandKeys)
 {
     const ACCEL expected[] = {
-        {FCONTROL, 'N', ID_FILE_NEW},          {FCONTROL, 'O', ID_FILE_OPEN},       {FCONTROL, 'S', ID_FILE_SAVE},
-        {0, VK_INSERT, ID_ENTRY_ADD},          {0, VK_DELETE, ID_ENTRY_DELETE},     {FCONTROL, 'C', ID_EDIT_COPY},
-        {FCONTROL, VK_INSERT, ID_EDIT_COPY},   {FSHIFT, VK_DELETE, ID_EDIT_CUT},    {FSHIFT, VK_INSERT, ID_EDIT_PASTE},
-        {FALT, VK_BACK, ID_EDIT_UNDO},         {0, VK_F6, ID_NEXT_PANE},            {FSHIFT, VK_F6, ID_PREV_PANE},
+        {FCONTROL, 'N', ID_FILE_NEW},        {FCONTROL, 'O', ID_FILE_OPEN},    {FCONTROL, 'S', ID_FILE_SAVE},
+        {0, VK_INSERT, ID_ENTRY_ADD},        {0, VK_DELETE, ID_ENTRY_DELETE},  {FCONTROL, 'C', ID_EDIT_COPY},
+        {FCONTROL, VK_INSERT, ID_EDIT_COPY}, {FSHIFT, VK_DELETE, ID_EDIT_CUT}, {FSHIFT, VK_INSERT, ID_EDIT_PASTE},
+        {FALT, VK_BACK, ID_EDIT_UNDO},       {0, VK_F6, ID_NEXT_PANE},         {FSHIFT, VK_F6, ID_PREV_PANE},
     };
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     ASSERT_TRUE(table);

@@ -56,11 +56,13 @@ TEST_F(TextFile, ExportReplacesOnlyWhatItCanOpen)
         bool bHeld;
         const char* message;
         std::string bytes;
-    } cases[] = {{"out", false, "File exported.", "a,b,c,d\r\n"}, {"out.txt", true, "Error opening export file.", "old"}};
+    } cases[] = {{"out", false, "File exported.", "a,b,c,d\r\n"},
+                 {"out.txt", true, "Error opening export file.", "old"}};
     for (const auto& c : cases) {
         const std::string path = folder_.Path("out.txt");
         WriteBytes(path, c.bHeld ? "old" : std::string(5000, 'x'));
-        HANDLE held = c.bHeld ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        HANDLE held =
+            c.bHeld ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         std::vector<std::string> texts = Export(folder_.Path(c.typed), true);
         if (held) CloseHandle(held);
         ASSERT_EQ(texts.size(), 2u);
@@ -84,7 +86,7 @@ TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
     EXPECT_EQ(first.m_strNotes, "home, work");
     EXPECT_EQ(Doc()->m_EntryList.GetAt(2).m_strNotes, "no commas at all");
     EXPECT_EQ(Doc()->m_EntryList.GetAt(3).m_strNotes, "y");
-    EXPECT_EQ(Doc()->m_EntryList.GetAt(4), CEntry());   // the lone CR ends an empty line
+    EXPECT_EQ(Doc()->m_EntryList.GetAt(4), CEntry());  // the lone CR ends an empty line
     EXPECT_TRUE(Doc()->IsModified());
 
     Import(path);

@@ -102,7 +102,7 @@ TEST_F(ToolBarTest, FacesAndEdgesFollowTheButtonsState)
         UINT nState;
         bool bHot;
         COLORREF left, right;
-        bool bDither;   // above the image, inside a face frame one pixel wide
+        bool bDither;  // above the image, inside a face frame one pixel wide
     } cases[] = {
         {TBSTATE_ENABLED, false, face, face, false},
         {TBSTATE_ENABLED, true, light, dark, false},
@@ -122,7 +122,7 @@ TEST_F(ToolBarTest, FacesAndEdgesFollowTheButtonsState)
         EXPECT_EQ(canvas->Pixel(RightEdge(rc)), c.right);
         EXPECT_EQ(canvas->Pixel(LeftEdge(rcNew)), face);
         EXPECT_TRUE(canvas->AllPixels(CRect(rcNew.left, rcNew.top, rcNew.right, rcNew.top + 3), face));
-        if (c.nState == TBSTATE_ENABLED) {   // the raised edge's top and bottom
+        if (c.nState == TBSTATE_ENABLED) {  // the raised edge's top and bottom
             EXPECT_EQ(canvas->Pixel(rc.left + 5, rc.top), c.left);
             EXPECT_EQ(canvas->Pixel(rc.left + 5, rc.bottom - 1), c.right);
         }
@@ -151,9 +151,9 @@ TEST_F(ToolBarTest, DisabledImageIsEmbossedInShadowOverHighlight)
     int nShadow = 0;
     for (int y = rc.top + 1; y < rc.bottom - 1; ++y) {
         for (int x = rc.left + 1; x < rc.right - 1; ++x) {
-            COLORREF expected = mask(x, y)             ? m_bar.m_clrBtnShadow
-                                : mask(x - 1, y - 1)   ? m_bar.m_clrBtnHilight
-                                                       : m_bar.m_clrBtnFace;
+            COLORREF expected = mask(x, y)           ? m_bar.m_clrBtnShadow
+                                : mask(x - 1, y - 1) ? m_bar.m_clrBtnHilight
+                                                     : m_bar.m_clrBtnFace;
             ASSERT_EQ(disabled->Pixel(x, y), expected) << "at " << x - rc.left << "," << y - rc.top;
             nShadow += mask(x, y);
         }
@@ -179,13 +179,15 @@ TEST_F(ToolBarTest, BarBackgroundIsTheFaceWhateverTheParents)
 // or not dockable.
 TEST_F(ToolBarTest, SeparatorsAndGripperAlongTheBar)
 {
-    CToolBar plain;   // where a plain toolbar has its client area
+    CToolBar plain;  // where a plain toolbar has its client area
     ASSERT_TRUE(plain.Create(CWnd::FromHandle(m_parent.Hwnd()), WS_CHILD | CBRS_TOP, AFX_IDW_TOOLBAR + 1));
     const struct {
         DWORD dwStyle, dwDockStyle;
         bool bGripper;
-    } cases[] = {{CBRS_ALIGN_TOP, CBRS_ALIGN_ANY, true}, {CBRS_ALIGN_LEFT, CBRS_ALIGN_ANY, true},
-                 {CBRS_ALIGN_TOP | CBRS_FLOATING, CBRS_ALIGN_ANY, false}, {CBRS_ALIGN_TOP, 0, false}};
+    } cases[] = {{CBRS_ALIGN_TOP, CBRS_ALIGN_ANY, true},
+                 {CBRS_ALIGN_LEFT, CBRS_ALIGN_ANY, true},
+                 {CBRS_ALIGN_TOP | CBRS_FLOATING, CBRS_ALIGN_ANY, false},
+                 {CBRS_ALIGN_TOP, 0, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "style " << c.dwStyle << " docking " << c.dwDockStyle);
         const bool bHorz = (c.dwStyle & CBRS_ALIGN_TOP) != 0;
@@ -259,12 +261,13 @@ TEST_F(ToolBarTest, NextPaintUsesTheNewSystemColours)
     auto canvas = Paint(rcOpen.CenterPoint());
     ::SetSysColors(4, elements, saved);
 
-    EXPECT_EQ(canvas->Pixel(rcOpen.left + 5, rcOpen.top + 1), changed[0]);   // face
-    EXPECT_EQ(canvas->Pixel(LeftEdge(rcOpen)), changed[1]);                  // raised edge
+    EXPECT_EQ(canvas->Pixel(rcOpen.left + 5, rcOpen.top + 1), changed[0]);  // face
+    EXPECT_EQ(canvas->Pixel(LeftEdge(rcOpen)), changed[1]);                 // raised edge
     EXPECT_EQ(canvas->Pixel(RightEdge(rcOpen)), changed[2]);
-    std::set<COLORREF> dither = {canvas->Pixel(rcSave.left + 2, rcSave.top + 2), canvas->Pixel(rcSave.left + 3, rcSave.top + 2)};
+    std::set<COLORREF> dither = {canvas->Pixel(rcSave.left + 2, rcSave.top + 2),
+                                 canvas->Pixel(rcSave.left + 3, rcSave.top + 2)};
     EXPECT_EQ(dither, (std::set<COLORREF>{changed[0], changed[1]}));
-    EXPECT_GT(canvas->Count(changed[2], ItemRect(ID_ENTRY_DELETE)), 20);   // the embossing's shadow
+    EXPECT_GT(canvas->Count(changed[2], ItemRect(ID_ENTRY_DELETE)), 20);  // the embossing's shadow
 }
 
 // Moves over enabled buttons light them (repainting only the buttons that change);
@@ -312,7 +315,8 @@ TEST_F(ToolBarTest, OnlyButtonsThatChangeAreRepainted)
         m_bar.ValidateRect(nullptr);
         m_bar.OnUpdateCmdUI(nullptr, FALSE);
         EXPECT_TRUE(OnlyTheseWaitForPaint(update.repainted));
-        EXPECT_EQ(m_bar.GetToolBarCtrl().IsButtonEnabled(ID_FILE_EXPORT) != FALSE, !update.disabled.count(ID_FILE_EXPORT));
+        EXPECT_EQ(m_bar.GetToolBarCtrl().IsButtonEnabled(ID_FILE_EXPORT) != FALSE,
+                  !update.disabled.count(ID_FILE_EXPORT));
     }
 }
 
@@ -333,18 +337,18 @@ TEST_F(ToolBarTest, HotTrackingNeedsThePointerAndAnActiveApplication)
     harness::WaitUntil([] { return false; }, 600);
     EXPECT_EQ(m_bar.m_nLastBtn, 0);
     EXPECT_EQ(leftEdge(), m_bar.m_clrBtnHilight);
-    ::SetCursorPos(1200, 1000);   // straight off the bar: no mouse message reaches it
+    ::SetCursorPos(1200, 1000);  // straight off the bar: no mouse message reaches it
     DWORD dwLeft = ::GetTickCount();
     EXPECT_TRUE(harness::WaitUntil([&] { return m_bar.m_nLastBtn == -1; }, 1000, 5));
     EXPECT_LE(::GetTickCount() - dwLeft, 400u);
     EXPECT_EQ(leftEdge(), m_bar.m_clrBtnFace);
 
     harness::MessageRecorder other;
-    ::SetWindowPos(other.Hwnd(), nullptr, 600, 500, 200, 100, SWP_NOZORDER);   // not over the bar
+    ::SetWindowPos(other.Hwnd(), nullptr, 600, 500, 200, 100, SWP_NOZORDER);  // not over the bar
     CRect rcOpen = ItemRect(ID_FILE_OPEN);
     for (bool bInactive : {true, false}) {
         ::SetForegroundWindow(bInactive ? other.Hwnd() : m_parent.Hwnd());
-        ::EnableWindow(m_parent.Hwnd(), bInactive);   // disabled as by a modal dialog
+        ::EnableWindow(m_parent.Hwnd(), bInactive);  // disabled as by a modal dialog
         m_bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcOpen.CenterPoint().x, rcOpen.CenterPoint().y));
         EXPECT_EQ(m_bar.m_nLastBtn, -1) << bInactive;
         EXPECT_EQ(Paint(rcOpen.CenterPoint())->Pixel(LeftEdge(rcOpen)), m_bar.m_clrBtnFace) << bInactive;
@@ -363,14 +367,25 @@ TEST_F(ToolBarTest, ParentSeesThePaintMaySkipAButtonAndGetsClicks)
     const DWORD kPre = CDDS_ITEMPREPAINT, kPost = CDDS_ITEMPOSTPAINT;
     const struct {
         DWORD dwPrePaintAnswer;
-        std::vector<std::pair<DWORD, UINT>> expected;   // stage, command id
+        std::vector<std::pair<DWORD, UINT>> expected;  // stage, command id
     } cases[] = {
         {CDRF_DODEFAULT, {{CDDS_PREPAINT, 0}}},
         {CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT,
-         {{CDDS_PREPAINT, 0}, {kPre, ID_FILE_NEW}, {kPost, ID_FILE_NEW}, {kPre, ID_FILE_OPEN},
-          {kPost, ID_FILE_OPEN}, {kPre, ID_FILE_SAVE}, {kPre, ID_FILE_EXPORT}, {kPost, ID_FILE_EXPORT},
-          {kPre, ID_ENTRY_ADD}, {kPost, ID_ENTRY_ADD}, {kPre, ID_ENTRY_DELETE}, {kPost, ID_ENTRY_DELETE},
-          {kPre, ID_OPTIONS_AUTOSIZE}, {kPost, ID_OPTIONS_AUTOSIZE}, {CDDS_POSTPAINT, 0}}},
+         {{CDDS_PREPAINT, 0},
+          {kPre, ID_FILE_NEW},
+          {kPost, ID_FILE_NEW},
+          {kPre, ID_FILE_OPEN},
+          {kPost, ID_FILE_OPEN},
+          {kPre, ID_FILE_SAVE},
+          {kPre, ID_FILE_EXPORT},
+          {kPost, ID_FILE_EXPORT},
+          {kPre, ID_ENTRY_ADD},
+          {kPost, ID_ENTRY_ADD},
+          {kPre, ID_ENTRY_DELETE},
+          {kPost, ID_ENTRY_DELETE},
+          {kPre, ID_OPTIONS_AUTOSIZE},
+          {kPost, ID_OPTIONS_AUTOSIZE},
+          {CDDS_POSTPAINT, 0}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "pre-paint answer " << c.dwPrePaintAnswer);
@@ -379,7 +394,8 @@ TEST_F(ToolBarTest, ParentSeesThePaintMaySkipAButtonAndGetsClicks)
             auto* pDraw = reinterpret_cast<NMCUSTOMDRAW*>(pHdr);
             seen.push_back(*pDraw);
             if (pDraw->dwDrawStage == CDDS_PREPAINT) return c.dwPrePaintAnswer;
-            if (pDraw->dwDrawStage == kPre) return pDraw->dwItemSpec == ID_FILE_SAVE ? CDRF_SKIPDEFAULT : CDRF_NOTIFYPOSTPAINT;
+            if (pDraw->dwDrawStage == kPre)
+                return pDraw->dwItemSpec == ID_FILE_SAVE ? CDRF_SKIPDEFAULT : CDRF_NOTIFYPOSTPAINT;
             return CDRF_DODEFAULT;
         });
         // A real paint, not erased, over a colour the bar never uses.
@@ -399,7 +415,10 @@ TEST_F(ToolBarTest, ParentSeesThePaintMaySkipAButtonAndGetsClicks)
             EXPECT_EQ(n.dwItemSpec, nID) << i;
             if (nID == 0) continue;
             EXPECT_EQ(CRect(n.rc), ItemRect(nID)) << i;
-            EXPECT_EQ(n.uItemState, nID == ID_ENTRY_ADD ? CDIS_CHECKED : nID == ID_ENTRY_DELETE ? CDIS_DISABLED : 0u) << i;
+            EXPECT_EQ(n.uItemState, nID == ID_ENTRY_ADD      ? CDIS_CHECKED
+                                    : nID == ID_ENTRY_DELETE ? CDIS_DISABLED
+                                                             : 0u)
+                << i;
         }
         CClientDC dc(&m_bar);
         CRect rcSave = ItemRect(ID_FILE_SAVE);

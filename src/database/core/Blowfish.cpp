@@ -82,8 +82,10 @@ inline void RunBlocks(BYTE* p)
         l[k] = BytesToLong(p + 8 * std::size_t(k));
         r[k] = BytesToLong(p + 8 * std::size_t(k) + 4);
     }
-    if (Encipher) EncipherN<N>(l, r);
-    else DecipherN<N>(l, r);
+    if (Encipher)
+        EncipherN<N>(l, r);
+    else
+        DecipherN<N>(l, r);
     _Pragma("GCC unroll 8") for (int k = 0; k < N; ++k)
     {
         StoreLong(p + 8 * std::size_t(k), l[k]);
@@ -102,8 +104,8 @@ void RunAll(BYTE* p, std::size_t nBlocks)
 
 DWORD BytesToLong(const BYTE* pBytes)
 {
-    return static_cast<DWORD>(pBytes[0]) | static_cast<DWORD>(pBytes[1]) << 8 |
-           static_cast<DWORD>(pBytes[2]) << 16 | static_cast<DWORD>(pBytes[3]) << 24;
+    return static_cast<DWORD>(pBytes[0]) | static_cast<DWORD>(pBytes[1]) << 8 | static_cast<DWORD>(pBytes[2]) << 16 |
+           static_cast<DWORD>(pBytes[3]) << 24;
 }
 
 BYTE LongByte(DWORD dwValue, int nIndex)

@@ -39,8 +39,10 @@ UINT NextChunk(CFile& source, ULONGLONG nEnd, BYTE* buffer, bool bEncipher, bool
     }
     const UINT want = remaining < kChunk ? static_cast<UINT>(remaining & ~ULONGLONG(7)) : kChunk;
     const UINT got = source.Read(buffer, want);
-    if (bEncipher) BlowfishEncipherBlocks(buffer, got / 8);
-    else BlowfishDecipherBlocks(buffer, got / 8);
+    if (bEncipher)
+        BlowfishEncipherBlocks(buffer, got / 8);
+    else
+        BlowfishDecipherBlocks(buffer, got / 8);
     bLast = got < want;
     return got;
 }

@@ -30,10 +30,10 @@ public:
 private:
     CFile& m_source;
     const ULONGLONG m_nSourceEnd;
-    ULONGLONG m_nLength;       // cut to what the source gave if it ended early
+    ULONGLONG m_nLength;  // cut to what the source gave if it ended early
     ULONGLONG m_nPosition = 0;
-    ULONGLONG m_nTaken = 0;    // bytes taken from the source so far
+    ULONGLONG m_nTaken = 0;  // bytes taken from the source so far
     bool m_bEnded = false;
-    BYTE m_buffer[kChunk];     // deciphered bytes not yet read, for short reads
+    BYTE m_buffer[kChunk];  // deciphered bytes not yet read, for short reads
     UINT m_nNext = 0, m_nEnd = 0;
 };

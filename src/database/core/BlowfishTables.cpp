@@ -1,5 +1,7 @@
 // The published initial Blowfish tables: the hexadecimal digits of the fractional
 // part of pi, 18 words for the P-array followed by 4 x 256 words for the S-boxes.
+// Laid out by hand as tables: the formatter leaves this file alone.
+// clang-format off
 #include "database/core/Blowfish.h"
 
 const DWORD g_BlowfishInitP[18] = {

@@ -49,17 +49,22 @@ void RemoveFrom(CEntryList& list, int nIndex)
 LPCTSTR DatabaseStatusMessage(DatabaseStatus status)
 {
     switch (status) {
-    case DatabaseStatus::ok: return "";
-    case DatabaseStatus::notDatabase: return "This is not a Vaultry database, or else it is corrupted.";
+    case DatabaseStatus::ok:
+        return "";
+    case DatabaseStatus::notDatabase:
+        return "This is not a Vaultry database, or else it is corrupted.";
     case DatabaseStatus::newerVersion:
         return "This Vaultry database cannot be read using this version.\n"
                "See our website for new releases. Select Help, About for website.";
-    case DatabaseStatus::headerTruncated: return "Error reading database.";
-    case DatabaseStatus::unreadable: return "Error reading database.  File is corrupt or password is incorrect.";
+    case DatabaseStatus::headerTruncated:
+        return "Error reading database.";
+    case DatabaseStatus::unreadable:
+        return "Error reading database.  File is corrupt or password is incorrect.";
     case DatabaseStatus::tooManyEntries:
         return "This database holds more than 65,535 entries, which is more than a Vaultry database file can "
                "hold.\nDelete some entries, then save again.";
-    case DatabaseStatus::badKey: return "The password must be 1 to 32,767 characters long.";
+    case DatabaseStatus::badKey:
+        return "The password must be 1 to 32,767 characters long.";
     }
     return "";
 }
@@ -90,8 +95,7 @@ DatabaseStatus ReadDatabaseHeader(CArchive& ar, DatabaseHeader& header)
     return DatabaseStatus::ok;
 }
 
-DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey,
-                             CRandom& random)
+DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey, CRandom& random)
 {
     DatabaseStatus status = CheckWrite(list, strKey);
     if (status != DatabaseStatus::ok) return status;
@@ -130,8 +134,7 @@ DatabaseStatus ReadDatabaseHeader(CFile& file, DatabaseHeader& header)
     return ReadDatabaseHeader(ar, header);
 }
 
-DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey,
-                                CEntryList& list)
+DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey, CEntryList& list)
 {
     DatabaseStatus status = CheckKey(strKey);
     if (status != DatabaseStatus::ok) return status;

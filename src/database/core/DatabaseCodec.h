@@ -22,19 +22,19 @@ const int kMaxKeyLength = 32767;
 struct DatabaseHeader {
     WORD wReserved = 0;
     WORD wVersion = 0;
-    WORD wLocked = 0;      // exactly 1: locked with the user's password
+    WORD wLocked = 0;  // exactly 1: locked with the user's password
     WORD wEntryCount = 0;
     bool IsLocked() const { return wLocked == 1; }
 };
 
 enum class DatabaseStatus {
     ok,
-    notDatabase,       // the first 7 bytes are not the magic (short and empty files too)
-    newerVersion,      // version word above 1
-    headerTruncated,   // the file ends inside the header
-    unreadable,        // a record runs past the data: a wrong password or a damaged body
-    tooManyEntries,    // more entries than the 16-bit count can hold
-    badKey,            // a key of no bytes, or too long for the cipher
+    notDatabase,      // the first 7 bytes are not the magic (short and empty files too)
+    newerVersion,     // version word above 1
+    headerTruncated,  // the file ends inside the header
+    unreadable,       // a record runs past the data: a wrong password or a damaged body
+    tooManyEntries,   // more entries than the 16-bit count can hold
+    badKey,           // a key of no bytes, or too long for the cipher
 };
 
 // The message a user is shown for a status, in the program's words.
@@ -51,8 +51,7 @@ DatabaseStatus ReadDatabaseHeader(CArchive& ar, DatabaseHeader& header);
 // Whole files. WriteDatabase writes header and enciphered body at the file's
 // current position and throws on file errors; it refuses (returning the status,
 // writing nothing) a list longer than 65,535 entries or an unusable key.
-DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey,
-                             CRandom& random);
+DatabaseStatus WriteDatabase(CFile& file, const CEntryList& list, WORD wLocked, const CString& strKey, CRandom& random);
 // The enciphered body alone (records, then the 10 filler bytes), at the file's
 // current position, for a caller that wrote the header itself. Refuses as
 // WriteDatabase does.
@@ -65,5 +64,4 @@ DatabaseStatus ReadDatabaseHeader(CFile& file, DatabaseHeader& header);
 // almost never deciphers to records that end 10 bytes before the end of the
 // file, so any other body is unreadable (as is a truncated or lengthened file).
 // On any failure list is left as it was.
-DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey,
-                                CEntryList& list);
+DatabaseStatus ReadDatabaseBody(CFile& file, const DatabaseHeader& header, const CString& strKey, CEntryList& list);

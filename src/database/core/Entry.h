@@ -11,8 +11,7 @@ public:
     CEntry() {}
     CEntry(const CString& strFor, const CString& strUsername, const CString& strPassword, const CString& strNotes)
         : m_strFor(strFor), m_strUsername(strUsername), m_strPassword(strPassword), m_strNotes(strNotes)
-    {
-    }
+    {}
     CEntry(const CEntry& other) = default;
     CEntry& operator=(const CEntry& other) = default;
     // Moving hands the texts over without copying them (the list moves entries

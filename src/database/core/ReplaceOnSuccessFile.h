@@ -29,8 +29,8 @@
 #include "framework/portable/CFile.h"
 
 enum class NewFileAccess {
-    likeReplaced,   // the owner, group and mode of the file replaced, if any
-    ownerOnly,      // readable and writable by its owner only (mode 0600)
+    likeReplaced,  // the owner, group and mode of the file replaced, if any
+    ownerOnly,     // readable and writable by its owner only (mode 0600)
 };
 
 // Thrown by Commit when the target is no longer what RequireTarget said: another
@@ -40,8 +40,8 @@ public:
     CTargetChangedException(LPCTSTR pszFileName, BOOL bExists) : m_strFileName(pszFileName), m_bExists(bExists) {}
     CString GetErrorMessage() const override;
 
-    CString m_strFileName;   // the target as the caller named it
-    BOOL m_bExists;          // it exists now
+    CString m_strFileName;  // the target as the caller named it
+    BOOL m_bExists;         // it exists now
 };
 
 class CReplaceOnSuccessFile : public CFile {
@@ -74,9 +74,9 @@ private:
     void CheckTarget() const;
     void MoveIntoPlace();
 
-    CString m_strTarget;     // the file replaced: the path with its links followed
+    CString m_strTarget;  // the file replaced: the path with its links followed
     CString m_strTempPath;
-    BOOL m_bPending = FALSE;   // the temporary file exists and is ours to remove
+    BOOL m_bPending = FALSE;  // the temporary file exists and is ours to remove
     BOOL m_bCheckTarget = FALSE;
     CFile* m_pExpected = nullptr;
 };

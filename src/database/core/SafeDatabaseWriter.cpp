@@ -39,8 +39,8 @@ bool HoldsExactly(CFile& file, const CEntryList& expected, WORD wLocked, const C
 
 CString CDatabaseVerifyException::GetErrorMessage() const
 {
-    return CString("The saved file did not read back as written; the database was left as it was: ") +
-           m_strFileName + ".";
+    return CString("The saved file did not read back as written; the database was left as it was: ") + m_strFileName +
+           ".";
 }
 
 CSafeDatabaseWriter::CSafeDatabaseWriter(LPCTSTR pszPath)
@@ -70,11 +70,10 @@ void CSafeDatabaseWriter::Commit(const CEntryList& expected, WORD wLocked, const
     m_file.Commit();
 }
 
-DatabaseStatus CSafeDatabaseWriter::Save(const CEntryList& list, WORD wLocked, const CString& strKey,
-                                         CRandom& random)
+DatabaseStatus CSafeDatabaseWriter::Save(const CEntryList& list, WORD wLocked, const CString& strKey, CRandom& random)
 {
     DatabaseStatus status = WriteDatabase(m_file, list, wLocked, strKey, random);
-    if (status != DatabaseStatus::ok) return status;   // the destructor removes the file
+    if (status != DatabaseStatus::ok) return status;  // the destructor removes the file
     Commit(list, wLocked, strKey);
     return DatabaseStatus::ok;
 }

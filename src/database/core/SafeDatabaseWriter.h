@@ -31,7 +31,7 @@ public:
     explicit CDatabaseVerifyException(LPCTSTR pszFileName) : m_strFileName(pszFileName) {}
     CString GetErrorMessage() const override;
 
-    CString m_strFileName;   // the database that was to be saved
+    CString m_strFileName;  // the database that was to be saved
 };
 
 class CSafeDatabaseWriter {
@@ -72,7 +72,7 @@ public:
     void Discard() { m_file.Discard(); }
 
 private:
-    CDatabaseLock m_lock;   // released after the temporary file is gone
+    CDatabaseLock m_lock;  // released after the temporary file is gone
     CReplaceOnSuccessFile m_file;
 };
 

@@ -27,8 +27,7 @@ END_MESSAGE_MAP()
 
 CVaultryDoc::CVaultryDoc()
     : m_wEntryCount(0), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE), m_wLocked(0)
-{
-}
+{}
 
 CVaultryDoc::~CVaultryDoc() { FreeKey(); }
 
@@ -209,7 +208,7 @@ BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
     if (m_bAskPassword && !AskForNewPassword()) return FALSE;
     BuildKey();
     const CString strKey = KeyText();
-    if (strKey.IsEmpty()) {   // no usable key: never write a file that could not be read
+    if (strKey.IsEmpty()) {  // no usable key: never write a file that could not be read
         AfxMessageBox(kSaveError);
         return FALSE;
     }

@@ -248,15 +248,14 @@ BOOL CArchive::ReadString(CString& rString)
         }
         // Take the run of ordinary bytes up to the next line end or zero byte at once.
         BYTE* start = m_lpBufCur;
-        while (m_lpBufCur < m_lpBufMax && *m_lpBufCur != '\n' && *m_lpBufCur != '\r' && *m_lpBufCur != 0)
-            ++m_lpBufCur;
+        while (m_lpBufCur < m_lpBufMax && *m_lpBufCur != '\n' && *m_lpBufCur != '\r' && *m_lpBufCur != 0) ++m_lpBufCur;
         if (m_lpBufCur > start) {
             rString.Append(reinterpret_cast<const char*>(start), static_cast<int>(m_lpBufCur - start));
             bStarted = TRUE;
         }
         if (m_lpBufCur == m_lpBufMax) continue;
         BYTE end = *m_lpBufCur++;
-        if (end == 0) {   // a text line cannot hold a zero byte: it is dropped
+        if (end == 0) {  // a text line cannot hold a zero byte: it is dropped
             ++m_nDroppedZeros;
             continue;
         }

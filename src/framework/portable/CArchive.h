@@ -64,7 +64,7 @@ private:
     BOOL m_bNoFlushOnDelete;
     BYTE* m_lpBufStart;
     BYTE* m_lpBufCur;
-    BYTE* m_lpBufMax;     // loading: end of the bytes read; storing: end of the buffer
+    BYTE* m_lpBufMax;  // loading: end of the bytes read; storing: end of the buffer
     UINT m_nBufSize;
     ULONGLONG m_nDroppedZeros = 0;
 };

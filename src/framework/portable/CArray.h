@@ -39,7 +39,10 @@ public:
         m_data[nIndex] = newElement;
     }
     void InsertAt(int nIndex, ARG_TYPE newElement) { m_data.insert(m_data.begin() + nIndex, newElement); }
-    void RemoveAt(int nIndex, int nCount = 1) { m_data.erase(m_data.begin() + nIndex, m_data.begin() + nIndex + nCount); }
+    void RemoveAt(int nIndex, int nCount = 1)
+    {
+        m_data.erase(m_data.begin() + nIndex, m_data.begin() + nIndex + nCount);
+    }
     void SetSize(int nNewSize) { m_data.resize(nNewSize); }
     void Reserve(int nCount) { m_data.reserve(nCount); }
     // Destroys every element and frees the storage.

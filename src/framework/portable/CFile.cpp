@@ -9,22 +9,31 @@
 CFileException::Cause FileCauseFromErrno(int err)
 {
     switch (err) {
-    case 0: return CFileException::none;
-    case ENOENT: return CFileException::fileNotFound;
+    case 0:
+        return CFileException::none;
+    case ENOENT:
+        return CFileException::fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
-    case EINVAL: return CFileException::badPath;
+    case EINVAL:
+        return CFileException::badPath;
     case EMFILE:
-    case ENFILE: return CFileException::tooManyOpenFiles;
+    case ENFILE:
+        return CFileException::tooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EISDIR:
-    case EROFS: return CFileException::accessDenied;
+    case EROFS:
+        return CFileException::accessDenied;
     case ENOSPC:
-    case EFBIG: return CFileException::diskFull;
-    case EIO: return CFileException::hardIO;
-    case ESPIPE: return CFileException::badSeek;
-    default: return CFileException::genericException;
+    case EFBIG:
+        return CFileException::diskFull;
+    case EIO:
+        return CFileException::hardIO;
+    case ESPIPE:
+        return CFileException::badSeek;
+    default:
+        return CFileException::genericException;
     }
 }
 
@@ -44,12 +53,18 @@ CFile::~CFile()
 
 BOOL CFile::Open(LPCTSTR pszFileName, UINT nOpenFlags, CFileException* pError)
 {
-    if (IsOpen()) CFile::Abort();   // a plain file: what the handle needs
+    if (IsOpen()) CFile::Abort();  // a plain file: what the handle needs
     int flags;
     switch (nOpenFlags & 3) {
-    case modeWrite: flags = O_WRONLY; break;
-    case modeReadWrite: flags = O_RDWR; break;
-    default: flags = O_RDONLY; break;
+    case modeWrite:
+        flags = O_WRONLY;
+        break;
+    case modeReadWrite:
+        flags = O_RDWR;
+        break;
+    default:
+        flags = O_RDONLY;
+        break;
     }
     if (nOpenFlags & modeCreate) {
         flags |= O_CREAT;
@@ -65,10 +80,7 @@ BOOL CFile::Open(LPCTSTR pszFileName, UINT nOpenFlags, CFileException* pError)
     return TRUE;
 }
 
-void CFile::ThrowOsError(int err) const
-{
-    throw CFileException(FileCauseFromErrno(err), err, m_strFileName);
-}
+void CFile::ThrowOsError(int err) const { throw CFileException(FileCauseFromErrno(err), err, m_strFileName); }
 
 UINT CFile::Read(void* lpBuf, UINT nCount)
 {

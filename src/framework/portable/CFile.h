@@ -11,7 +11,7 @@ public:
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
-        shareCompat = 0x0000,      // no share flag: exclusive use, like shareExclusive
+        shareCompat = 0x0000,  // no share flag: exclusive use, like shareExclusive
         shareExclusive = 0x0010,
         shareDenyWrite = 0x0020,
         shareDenyRead = 0x0030,
@@ -24,7 +24,7 @@ public:
     enum SeekPosition { begin = 0, current = 1, end = 2 };
 
     CFile();
-    CFile(LPCTSTR pszFileName, UINT nOpenFlags);   // throws CFileException
+    CFile(LPCTSTR pszFileName, UINT nOpenFlags);  // throws CFileException
     virtual ~CFile();
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
@@ -59,7 +59,7 @@ public:
 protected:
     [[noreturn]] void ThrowOsError(int err) const;
 
-    int m_hFile;          // the C runtime's file descriptor, -1 when closed
+    int m_hFile;  // the C runtime's file descriptor, -1 when closed
     CString m_strFileName;
 };
 

@@ -5,10 +5,9 @@
 #include <new>
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes ? nGrowBytes : 1024), m_lpBuffer(nullptr), m_nBufferSize(0),
-      m_nFileSize(0), m_nPosition(0)
-{
-}
+    : m_nGrowBytes(nGrowBytes ? nGrowBytes : 1024), m_lpBuffer(nullptr), m_nBufferSize(0), m_nFileSize(0),
+      m_nPosition(0)
+{}
 
 CMemFile::~CMemFile() { Free(); }
 
@@ -60,7 +59,7 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
     if (m_nPosition > m_nFileSize) std::memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
     std::memcpy(m_lpBuffer + m_nPosition, lpBuf, nCount);
     m_nPosition = nEnd;
-    if (end > m_nFileSize) m_nFileSize = end;
+    if (nEnd > m_nFileSize) m_nFileSize = nEnd;
 }
 
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
@@ -77,8 +76,10 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
 void CMemFile::SetLength(ULONGLONG nNewLen)
 {
     GrowFile(nNewLen);
-    if (nNewLen > m_nFileSize) std::memset(m_lpBuffer + m_nFileSize, 0, nNewLen - m_nFileSize);
-    else if (m_lpBuffer) SecureZero(m_lpBuffer + nNewLen, m_nFileSize - nNewLen);
+    if (nNewLen > m_nFileSize)
+        std::memset(m_lpBuffer + m_nFileSize, 0, nNewLen - m_nFileSize);
+    else if (m_lpBuffer)
+        SecureZero(m_lpBuffer + nNewLen, m_nFileSize - nNewLen);
     m_nFileSize = static_cast<std::size_t>(nNewLen);
     if (m_nPosition > m_nFileSize) m_nPosition = m_nFileSize;
 }

@@ -73,9 +73,9 @@ private:
     // Takes over other's text, leaving other empty.
     void Steal(CString& other);
 
-    char* m_pData;       // always NUL-terminated: m_inline or a heap block
+    char* m_pData;  // always NUL-terminated: m_inline or a heap block
     int m_nLength;
-    int m_nCapacity;     // bytes usable before the NUL
+    int m_nCapacity;  // bytes usable before the NUL
     char m_inline[kInlineCapacity + 1];
 };
 

@@ -4,8 +4,7 @@ CException::~CException() = default;
 
 CFileException::CFileException(Cause cause, LONG lOsError, LPCTSTR pszFileName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(pszFileName)
-{
-}
+{}
 
 CString CFileException::GetErrorMessage() const
 {

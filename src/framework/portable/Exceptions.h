@@ -14,15 +14,27 @@ public:
 class CFileException : public CException {
 public:
     enum Cause {
-        none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
-        invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-        lockViolation, diskFull, endOfFile
+        none,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
     };
     explicit CFileException(Cause cause = none, LONG lOsError = 0, LPCTSTR pszFileName = nullptr);
     CString GetErrorMessage() const override;
 
     Cause m_cause;
-    LONG m_lOsError;     // errno or GetLastError() value, 0 when not known
+    LONG m_lOsError;  // errno or GetLastError() value, 0 when not known
     CString m_strFileName;
 };
 

@@ -12,11 +12,11 @@
 // that may never come, and opening a device can do things of its own. Both the
 // database writer and vaultry-cli look before they open or replace a file.
 enum class PathKind {
-    missing,   // nothing by that name
-    regular,   // an ordinary file
+    missing,  // nothing by that name
+    regular,  // an ordinary file
     folder,
-    link,      // a symbolic link, whether or not it leads anywhere
-    device,    // a character or block device; on Windows a name such as NUL or COM1
+    link,    // a symbolic link, whether or not it leads anywhere
+    device,  // a character or block device; on Windows a name such as NUL or COM1
     fifo,
     socket,
 };
@@ -49,7 +49,7 @@ int Open(LPCTSTR pszPath, int nAccess, UINT nShare);
 int CreateNew(LPCTSTR pszPath);
 long long Read(int fd, void* pBuffer, unsigned nCount);
 long long Write(int fd, const void* pBuffer, unsigned nCount);
-long long Seek(int fd, long long nOffset, int nFrom);   // SEEK_SET, SEEK_CUR, SEEK_END
+long long Seek(int fd, long long nOffset, int nFrom);  // SEEK_SET, SEEK_CUR, SEEK_END
 int Truncate(int fd, long long nLength);
 int Sync(int fd);
 int Close(int fd);

@@ -152,10 +152,10 @@ void CFileLock::Acquire(LPCTSTR pszPath, LPCTSTR, DWORD dwWaitMs)
     for (;;) {
         // Never blocks, even on a FIFO; the callers refuse those before they read.
         int fd = ::open(strFile, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) break;   // nothing to lock yet
+        if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) break;  // nothing to lock yet
         if (fd < 0) throw CFileException(FileCauseFromErrno(errno), errno, pszPath);
         while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) break;   // no locks here (a network share): go on
+            if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here (a network share): go on
             if (MonotonicMs() >= nDeadline) {
                 ::close(fd);
                 throw CFileException(CFileException::lockViolation, 0, pszPath);
@@ -167,7 +167,7 @@ void CFileLock::Acquire(LPCTSTR pszPath, LPCTSTR, DWORD dwWaitMs)
             m_fd = fd;
             break;
         }
-        ::close(fd);   // replaced while this process waited: lock the new file
+        ::close(fd);  // replaced while this process waited: lock the new file
     }
     m_bHeld = TRUE;
 }

@@ -23,7 +23,8 @@ BOOL IsDeviceName(LPCTSTR pszPath)
     CString strBase = pszName;
     int nDot = strBase.Find('.');
     if (nDot >= 0) strBase = strBase.Left(nDot);
-    while (!strBase.IsEmpty() && strBase[strBase.GetLength() - 1] == ' ') strBase = strBase.Left(strBase.GetLength() - 1);
+    while (!strBase.IsEmpty() && strBase[strBase.GetLength() - 1] == ' ')
+        strBase = strBase.Left(strBase.GetLength() - 1);
     strBase.MakeUpper();
     static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     for (const char* pszDevice : kNames)
@@ -35,10 +36,14 @@ BOOL IsDeviceName(LPCTSTR pszPath)
 int ShareFlag(UINT nShare)
 {
     switch (nShare & 0x70) {
-    case CFile::shareDenyWrite: return _SH_DENYWR;
-    case CFile::shareDenyRead: return _SH_DENYRD;
-    case CFile::shareDenyNone: return _SH_DENYNO;
-    default: return _SH_DENYRW;   // shareCompat and shareExclusive
+    case CFile::shareDenyWrite:
+        return _SH_DENYWR;
+    case CFile::shareDenyRead:
+        return _SH_DENYRD;
+    case CFile::shareDenyNone:
+        return _SH_DENYNO;
+    default:
+        return _SH_DENYRW;  // shareCompat and shareExclusive
     }
 }
 
@@ -96,7 +101,7 @@ void Replace(LPCTSTR pszFrom, LPCTSTR pszTo)
 {
     if (!MoveFileExA(pszFrom, pszTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DWORD err = GetLastError();
-        CFileException::Cause cause = err == ERROR_ACCESS_DENIED      ? CFileException::accessDenied
+        CFileException::Cause cause = err == ERROR_ACCESS_DENIED       ? CFileException::accessDenied
                                       : err == ERROR_SHARING_VIOLATION ? CFileException::sharingViolation
                                       : err == ERROR_DISK_FULL         ? CFileException::diskFull
                                                                        : CFileException::genericException;

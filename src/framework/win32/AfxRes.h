@@ -1,6 +1,8 @@
 /* The framework's standard command, window, string and resource-type ids, as plain
    definitions that both C++ and the resource compiler read. A resource script
    includes this file after <windows.h>. */
+// Laid out by hand as tables: the formatter leaves this file alone.
+// clang-format off
 #ifndef VAULTRY_FRAMEWORK_AFXRES_H
 #define VAULTRY_FRAMEWORK_AFXRES_H
 

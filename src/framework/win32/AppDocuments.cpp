@@ -14,10 +14,7 @@
 #include "framework/win32/FilePaths.h"
 #include "framework/win32/FrameworkPrompts.h"
 
-void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
-{
-    m_templateList.Add(pTemplate);
-}
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate) { m_templateList.Add(pTemplate); }
 
 POSITION CWinApp::GetFirstDocTemplatePosition() const
 {

@@ -64,15 +64,14 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
-    if (m_pszRegistryKey == nullptr)
-        return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+    if (m_pszRegistryKey == nullptr) return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
     HKEY hSecKey = GetSectionKey(lpszSection);
     if (hSecKey == nullptr) return static_cast<UINT>(nDefault);
     DWORD dwValue = 0;
     DWORD dwType = 0;
     DWORD dwCount = sizeof(dwValue);
-    LONG lResult = ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(&dwValue),
-                                      &dwCount);
+    LONG lResult =
+        ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(&dwValue), &dwCount);
     ::RegCloseKey(hSecKey);
     return lResult == ERROR_SUCCESS && dwType == REG_DWORD ? static_cast<UINT>(dwValue) : static_cast<UINT>(nDefault);
 }
@@ -87,8 +86,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     HKEY hSecKey = GetSectionKey(lpszSection);
     if (hSecKey == nullptr) return FALSE;
     DWORD dwValue = static_cast<DWORD>(nValue);
-    LONG lResult = ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                                    sizeof(dwValue));
+    LONG lResult =
+        ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
     ::RegCloseKey(hSecKey);
     return lResult == ERROR_SUCCESS;
 }

@@ -9,7 +9,7 @@ public:
     CButton();
     BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    int GetCheck() const;        // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
+    int GetCheck() const;  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
     void SetCheck(int nCheck);
     UINT GetState() const;
     void SetState(BOOL bHighlight);

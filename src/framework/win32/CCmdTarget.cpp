@@ -13,18 +13,14 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
          pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->nSig != AfxSig_end; ++p) {
-            if (p->nMessage == nMessage && p->nCode == nCode && nID >= p->nID && nID <= p->nLastID)
-                return p;
+            if (p->nMessage == nMessage && p->nCode == nCode && nID >= p->nID && nID <= p->nLastID) return p;
         }
     }
     return nullptr;
@@ -53,7 +49,7 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, const AFX_MSGMAP_ENTRY* pEntr
     case AfxSigNotify_v: {
         AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
         (pTarget->*AfxCastHandler<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
-                                                                                           pNotify->pResult);
+                                                                                        pNotify->pResult);
         return TRUE;
     }
     default:
@@ -82,9 +78,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
             if (p->nMessage != nMsg || nID < p->nID || nID > p->nLastID) continue;
             // Notification codes are compared in their low word: WM_NOTIFY codes
             // travel packed with the message number.
-            BOOL bCodeMatches = nEntryCode == CN_UPDATE_COMMAND_UI ? p->nCode == CN_UPDATE_COMMAND_UI
-                                                                   : p->nCode != CN_UPDATE_COMMAND_UI &&
-                                                                         LOWORD(p->nCode) == nEntryCode;
+            BOOL bCodeMatches = nEntryCode == CN_UPDATE_COMMAND_UI
+                                    ? p->nCode == CN_UPDATE_COMMAND_UI
+                                    : p->nCode != CN_UPDATE_COMMAND_UI && LOWORD(p->nCode) == nEntryCode;
             if (!bCodeMatches) continue;
             if (pHandlerInfo != nullptr) {
                 pHandlerInfo->pTarget = this;

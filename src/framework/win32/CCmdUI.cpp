@@ -6,8 +6,7 @@
 CCmdUI::CCmdUI()
     : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr), m_nIndexMax(0),
       m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
-{
-}
+{}
 
 void CCmdUI::Enable(BOOL bOn)
 {

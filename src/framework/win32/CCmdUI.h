@@ -13,10 +13,10 @@ class CWnd;
 class CCmdUI {
 public:
     UINT m_nID;
-    UINT m_nIndex;          // index of the item in its menu or bar
-    CMenu* m_pMenu;         // the popup menu, for menu items
-    CMenu* m_pSubMenu;      // the item's own popup, if it has one
-    CWnd* m_pOther;         // the bar or control, for items that are not menu items
+    UINT m_nIndex;      // index of the item in its menu or bar
+    CMenu* m_pMenu;     // the popup menu, for menu items
+    CMenu* m_pSubMenu;  // the item's own popup, if it has one
+    CWnd* m_pOther;     // the bar or control, for items that are not menu items
     UINT m_nIndexMax;
     BOOL m_bEnableChanged;  // some handler called Enable
     BOOL m_bContinueRouting;
@@ -25,7 +25,7 @@ public:
     virtual ~CCmdUI() = default;
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);   // 0 unchecked, 1 checked, 2 indeterminate
+    virtual void SetCheck(int nCheck = 1);  // 0 unchecked, 1 checked, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
     // Lets the next object along the route update the item too.

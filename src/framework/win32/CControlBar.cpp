@@ -18,15 +18,13 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-const int kBorderWidth = 2;   // an etched edge: a shadow line and a highlight line
+const int kBorderWidth = 2;  // an etched edge: a shadow line and a highlight line
 }
 
 CControlBar::CControlBar()
-    : m_dwStyle(0), m_dwDockStyle(0), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1),
-      m_cyBottomBorder(1), m_cxDefaultGap(2), m_bAutoDelete(FALSE), m_pDockSite(nullptr), m_pDockContext(nullptr),
-      m_nFlybyID(-1)
-{
-}
+    : m_dwStyle(0), m_dwDockStyle(0), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1), m_cyBottomBorder(1),
+      m_cxDefaultGap(2), m_bAutoDelete(FALSE), m_pDockSite(nullptr), m_pDockContext(nullptr), m_nFlybyID(-1)
+{}
 
 CControlBar::~CControlBar() = default;
 
@@ -52,20 +50,11 @@ void CControlBar::SetBarStyle(DWORD dwStyle)
 
 void CControlBar::OnBarStyleChange(DWORD, DWORD) {}
 
-void CControlBar::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
-}
+void CControlBar::EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
 
-CFrameWnd* CControlBar::GetDockingFrame() const
-{
-    return m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
-}
+CFrameWnd* CControlBar::GetDockingFrame() const { return m_pDockSite != nullptr ? m_pDockSite : GetParentFrame(); }
 
-BOOL CControlBar::IsVisible() const
-{
-    return (GetStyle() & WS_VISIBLE) != 0;
-}
+BOOL CControlBar::IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }
 
 int CControlBar::GetCount() const { return 0; }
 
@@ -77,10 +66,7 @@ void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
     m_cyBottomBorder = cyBottom;
 }
 
-void CControlBar::SetBorders(LPCRECT lpRect)
-{
-    SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
+void CControlBar::SetBorders(LPCRECT lpRect) { SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
 
 CRect CControlBar::GetBorders() const
 {
@@ -186,15 +172,9 @@ BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-void CControlBar::OnTimer(UINT_PTR nIDEvent)
-{
-    CWnd::OnTimer(nIDEvent);
-}
+void CControlBar::OnTimer(UINT_PTR nIDEvent) { CWnd::OnTimer(nIDEvent); }
 
-void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    CWnd::OnLButtonDown(nFlags, point);
-}
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point) { CWnd::OnLButtonDown(nFlags, point); }
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
@@ -205,15 +185,14 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     return 0;
 }
 
-INT_PTR CControlBar::OnToolHitTest(CPoint, TOOLINFOA*) const
-{
-    return -1;
-}
+INT_PTR CControlBar::OnToolHitTest(CPoint, TOOLINFOA*) const { return -1; }
 
 LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_MOUSEMOVE && (m_dwStyle & CBRS_FLYBY)) TrackFlyby(CPoint(lParam));
-    else if (message == WM_MOUSELEAVE && m_nFlybyID != -1) EndFlyby();
+    if (message == WM_MOUSEMOVE && (m_dwStyle & CBRS_FLYBY))
+        TrackFlyby(CPoint(lParam));
+    else if (message == WM_MOUSELEAVE && m_nFlybyID != -1)
+        EndFlyby();
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

@@ -9,8 +9,8 @@ class CFrameWnd;
 class CView;
 
 struct CCreateContext {
-    CRuntimeClass* m_pNewViewClass = nullptr;   // the view to create
-    CDocument* m_pCurrentDoc = nullptr;         // the document it shows
+    CRuntimeClass* m_pNewViewClass = nullptr;  // the view to create
+    CDocument* m_pCurrentDoc = nullptr;        // the document it shows
     CDocTemplate* m_pNewDocTemplate = nullptr;
     CView* m_pLastView = nullptr;
     CFrameWnd* m_pCurrentFrame = nullptr;

@@ -21,10 +21,7 @@ HDC CDC::Detach()
     return hDC;
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* pDC)
-{
-    return Attach(::CreateCompatibleDC(SafeHdc(pDC)));
-}
+BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(SafeHdc(pDC))); }
 
 BOOL CDC::DeleteDC()
 {
@@ -126,10 +123,7 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
     return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(pWnd->m_hWnd)
-{
-    Attach(::BeginPaint(m_hWnd, &m_ps));
-}
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(pWnd->m_hWnd) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
 
 CPaintDC::~CPaintDC()
 {
@@ -137,22 +131,10 @@ CPaintDC::~CPaintDC()
     Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
-{
-    Attach(::GetDC(m_hWnd));
-}
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) { Attach(::GetDC(m_hWnd)); }
 
-CClientDC::~CClientDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
-{
-    Attach(::GetWindowDC(m_hWnd));
-}
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) { Attach(::GetWindowDC(m_hWnd)); }
 
-CWindowDC::~CWindowDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }

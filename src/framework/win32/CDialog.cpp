@@ -19,8 +19,7 @@ CDialog::CDialog() : m_nIDHelp(0), m_lpszTemplateName(nullptr), m_pParentWnd(nul
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd)
-{
-}
+{}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     : m_nIDHelp(0), m_lpszTemplateName(nullptr), m_pParentWnd(pParentWnd)
@@ -46,8 +45,8 @@ INT_PTR CDialog::DoModal()
         ::MultiByteToWideChar(CP_ACP, 0, m_lpszTemplateName, -1, name.data(), static_cast<int>(name.size()));
         lpszName = name.data();
     }
-    INT_PTR nResult = ::DialogBoxParamW(AfxGetResourceHandle(), lpszName, hWndOwner, DialogProc,
-                                        reinterpret_cast<LPARAM>(this));
+    INT_PTR nResult =
+        ::DialogBoxParamW(AfxGetResourceHandle(), lpszName, hWndOwner, DialogProc, reinterpret_cast<LPARAM>(this));
     // The dialog window is gone; its controls detached themselves on WM_NCDESTROY.
     m_hWnd = nullptr;
     return nResult;
@@ -63,10 +62,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM
     return CWndProcedure::CallWndProc(pDlg, hDlg, nMsg, wParam, lParam) != 0;
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
-{
-    return OnInitDialog();
-}
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
 
 BOOL CDialog::OnInitDialog()
 {
@@ -83,15 +79,9 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-void CDialog::EndDialog(int nResult)
-{
-    ::EndDialog(m_hWnd, nResult);
-}
+void CDialog::EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 {

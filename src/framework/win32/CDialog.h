@@ -24,7 +24,7 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
-    UINT m_nIDHelp;                // the template's id, when given by number
+    UINT m_nIDHelp;  // the template's id, when given by number
     LPCTSTR m_lpszTemplateName;
     CWnd* m_pParentWnd;
 
@@ -37,5 +37,5 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM lParam);
-    CString m_strTemplateName;     // keeps a template name given as text
+    CString m_strTemplateName;  // keeps a template name given as text
 };

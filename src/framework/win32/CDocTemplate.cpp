@@ -26,15 +26,9 @@ BOOL CDocTemplate::GetDocString(CString& rString, enum DocStringIndex index) con
     return AfxExtractSubString(rString, m_strDocStrings, static_cast<int>(index)) && !rString.IsEmpty();
 }
 
-void CDocTemplate::AddDocument(CDocument* pDoc)
-{
-    pDoc->m_pDocTemplate = this;
-}
+void CDocTemplate::AddDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = this; }
 
-void CDocTemplate::RemoveDocument(CDocument* pDoc)
-{
-    pDoc->m_pDocTemplate = nullptr;
-}
+void CDocTemplate::RemoveDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = nullptr; }
 
 CDocument* CDocTemplate::CreateNewDocument()
 {

@@ -14,8 +14,14 @@ public:
     // The fields of the document string, separated by "\n", in this order.
     enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
     // How well a file fits this template.
-    enum Confidence { noAttempt, maybeAttemptForeign, maybeAttemptNative, yesAttemptForeign, yesAttemptNative,
-                      yesAlreadyOpen };
+    enum Confidence {
+        noAttempt,
+        maybeAttemptForeign,
+        maybeAttemptNative,
+        yesAttemptForeign,
+        yesAttemptNative,
+        yesAlreadyOpen
+    };
 
     ~CDocTemplate() override;
 
@@ -47,6 +53,5 @@ public:
     CString m_strDocStrings;
 
 protected:
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                 CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
 };

@@ -196,7 +196,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 
 void CDocument::ReportSaveLoadException(LPCTSTR, const CException* e, BOOL, UINT nIDPDefault)
 {
-    if (dynamic_cast<const CUserException*>(e) != nullptr) return;   // already told
+    if (dynamic_cast<const CUserException*>(e) != nullptr) return;  // already told
     CString strPrompt;
     if (dynamic_cast<const CFileException*>(e) != nullptr || dynamic_cast<const CArchiveException*>(e) != nullptr)
         strPrompt = e->GetErrorMessage();
@@ -241,10 +241,7 @@ BOOL CDocument::SaveModified()
     }
 }
 
-BOOL CDocument::CanCloseFrame(CFrameWnd*)
-{
-    return SaveModified();
-}
+BOOL CDocument::CanCloseFrame(CFrameWnd*) { return SaveModified(); }
 
 BOOL CDocument::DoFileSave()
 {
@@ -274,9 +271,8 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
             if (pTemplate != nullptr && pTemplate->GetDocString(strExt, CDocTemplate::filterExt)) strNewName += strExt;
         }
         CWinApp* pApp = AfxGetApp();
-        if (pApp == nullptr ||
-            !pApp->DoPromptFileName(strNewName, AFX_IDS_SAVEFILE, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE,
-                                    pTemplate))
+        if (pApp == nullptr || !pApp->DoPromptFileName(strNewName, AFX_IDS_SAVEFILE,
+                                                       OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, pTemplate))
             return FALSE;
     }
     // A failed save leaves whatever file it was to replace: the document's own
@@ -286,15 +282,9 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
     return TRUE;
 }
 
-void CDocument::OnFileSave()
-{
-    DoFileSave();
-}
+void CDocument::OnFileSave() { DoFileSave(); }
 
-void CDocument::OnFileSaveAs()
-{
-    DoSave(nullptr);
-}
+void CDocument::OnFileSaveAs() { DoSave(nullptr); }
 
 void CDocument::OnFileClose()
 {

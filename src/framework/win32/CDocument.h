@@ -52,8 +52,7 @@ public:
     // own errors. Any path: the document's own path is not changed.
     virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
     virtual void OnCloseDocument();
-    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, const CException* e, BOOL bSaving,
-                                         UINT nIDPDefault);
+    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, const CException* e, BOOL bSaving, UINT nIDPDefault);
     virtual CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
     virtual void ReleaseFile(CFile* pFile, BOOL bAbort);
 
@@ -70,7 +69,7 @@ public:
     virtual void UpdateFrameCounts();
     virtual void OnChangedViewList();
 
-    BOOL m_bAutoDelete;   // the document is deleted when its last view goes
+    BOOL m_bAutoDelete;  // the document is deleted when its last view goes
     BOOL m_bEmbedded;
 
     afx_msg void OnFileSave();

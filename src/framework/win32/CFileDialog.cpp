@@ -38,10 +38,7 @@ INT_PTR CFileDialog::DoModal()
     return bResult ? IDOK : IDCANCEL;
 }
 
-CString CFileDialog::GetPathName() const
-{
-    return m_ofn.lpstrFile;
-}
+CString CFileDialog::GetPathName() const { return m_ofn.lpstrFile; }
 
 CString CFileDialog::GetFileName() const
 {
@@ -68,7 +65,4 @@ CString CFileDialog::GetFileTitle() const
     return strExt.IsEmpty() ? strName : strName.Left(strName.GetLength() - strExt.GetLength() - 1);
 }
 
-BOOL CFileDialog::GetReadOnlyPref() const
-{
-    return (m_ofn.Flags & OFN_READONLY) != 0;
-}
+BOOL CFileDialog::GetReadOnlyPref() const { return (m_ofn.Flags & OFN_READONLY) != 0; }

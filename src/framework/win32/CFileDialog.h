@@ -27,7 +27,7 @@ public:
 protected:
     BOOL m_bOpenFileDialog;
     CString m_strDefExt;
-    std::vector<char> m_filter;      // the filter with NULs in place of "|"
+    std::vector<char> m_filter;  // the filter with NULs in place of "|"
     char m_szFileName[MAX_PATH * 2];
     char m_szFileTitle[MAX_PATH];
 };

@@ -43,8 +43,7 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr), m_nIDHelp(0), m_pViewActive(nullptr), m_nIDTracking(0),
       m_nIDLastMessage(0), m_dwDockStyle(0), m_bInRecalcLayout(FALSE), m_bDelayedLayout(FALSE)
-{
-}
+{}
 
 CFrameWnd::~CFrameWnd() = default;
 
@@ -63,13 +62,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (AfxLoadString(nIDResource, strFullString)) AfxExtractSubString(m_strTitle, strFullString, 0);
 
     HINSTANCE hInst = AfxGetResourceHandle();
-    LPCTSTR lpszMenuName = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(4))   // RT_MENU
+    LPCTSTR lpszMenuName = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(4))  // RT_MENU
                                ? MAKEINTRESOURCEA(nIDResource)
                                : nullptr;
     CString strTitle = m_strTitle;
     // A frame whose creation fails has deleted itself.
-    if (!Create(nullptr, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
-        return FALSE;
+    if (!Create(nullptr, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext)) return FALSE;
 
     HICON hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource));
     if (hIcon != nullptr) {
@@ -84,8 +82,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr) {
@@ -197,8 +195,10 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
     if (nCmdShow == -1) {
-        if (!IsWindowVisible()) nCmdShow = SW_SHOWNORMAL;
-        else if (IsIconic()) nCmdShow = SW_RESTORE;
+        if (!IsWindowVisible())
+            nCmdShow = SW_SHOWNORMAL;
+        else if (IsIconic())
+            nCmdShow = SW_RESTORE;
     }
     if (nCmdShow != -1) {
         ShowWindow(nCmdShow);
@@ -256,8 +256,10 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if ((GetStyle() & FWS_ADDTOTITLE) == 0) return;
     CDocument* pDocument = GetActiveDocument();
-    if (bAddToTitle && pDocument != nullptr) UpdateFrameTitleForDocument(pDocument->GetTitle());
-    else UpdateFrameTitleForDocument(nullptr);
+    if (bAddToTitle && pDocument != nullptr)
+        UpdateFrameTitleForDocument(pDocument->GetTitle());
+    else
+        UpdateFrameTitleForDocument(nullptr);
 }
 
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
@@ -324,8 +326,10 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
-    if (m_pViewActive != nullptr && m_pViewActive->m_hWnd != nullptr) m_pViewActive->SetFocus();
-    else CWnd::OnSetFocus(pOldWnd);
+    if (m_pViewActive != nullptr && m_pViewActive->m_hWnd != nullptr)
+        m_pViewActive->SetFocus();
+    else
+        CWnd::OnSetFocus(pOldWnd);
 }
 
 void CFrameWnd::OnDropFiles(HDROP hDropInfo)
@@ -354,8 +358,8 @@ CFrameWnd* CWnd::GetParentFrame() const
 
 CFrameWnd* CWnd::GetTopLevelFrame() const
 {
-    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this))
-                                                           : GetParentFrame();
+    CFrameWnd* pFrame =
+        IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
     while (pFrame != nullptr) {
         CFrameWnd* pParent = pFrame->GetParentFrame();
         if (pParent == nullptr) break;

@@ -16,9 +16,9 @@ class CView;
 struct CCreateContext;
 
 // Frame styles (kept in the window style's low word).
-#define FWS_ADDTOTITLE 0x00008000L    // the caption shows the document's title
-#define FWS_PREFIXTITLE 0x00004000L   // ... before the frame's own title
-#define FWS_SNAPTOBARS 0x00002000L
+#define FWS_ADDTOTITLE  0x00008000L  // the caption shows the document's title
+#define FWS_PREFIXTITLE 0x00004000L  // ... before the frame's own title
+#define FWS_SNAPTOBARS  0x00002000L
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -73,9 +73,9 @@ public:
     void SetMessageText(UINT nID);
     virtual CWnd* GetMessageBar();
 
-    BOOL m_bAutoMenuEnable;   // menu items without any handler are disabled
+    BOOL m_bAutoMenuEnable;  // menu items without any handler are disabled
     HACCEL m_hAccelTable;
-    UINT m_nIDHelp;           // the resource id the frame was loaded from
+    UINT m_nIDHelp;  // the resource id the frame was loaded from
 
 protected:
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -98,11 +98,11 @@ protected:
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
-    CString m_strTitle;       // the frame's own part of the caption
+    CString m_strTitle;  // the frame's own part of the caption
     CView* m_pViewActive;
-    UINT m_nIDTracking;       // the command whose prompt is shown
+    UINT m_nIDTracking;  // the command whose prompt is shown
     UINT m_nIDLastMessage;
-    DWORD m_dwDockStyle;      // sides where bars may dock
+    DWORD m_dwDockStyle;  // sides where bars may dock
     BOOL m_bInRecalcLayout;
     BOOL m_bDelayedLayout;
 

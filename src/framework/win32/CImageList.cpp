@@ -13,10 +13,7 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
     return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
-int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
-{
-    return ImageList_AddMasked(m_hImageList, *pbmImage, crMask);
-}
+int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) { return ImageList_AddMasked(m_hImageList, *pbmImage, crMask); }
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {

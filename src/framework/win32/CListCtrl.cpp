@@ -12,7 +12,8 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
 {
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
@@ -32,7 +33,10 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
     return InsertColumn(nCol, &column);
 }
 
-BOOL CListCtrl::DeleteColumn(int nCol) { return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol))); }
+BOOL CListCtrl::DeleteColumn(int nCol)
+{
+    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)));
+}
 
 BOOL CListCtrl::GetColumn(int nCol, LVCOLUMNA* pColumn) const
 {
@@ -44,17 +48,17 @@ BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMNA* pColumn)
     return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
 }
 
-int CListCtrl::GetColumnWidth(int nCol) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol))); }
+int CListCtrl::GetColumnWidth(int nCol) const
+{
+    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
+}
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
 {
     return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(cx, 0)));
 }
 
-CWnd* CListCtrl::GetHeaderCtrl() const
-{
-    return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)));
-}
+CWnd* CListCtrl::GetHeaderCtrl() const { return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER))); }
 
 int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
 void CListCtrl::SetItemCount(int nItems) { SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(nItems)); }
@@ -93,8 +97,8 @@ BOOL CListCtrl::SetItem(const LVITEMA* pItem)
     return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam)
 {
     LVITEMA item = {};
     item.mask = nMask;
@@ -113,7 +117,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
     LVITEMA item = {};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
@@ -132,7 +137,10 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     }
 }
 
-BOOL CListCtrl::DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem))); }
+BOOL CListCtrl::DeleteItem(int nItem)
+{
+    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
+}
 BOOL CListCtrl::DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const
@@ -145,7 +153,8 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     LVITEMA item = {};
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
@@ -175,7 +184,8 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
 {
     lpRect->left = static_cast<LONG>(nCode);
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 BOOL CListCtrl::Update(int nItem) { return static_cast<BOOL>(SendMessage(LVM_UPDATE, static_cast<WPARAM>(nItem))); }

@@ -26,5 +26,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    mutable CListCtrl m_listCtrl;   // the same window, for CListCtrl's operations
+    mutable CListCtrl m_listCtrl;  // the same window, for CListCtrl's operations
 };

@@ -31,15 +31,9 @@ BOOL CMenu::LoadMenu(UINT nIDResource)
     return Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource))) && (m_bOwned = TRUE);
 }
 
-BOOL CMenu::CreateMenu()
-{
-    return Attach(::CreateMenu()) && (m_bOwned = TRUE);
-}
+BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()) && (m_bOwned = TRUE); }
 
-BOOL CMenu::CreatePopupMenu()
-{
-    return Attach(::CreatePopupMenu()) && (m_bOwned = TRUE);
-}
+BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()) && (m_bOwned = TRUE); }
 
 BOOL CMenu::DestroyMenu()
 {
@@ -63,7 +57,10 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
     return nResult;
 }
 
-UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+{
+    return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+}
 UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)

@@ -35,5 +35,5 @@ public:
     BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
 
 private:
-    BOOL m_bOwned;   // destroyed with the object
+    BOOL m_bOwned;  // destroyed with the object
 };

@@ -21,7 +21,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int kPanePadding = 8;   // room around a pane's text, for its edges
+const int kPanePadding = 8;  // room around a pane's text, for its edges
 
 // Command updates of a pane: disabling hides its text, checking pops it out.
 class CStatusCmdUI : public CCmdUI {
@@ -59,10 +59,7 @@ CStatusBar::CStatusBar()
 
 CStatusBar::~CStatusBar() = default;
 
-BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
-{
-    return CreateEx(pParentWnd, 0, dwStyle, nID);
-}
+BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) { return CreateEx(pParentWnd, 0, dwStyle, nID); }
 
 BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
 {
@@ -81,7 +78,8 @@ int CStatusBar::TextWidth(LPCTSTR lpszText) const
 {
     CClientDC dc(const_cast<CStatusBar*>(this));
     HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    HGDIOBJ hOldFont = dc.SelectObject(hFont != nullptr ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ hOldFont =
+        dc.SelectObject(hFont != nullptr ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
     int cx = dc.GetTextExtent(lpszText, static_cast<int>(std::strlen(lpszText))).cx;
     dc.SelectObject(hOldFont);
     return cx;
@@ -184,18 +182,21 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
         int cxFixed = 0;
         int nStretch = -1;
         for (int i = 0; i < m_panes.GetSize(); ++i) {
-            if ((m_panes[i].nStyle & SBPS_STRETCH) && nStretch == -1) nStretch = i;
-            else cxFixed += m_panes[i].cxText + kPanePadding;
+            if ((m_panes[i].nStyle & SBPS_STRETCH) && nStretch == -1)
+                nStretch = i;
+            else
+                cxFixed += m_panes[i].cxText + kPanePadding;
         }
         int cxGrip = (GetStyle() & SBARS_SIZEGRIP) ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
         std::vector<int> rights;
         int x = 0;
         for (int i = 0; i < m_panes.GetSize(); ++i) {
-            int cx = i == nStretch ? std::max(0, rcClient.Width() - cxFixed - cxGrip) : m_panes[i].cxText + kPanePadding;
+            int cx =
+                i == nStretch ? std::max(0, rcClient.Width() - cxFixed - cxGrip) : m_panes[i].cxText + kPanePadding;
             x += cx;
             rights.push_back(x);
         }
-        rights.back() = -1;   // the last part reaches the right edge
+        rights.back() = -1;  // the last part reaches the right edge
         SendMessage(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
     }
     if (bUpdateText)
@@ -208,7 +209,8 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     // As high as the text of the control's font and its edges need.
     CClientDC dc(this);
     HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    HGDIOBJ hOldFont = dc.SelectObject(hFont != nullptr ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ hOldFont =
+        dc.SelectObject(hFont != nullptr ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICA tm = {};
     dc.GetTextMetrics(&tm);
     dc.SelectObject(hOldFont);

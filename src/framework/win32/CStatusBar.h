@@ -10,12 +10,12 @@
 #include "framework/win32/CControlBar.h"
 
 // Pane styles.
-#define SBPS_NORMAL 0x0000
+#define SBPS_NORMAL    0x0000
 #define SBPS_NOBORDERS SBT_NOBORDERS
-#define SBPS_POPOUT SBT_POPOUT
+#define SBPS_POPOUT    SBT_POPOUT
 #define SBPS_OWNERDRAW SBT_OWNERDRAW
-#define SBPS_DISABLED 0x04000000
-#define SBPS_STRETCH 0x08000000
+#define SBPS_DISABLED  0x04000000
+#define SBPS_STRETCH   0x08000000
 
 class CStatusBar : public CControlBar {
     DECLARE_DYNAMIC(CStatusBar)
@@ -25,8 +25,8 @@ public:
 
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                         UINT nID = AFX_IDW_STATUS_BAR);
-    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0,
-                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT nID = AFX_IDW_STATUS_BAR);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
+                          UINT nID = AFX_IDW_STATUS_BAR);
     // One pane per id; FALSE when an indicator's string resource is missing.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
 
@@ -57,7 +57,7 @@ private:
     struct Pane {
         UINT nID = 0;
         UINT nStyle = 0;
-        int cxText = 0;       // width of the pane's text area
+        int cxText = 0;  // width of the pane's text area
         CString strText;
     };
     // Sends the panes' widths and texts to the control.

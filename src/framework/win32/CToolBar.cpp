@@ -34,8 +34,10 @@ public:
     {
         CToolBar* pToolBar = static_cast<CToolBar*>(m_pOther);
         UINT nNewStyle = pToolBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
-        if (nCheck == 1) nNewStyle |= TBBS_CHECKED;
-        else if (nCheck == 2) nNewStyle |= TBBS_INDETERMINATE;
+        if (nCheck == 1)
+            nNewStyle |= TBBS_CHECKED;
+        else if (nCheck == 2)
+            nNewStyle |= TBBS_INDETERMINATE;
         pToolBar->SetButtonStyle(static_cast<int>(m_nIndex), nNewStyle | TBBS_CHECKBOX);
     }
     void SetText(LPCTSTR) override {}
@@ -115,10 +117,7 @@ LRESULT CToolBar::OnSetBitmapSize(WPARAM, LPARAM lParam)
     return lResult;
 }
 
-BOOL CToolBar::LoadToolBar(UINT nIDResource)
-{
-    return LoadToolBar(MAKEINTRESOURCEA(nIDResource));
-}
+BOOL CToolBar::LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCEA(nIDResource)); }
 
 BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName)
 {
@@ -129,10 +128,7 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName)
     return LoadBitmap(lpszResourceName);
 }
 
-BOOL CToolBar::LoadBitmap(UINT nIDResource)
-{
-    return LoadBitmap(MAKEINTRESOURCEA(nIDResource));
-}
+BOOL CToolBar::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
 
 BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
 {
@@ -142,7 +138,7 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
     if (hbm == nullptr) return FALSE;
     m_lpszBitmapName = lpszResourceName;
     m_hInstImageWell = hInst;
-    m_hRsrcImageWell = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(2));   // RT_BITMAP
+    m_hRsrcImageWell = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(2));  // RT_BITMAP
     return SetBitmap(hbm);
 }
 
@@ -177,7 +173,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
         button.fsState = TBSTATE_ENABLED;
         if (lpIDArray == nullptr || lpIDArray[i] == ID_SEPARATOR) {
             button.fsStyle = TBSTYLE_SEP;
-            button.iBitmap = (GetStyle() & TBSTYLE_FLAT) ? 6 : 8;   // the separator's width
+            button.iBitmap = (GetStyle() & TBSTYLE_FLAT) ? 6 : 8;  // the separator's width
         } else {
             button.fsStyle = TBSTYLE_BUTTON;
             button.idCommand = static_cast<int>(lpIDArray[i]);
@@ -186,14 +182,10 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
         buttons.push_back(button);
     }
     if (buttons.empty()) return TRUE;
-    return static_cast<BOOL>(
-        SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())));
+    return static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())));
 }
 
-int CToolBar::GetCount() const
-{
-    return static_cast<int>(SendMessage(TB_BUTTONCOUNT));
-}
+int CToolBar::GetCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
 
 BOOL CToolBar::GetButton(int nIndex, TBBUTTON* pButton) const
 {
@@ -300,7 +292,8 @@ void CToolBar::GetButtonText(int nIndex, CString& rString) const
     UINT nID = GetItemID(nIndex);
     LRESULT nLength = SendMessage(TB_GETBUTTONTEXTA, nID, 0);
     if (nLength <= 0) return;
-    LRESULT nRead = SendMessage(TB_GETBUTTONTEXTA, nID, reinterpret_cast<LPARAM>(rString.GetBuffer(static_cast<int>(nLength) + 1)));
+    LRESULT nRead =
+        SendMessage(TB_GETBUTTONTEXTA, nID, reinterpret_cast<LPARAM>(rString.GetBuffer(static_cast<int>(nLength) + 1)));
     rString.ReleaseBuffer(nRead > 0 ? static_cast<int>(nRead) : 0);
 }
 

@@ -15,22 +15,22 @@
 
 // Button styles as GetButtonStyle reports them: the control's style in the low
 // word, its state in the high word, with the enabled state turned into TBBS_DISABLED.
-#define TBBS_BUTTON MAKELONG(TBSTYLE_BUTTON, 0)
-#define TBBS_SEPARATOR MAKELONG(TBSTYLE_SEP, 0)
-#define TBBS_CHECKBOX MAKELONG(TBSTYLE_CHECK, 0)
-#define TBBS_GROUP MAKELONG(TBSTYLE_GROUP, 0)
-#define TBBS_CHECKGROUP (TBBS_GROUP | TBBS_CHECKBOX)
-#define TBBS_DROPDOWN MAKELONG(TBSTYLE_DROPDOWN, 0)
-#define TBBS_AUTOSIZE MAKELONG(TBSTYLE_AUTOSIZE, 0)
-#define TBBS_NOPREFIX MAKELONG(TBSTYLE_NOPREFIX, 0)
-#define TBBS_CHECKED MAKELONG(0, TBSTATE_CHECKED)
-#define TBBS_PRESSED MAKELONG(0, TBSTATE_PRESSED)
-#define TBBS_DISABLED MAKELONG(0, TBSTATE_ENABLED)
+#define TBBS_BUTTON        MAKELONG(TBSTYLE_BUTTON, 0)
+#define TBBS_SEPARATOR     MAKELONG(TBSTYLE_SEP, 0)
+#define TBBS_CHECKBOX      MAKELONG(TBSTYLE_CHECK, 0)
+#define TBBS_GROUP         MAKELONG(TBSTYLE_GROUP, 0)
+#define TBBS_CHECKGROUP    (TBBS_GROUP | TBBS_CHECKBOX)
+#define TBBS_DROPDOWN      MAKELONG(TBSTYLE_DROPDOWN, 0)
+#define TBBS_AUTOSIZE      MAKELONG(TBSTYLE_AUTOSIZE, 0)
+#define TBBS_NOPREFIX      MAKELONG(TBSTYLE_NOPREFIX, 0)
+#define TBBS_CHECKED       MAKELONG(0, TBSTATE_CHECKED)
+#define TBBS_PRESSED       MAKELONG(0, TBSTATE_PRESSED)
+#define TBBS_DISABLED      MAKELONG(0, TBSTATE_ENABLED)
 #define TBBS_INDETERMINATE MAKELONG(0, TBSTATE_INDETERMINATE)
-#define TBBS_HIDDEN MAKELONG(0, TBSTATE_HIDDEN)
-#define TBBS_WRAPPED MAKELONG(0, TBSTATE_WRAP)
-#define TBBS_ELLIPSES MAKELONG(0, TBSTATE_ELLIPSES)
-#define TBBS_MARKED MAKELONG(0, TBSTATE_MARKED)
+#define TBBS_HIDDEN        MAKELONG(0, TBSTATE_HIDDEN)
+#define TBBS_WRAPPED       MAKELONG(0, TBSTATE_WRAP)
+#define TBBS_ELLIPSES      MAKELONG(0, TBSTATE_ELLIPSES)
+#define TBBS_MARKED        MAKELONG(0, TBSTATE_MARKED)
 
 class CToolBar : public CControlBar {
     DECLARE_DYNAMIC(CToolBar)
@@ -38,8 +38,7 @@ public:
     CToolBar();
     ~CToolBar() override;
 
-    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
-                        UINT nID = AFX_IDW_TOOLBAR);
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
     virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                           DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
                           UINT nID = AFX_IDW_TOOLBAR);
@@ -74,9 +73,9 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-    CSize m_sizeImage;        // size of one button image
-    CSize m_sizeButton;       // size of a button
-    HBITMAP m_hbmImageWell;   // the images, owned by the toolbar
+    CSize m_sizeImage;       // size of one button image
+    CSize m_sizeButton;      // size of a button
+    HBITMAP m_hbmImageWell;  // the images, owned by the toolbar
     HRSRC m_hRsrcImageWell;
     HINSTANCE m_hInstImageWell;
     // The texts given to SetButtonText, each with its number in order of arrival;
@@ -96,8 +95,8 @@ private:
     // The tool tip text of a command: its string resource after "\n".
     CString ToolTipText(UINT nID) const;
 
-    mutable CToolBarCtrl m_toolBarCtrl;   // the same window, for CToolBarCtrl's operations
-    LPCTSTR m_lpszBitmapName;             // the bitmap resource, reloaded when system colours change
+    mutable CToolBarCtrl m_toolBarCtrl;  // the same window, for CToolBarCtrl's operations
+    LPCTSTR m_lpszBitmapName;            // the bitmap resource, reloaded when system colours change
     CString m_strToolTip;
     std::wstring m_wstrToolTip;
 };

@@ -8,19 +8,33 @@ int CToolBarCtrl::GetButtonCount() const { return static_cast<int>(SendMessage(T
 
 BOOL CToolBarCtrl::GetButton(int nIndex, LPTBBUTTON lpButton) const
 {
-    return static_cast<BOOL>(SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
+    return static_cast<BOOL>(
+        SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
 }
 
 BOOL CToolBarCtrl::GetItemRect(int nIndex, LPRECT lpRect) const
 {
-    return static_cast<BOOL>(SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 int CToolBarCtrl::CommandToIndex(UINT nID) const { return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nID)); }
-BOOL CToolBarCtrl::IsButtonEnabled(int nID) const { return static_cast<BOOL>(SendMessage(TB_ISBUTTONENABLED, static_cast<WPARAM>(nID))); }
-BOOL CToolBarCtrl::IsButtonChecked(int nID) const { return static_cast<BOOL>(SendMessage(TB_ISBUTTONCHECKED, static_cast<WPARAM>(nID))); }
-BOOL CToolBarCtrl::IsButtonPressed(int nID) const { return static_cast<BOOL>(SendMessage(TB_ISBUTTONPRESSED, static_cast<WPARAM>(nID))); }
-BOOL CToolBarCtrl::IsButtonHidden(int nID) const { return static_cast<BOOL>(SendMessage(TB_ISBUTTONHIDDEN, static_cast<WPARAM>(nID))); }
+BOOL CToolBarCtrl::IsButtonEnabled(int nID) const
+{
+    return static_cast<BOOL>(SendMessage(TB_ISBUTTONENABLED, static_cast<WPARAM>(nID)));
+}
+BOOL CToolBarCtrl::IsButtonChecked(int nID) const
+{
+    return static_cast<BOOL>(SendMessage(TB_ISBUTTONCHECKED, static_cast<WPARAM>(nID)));
+}
+BOOL CToolBarCtrl::IsButtonPressed(int nID) const
+{
+    return static_cast<BOOL>(SendMessage(TB_ISBUTTONPRESSED, static_cast<WPARAM>(nID)));
+}
+BOOL CToolBarCtrl::IsButtonHidden(int nID) const
+{
+    return static_cast<BOOL>(SendMessage(TB_ISBUTTONHIDDEN, static_cast<WPARAM>(nID)));
+}
 
 BOOL CToolBarCtrl::EnableButton(int nID, BOOL bEnable)
 {
@@ -42,7 +56,10 @@ BOOL CToolBarCtrl::HideButton(int nID, BOOL bHide)
     return static_cast<BOOL>(SendMessage(TB_HIDEBUTTON, static_cast<WPARAM>(nID), MAKELPARAM(bHide, 0)));
 }
 
-int CToolBarCtrl::GetState(int nID) const { return static_cast<int>(SendMessage(TB_GETSTATE, static_cast<WPARAM>(nID))); }
+int CToolBarCtrl::GetState(int nID) const
+{
+    return static_cast<int>(SendMessage(TB_GETSTATE, static_cast<WPARAM>(nID)));
+}
 
 BOOL CToolBarCtrl::SetState(int nID, UINT nState)
 {

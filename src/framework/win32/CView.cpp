@@ -49,10 +49,7 @@ void CView::OnDestroy()
     CWnd::OnDestroy();
 }
 
-void CView::PostNcDestroy()
-{
-    delete this;
-}
+void CView::PostNcDestroy() { delete this; }
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
@@ -66,10 +63,7 @@ LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
     return 0;
 }
 
-void CView::OnInitialUpdate()
-{
-    OnUpdate(nullptr, 0, nullptr);
-}
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
 
 void CView::OnUpdate(CView* pSender, LPARAM, CObject*)
 {

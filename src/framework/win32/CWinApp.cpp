@@ -20,10 +20,7 @@ namespace {
 CWinApp* g_pApp = nullptr;
 HINSTANCE g_hResource = nullptr;
 
-char* DuplicateText(LPCTSTR psz)
-{
-    return psz != nullptr ? _strdup(psz) : nullptr;
-}
+char* DuplicateText(LPCTSTR psz) { return psz != nullptr ? _strdup(psz) : nullptr; }
 
 void FreeText(LPCTSTR& psz)
 {
@@ -35,10 +32,7 @@ void FreeText(LPCTSTR& psz)
 
 CWinApp* AfxGetApp() { return g_pApp; }
 
-CWnd* AfxGetMainWnd()
-{
-    return g_pApp != nullptr ? g_pApp->GetMainWnd() : nullptr;
-}
+CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->GetMainWnd() : nullptr; }
 
 HINSTANCE AfxGetInstanceHandle()
 {
@@ -46,22 +40,16 @@ HINSTANCE AfxGetInstanceHandle()
     return ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle()
-{
-    return g_hResource != nullptr ? g_hResource : AfxGetInstanceHandle();
-}
+HINSTANCE AfxGetResourceHandle() { return g_hResource != nullptr ? g_hResource : AfxGetInstanceHandle(); }
 
 void AfxSetResourceHandle(HINSTANCE hInstResource) { g_hResource = hInstResource; }
 
-LPCTSTR AfxGetAppName()
-{
-    return g_pApp != nullptr ? g_pApp->m_pszAppName : "";
-}
+LPCTSTR AfxGetAppName() { return g_pApp != nullptr ? g_pApp->m_pszAppName : ""; }
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_hInstance(::GetModuleHandleA(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
-      m_pMainWnd(nullptr), m_msgCur(), m_nMaxMRU(0), m_bShellOpen(FALSE), m_pPreviousApp(g_pApp)
+    : m_hInstance(::GetModuleHandleA(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
+      m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pMainWnd(nullptr), m_msgCur(),
+      m_nMaxMRU(0), m_bShellOpen(FALSE), m_pPreviousApp(g_pApp)
 {
     g_pApp = this;
     SetNames(lpszAppName);
@@ -121,7 +109,7 @@ int CWinApp::Run()
 
 BOOL CWinApp::PumpMessage()
 {
-    if (::GetMessageA(&m_msgCur, nullptr, 0, 0) <= 0) return FALSE;   // WM_QUIT (or an error)
+    if (::GetMessageA(&m_msgCur, nullptr, 0, 0) <= 0) return FALSE;  // WM_QUIT (or an error)
     if (!PreTranslateMessage(&m_msgCur)) {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessageA(&m_msgCur);
@@ -170,10 +158,7 @@ BOOL CWinApp::OnIdle(LONG lCount)
     return FALSE;
 }
 
-int CWinApp::ExitInstance()
-{
-    return static_cast<int>(m_msgCur.wParam);
-}
+int CWinApp::ExitInstance() { return static_cast<int>(m_msgCur.wParam); }
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {

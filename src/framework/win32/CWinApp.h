@@ -27,9 +27,9 @@ public:
     LPTSTR m_lpCmdLine;
     int m_nCmdShow;
     LPCTSTR m_pszAppName;
-    LPCTSTR m_pszExeName;        // program file name without extension
-    LPCTSTR m_pszRegistryKey;    // company key under HKCU\Software, or NULL
-    LPCTSTR m_pszProfileName;    // the application's key under the company key
+    LPCTSTR m_pszExeName;      // program file name without extension
+    LPCTSTR m_pszRegistryKey;  // company key under HKCU\Software, or NULL
+    LPCTSTR m_pszProfileName;  // the application's key under the company key
     CWnd* m_pMainWnd;
 
     // Run-time phases.

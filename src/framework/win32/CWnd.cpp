@@ -93,17 +93,17 @@ void CWnd::DetachFromWindow()
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, SafeHwnd(pParentWnd), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                    pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, SafeHwnd(pParentWnd), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                    lpParam);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
@@ -230,10 +230,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     }
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
@@ -277,10 +274,7 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 
-int CWnd::SetDlgCtrlID(int nID)
-{
-    return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID));
-}
+int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID)); }
 
 // Text.
 
@@ -320,14 +314,20 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-void CWnd::ClientToScreen(LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2); }
-void CWnd::ScreenToClient(LPRECT lpRect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-    HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd
-                                                 : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd)
-                                                                            : ::GetWindow(m_hWnd, GW_OWNER));
+    HWND hWndCenter = pAlternateOwner != nullptr
+                          ? pAlternateOwner->m_hWnd
+                          : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
     CRect rcArea;
     if (GetStyle() & WS_CHILD) {
         ::GetClientRect(::GetParent(m_hWnd), &rcArea);
@@ -466,10 +466,7 @@ HWND CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
     return hWnd;
 }
 
-CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
-{
-    return FromHandle(GetSafeOwner_(SafeHwnd(pParent), pWndTop));
-}
+CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) { return FromHandle(GetSafeOwner_(SafeHwnd(pParent), pWndTop)); }
 
 // Dialog items.
 

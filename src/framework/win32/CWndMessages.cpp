@@ -84,8 +84,7 @@ BOOL CWnd::CallHandler(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM lPa
     LRESULT lResult = 0;
     switch (pEntry->nSig) {
     case AfxSig_is:
-        lResult = (this->*AfxCastHandler<int (CWnd::*)(LPCREATESTRUCT)>(pfn))(
-            reinterpret_cast<LPCREATESTRUCT>(lParam));
+        lResult = (this->*AfxCastHandler<int (CWnd::*)(LPCREATESTRUCT)>(pfn))(reinterpret_cast<LPCREATESTRUCT>(lParam));
         break;
     case AfxSig_vv:
         (this->*AfxCastHandler<void (CWnd::*)()>(pfn))();
@@ -99,7 +98,7 @@ BOOL CWnd::CallHandler(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM lPa
         break;
     case AfxSig_vwww:
         (this->*AfxCastHandler<void (CWnd::*)(UINT, UINT, UINT)>(pfn))(static_cast<UINT>(wParam), LOWORD(lParam),
-                                                                        HIWORD(lParam));
+                                                                       HIWORD(lParam));
         break;
     case AfxSig_vwp:
         (this->*AfxCastHandler<void (CWnd::*)(UINT, CPoint)>(pfn))(static_cast<UINT>(wParam), CPoint(lParam));
@@ -139,7 +138,7 @@ BOOL CWnd::CallHandler(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM lPa
     }
     case AfxSig_vMenuSelect:
         (this->*AfxCastHandler<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam),
-                                                                         reinterpret_cast<HMENU>(lParam));
+                                                                        reinterpret_cast<HMENU>(lParam));
         break;
     case AfxSig_vW:
         (this->*AfxCastHandler<void (CWnd::*)(CWnd*)>(pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -202,8 +201,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     switch (message) {
     case WM_COMMAND: {
         int nCode = HIWORD(wParam);
-        if (!CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)), nullptr,
-                                  nullptr))
+        if (!CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)), nullptr, nullptr))
             return FALSE;
         if (pResult != nullptr) *pResult = 1;
         return TRUE;
@@ -212,8 +210,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
         LRESULT lDummy = 0;
         AFX_NOTIFY notify = {pResult != nullptr ? pResult : &lDummy, pNMHDR};
-        return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)),
-                                    &notify, nullptr);
+        return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+                                    nullptr);
     }
     case WM_DRAWITEM:
     case WM_MEASUREITEM: {

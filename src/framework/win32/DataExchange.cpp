@@ -7,10 +7,8 @@
 #include "framework/win32/UserException.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr),
-      m_bEditLastControl(FALSE)
-{
-}
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr), m_bEditLastControl(FALSE)
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -50,7 +48,7 @@ CString FieldName(HWND hWndCtrl)
     ::GetWindowTextA(hLabel, szLabel, sizeof szLabel);
     CString strName;
     for (const char* p = szLabel; *p != 0; ++p) {
-        if (*p == '&' && *++p == 0) break;   // "&x" shows x underlined, "&&" an ampersand
+        if (*p == '&' && *++p == 0) break;  // "&x" shows x underlined, "&&" an ampersand
         strName += *p;
     }
     return strName;
@@ -70,7 +68,7 @@ BOOL ReadTextExactly(HWND hWndCtrl, CString& strText)
     n = ::WideCharToMultiByte(CP_ACP, dwFlags, wide.data(), nWide, strText.GetBuffer(n), n, nullptr,
                               bUtf8 ? nullptr : &bLost);
     strText.ReleaseBuffer(n);
-    SecureZero(wide.data(), wide.size() * sizeof(WCHAR));   // it may be a password
+    SecureZero(wide.data(), wide.size() * sizeof(WCHAR));  // it may be a password
     return !bLost;
 }
 

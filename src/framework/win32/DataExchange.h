@@ -10,10 +10,10 @@ class CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members; FALSE: members to controls
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
     CWnd* m_pDlgWnd;
-    HWND m_hWndLastControl;    // the control of the latest DDX_ call
-    BOOL m_bEditLastControl;   // ... and whether it is an edit control
+    HWND m_hWndLastControl;   // the control of the latest DDX_ call
+    BOOL m_bEditLastControl;  // ... and whether it is an edit control
 
     // The control with id nIDC, remembered for the DDV_ call that follows.
     HWND PrepareCtrl(int nIDC);

@@ -16,7 +16,7 @@
 #endif
 #endif
 #define ASSERT_VALID(pObject) ASSERT((pObject) != nullptr)
-#define TRACE(...) ((void)0)
-#define TRACE0(sz) ((void)0)
-#define TRACE1(sz, p1) ((void)0)
-#define TRACE2(sz, p1, p2) ((void)0)
+#define TRACE(...)            ((void)0)
+#define TRACE0(sz)            ((void)0)
+#define TRACE1(sz, p1)        ((void)0)
+#define TRACE2(sz, p1, p2)    ((void)0)

@@ -42,10 +42,7 @@ void CFrameWnd::RecalcLayout(BOOL)
     m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::DelayRecalcLayout(BOOL)
-{
-    m_bDelayedLayout = TRUE;
-}
+void CFrameWnd::DelayRecalcLayout(BOOL) { m_bDelayedLayout = TRUE; }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
@@ -59,10 +56,7 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
     if (nType != SIZE_MINIMIZED) RecalcLayout();
 }
 
-void CFrameWnd::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
-}
+void CFrameWnd::EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
 
 void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, LPCRECT)
 {
@@ -91,8 +85,10 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID)
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
     pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-    if (bDelay) DelayRecalcLayout();
-    else RecalcLayout();
+    if (bDelay)
+        DelayRecalcLayout();
+    else
+        RecalcLayout();
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)

@@ -15,20 +15,14 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
     if (AfxLoadString(nID, strFull)) AfxExtractSubString(rMessage, strFull, 0);
 }
 
-CWnd* CFrameWnd::GetMessageBar()
-{
-    return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE);
-}
+CWnd* CFrameWnd::GetMessageBar() { return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE); }
 
 void CFrameWnd::SetMessageText(LPCTSTR lpszText)
 {
     SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText));
 }
 
-void CFrameWnd::SetMessageText(UINT nID)
-{
-    SendMessage(WM_SETMESSAGESTRING, nID);
-}
+void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, nID); }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
@@ -42,8 +36,10 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
             GetMessageString(static_cast<UINT>(wParam), strMessage);
             lpsz = strMessage;
         }
-        if (CStatusBar* pStatusBar = DYNAMIC_DOWNCAST(CStatusBar, pMessageBar)) pStatusBar->SetPaneText(0, lpsz);
-        else pMessageBar->SetWindowText(lpsz);
+        if (CStatusBar* pStatusBar = DYNAMIC_DOWNCAST(CStatusBar, pMessageBar))
+            pStatusBar->SetPaneText(0, lpsz);
+        else
+            pMessageBar->SetWindowText(lpsz);
     }
     m_nIDLastMessage = static_cast<UINT>(wParam);
     m_nIDTracking = static_cast<UINT>(wParam);
@@ -75,9 +71,15 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
 {
     int nVK;
     switch (pCmdUI->m_nID) {
-    case ID_INDICATOR_CAPS: nVK = VK_CAPITAL; break;
-    case ID_INDICATOR_NUM: nVK = VK_NUMLOCK; break;
-    case ID_INDICATOR_SCRL: nVK = VK_SCROLL; break;
+    case ID_INDICATOR_CAPS:
+        nVK = VK_CAPITAL;
+        break;
+    case ID_INDICATOR_NUM:
+        nVK = VK_NUMLOCK;
+        break;
+    case ID_INDICATOR_SCRL:
+        nVK = VK_SCROLL;
+        break;
     default:
         pCmdUI->ContinueRouting();
         return;

@@ -10,8 +10,16 @@
 class CSize : public tagSIZE {
 public:
     CSize() { cx = cy = 0; }
-    CSize(int initCX, int initCY) { cx = initCX; cy = initCY; }
-    CSize(SIZE size) { cx = size.cx; cy = size.cy; }
+    CSize(int initCX, int initCY)
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE size)
+    {
+        cx = size.cx;
+        cy = size.cy;
+    }
     bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const { return !(*this == size); }
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
@@ -21,15 +29,27 @@ public:
 class CPoint : public tagPOINT {
 public:
     CPoint() { x = y = 0; }
-    CPoint(int initX, int initY) { x = initX; y = initY; }
-    CPoint(POINT pt) { x = pt.x; y = pt.y; }
+    CPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT pt)
+    {
+        x = pt.x;
+        y = pt.y;
+    }
     // From a message's lParam: x in the low word, y in the high word, both signed.
     explicit CPoint(LPARAM dwPoint)
     {
         x = static_cast<short>(LOWORD(dwPoint));
         y = static_cast<short>(HIWORD(dwPoint));
     }
-    void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset)
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     bool operator==(POINT pt) const { return x == pt.x && y == pt.y; }
     bool operator!=(POINT pt) const { return !(*this == pt); }
     CPoint operator+(SIZE size) const { return CPoint(x + size.cx, y + size.cy); }
@@ -40,10 +60,28 @@ public:
 class CRect : public tagRECT {
 public:
     CRect() { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
-    CRect(const RECT& rc) { left = rc.left; top = rc.top; right = rc.right; bottom = rc.bottom; }
+    CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
+    CRect(const RECT& rc)
+    {
+        left = rc.left;
+        top = rc.top;
+        right = rc.right;
+        bottom = rc.bottom;
+    }
     CRect(LPCRECT lprc) { *this = *lprc; }
-    CRect(POINT pt, SIZE size) { left = pt.x; top = pt.y; right = pt.x + size.cx; bottom = pt.y + size.cy; }
+    CRect(POINT pt, SIZE size)
+    {
+        left = pt.x;
+        top = pt.y;
+        right = pt.x + size.cx;
+        bottom = pt.y + size.cy;
+    }
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -58,12 +96,30 @@ public:
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
 
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
     void CopyRect(LPCRECT lprc) { *this = *lprc; }
-    void InflateRect(int x, int y) { left -= x; top -= y; right += x; bottom += y; }
+    void InflateRect(int x, int y)
+    {
+        left -= x;
+        top -= y;
+        right += x;
+        bottom += y;
+    }
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
-    void OffsetRect(int x, int y) { left += x; right += x; top += y; bottom += y; }
+    void OffsetRect(int x, int y)
+    {
+        left += x;
+        right += x;
+        top += y;
+        bottom += y;
+    }
     void OffsetRect(POINT pt) { OffsetRect(pt.x, pt.y); }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
     void NormalizeRect()
@@ -78,7 +134,10 @@ public:
     bool operator!=(const RECT& rc) const { return !(*this == rc); }
     CRect& operator=(const RECT& rc)
     {
-        left = rc.left; top = rc.top; right = rc.right; bottom = rc.bottom;
+        left = rc.left;
+        top = rc.top;
+        right = rc.right;
+        bottom = rc.bottom;
         return *this;
     }
 };

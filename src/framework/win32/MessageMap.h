@@ -9,6 +9,8 @@
 //     ON_NOTIFY_REFLECT(NM_DBLCLK, &CMyView::OnDblclk)
 // The ON_WM_xxx macros take no argument and bind the standard handler name (OnCreate,
 // OnSize, ...) of the class whose map is being defined.
+// Laid out by hand as tables: the formatter leaves this file alone.
+// clang-format off
 #pragma once
 
 #include "framework/win32/WinHeaders.h"

@@ -28,8 +28,8 @@ BOOL AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubStrin
         ++lpszFullString;
     }
     const char* pEnd = std::strchr(lpszFullString, chSep);
-    int nLength = pEnd == nullptr ? static_cast<int>(std::strlen(lpszFullString))
-                                  : static_cast<int>(pEnd - lpszFullString);
+    int nLength =
+        pEnd == nullptr ? static_cast<int>(std::strlen(lpszFullString)) : static_cast<int>(pEnd - lpszFullString);
     rString = CString(lpszFullString, nLength);
     return TRUE;
 }

@@ -16,8 +16,8 @@ BOOL SetClassesValue(const CString& strSubKey, LPCTSTR lpszName, const CString& 
 {
     HKEY hKey = nullptr;
     CString strKey = kClassesKey + strSubKey;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                          &hKey, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &hKey,
+                          nullptr) != ERROR_SUCCESS)
         return FALSE;
     LONG lResult = ::RegSetValueExA(hKey, lpszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.GetString()),
                                     static_cast<DWORD>(strValue.GetLength() + 1));
@@ -88,8 +88,7 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat)
 void CWinApp::UnregisterShellFileTypes()
 {
     HKEY hClasses = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Classes", 0, KEY_ALL_ACCESS, &hClasses) != ERROR_SUCCESS)
-        return;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Classes", 0, KEY_ALL_ACCESS, &hClasses) != ERROR_SUCCESS) return;
     for (int i = 0; i < m_templateList.GetSize(); ++i) {
         CDocTemplate* pTemplate = m_templateList[i];
         CString strTypeId;

@@ -46,7 +46,7 @@ CString AfxSetTextArgument(LPARAM lParam)
     if (lParam == 0) return CString();
     if (!CWndProcedure::IsCurrentMessageWide()) return CString(reinterpret_cast<LPCSTR>(lParam));
     LPCWSTR pszWide = reinterpret_cast<LPCWSTR>(lParam);
-    int n = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);   // the NUL included
+    int n = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);  // the NUL included
     CString strText;
     if (n > 0) {
         ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, strText.GetBuffer(n), n, nullptr, nullptr);

@@ -9,8 +9,4 @@ public:
     CString GetErrorMessage() const override { return CString(); }
 };
 
-[[noreturn]] inline void AfxThrowUserException()
-{
-    throw CUserException();
-}
-
+[[noreturn]] inline void AfxThrowUserException() { throw CUserException(); }

@@ -14,9 +14,9 @@ const UINT_PTR kSubclassId = 0xAF01;
 
 ATOM g_atomWnd = 0;
 ATOM g_atomFrameOrView = 0;
-CWnd* g_pWndInit = nullptr;          // the object waiting for its window
-MSG g_currentMsg = {};               // the message being handled
-BOOL g_bCurrentWide = FALSE;         // ... and whether it came in UTF-16
+CWnd* g_pWndInit = nullptr;   // the object waiting for its window
+MSG g_currentMsg = {};        // the message being handled
+BOOL g_bCurrentWide = FALSE;  // ... and whether it came in UTF-16
 
 ATOM RegisterFrameworkClass(LPCSTR lpszName, UINT nStyle)
 {
@@ -24,7 +24,7 @@ ATOM RegisterFrameworkClass(LPCSTR lpszName, UINT nStyle)
     wc.style = nStyle;
     wc.lpfnWndProc = CWndProcedure::WndProc;
     wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));   // IDC_ARROW
+    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = lpszName;
     return ::RegisterClassA(&wc);
@@ -160,20 +160,14 @@ LRESULT CALLBACK CWndProcedure::CbtFilterHook(int nCode, WPARAM wParam, LPARAM l
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-BOOL CWndProcedure::AttachDialog(CWnd* pWnd, HWND hWnd)
-{
-    return pWnd->AttachSubclass(hWnd);
-}
+BOOL CWndProcedure::AttachDialog(CWnd* pWnd, HWND hWnd) { return pWnd->AttachSubclass(hWnd); }
 
 BOOL CWndProcedure::Subclass(CWnd* pWnd, HWND hWnd)
 {
     return ::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pWnd));
 }
 
-void CWndProcedure::Unsubclass(HWND hWnd)
-{
-    ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
-}
+void CWndProcedure::Unsubclass(HWND hWnd) { ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId); }
 
 CWnd* CWndProcedure::SubclassedObject(HWND hWnd)
 {
@@ -183,12 +177,6 @@ CWnd* CWndProcedure::SubclassedObject(HWND hWnd)
     return reinterpret_cast<CWnd*>(dwRefData);
 }
 
-const MSG& CWndProcedure::CurrentMessage()
-{
-    return g_currentMsg;
-}
+const MSG& CWndProcedure::CurrentMessage() { return g_currentMsg; }
 
-BOOL CWndProcedure::IsCurrentMessageWide()
-{
-    return g_bCurrentWide;
-}
+BOOL CWndProcedure::IsCurrentMessageWide() { return g_bCurrentWide; }

@@ -10,8 +10,8 @@
 class CWndProcedure {
 public:
     // Window classes of framework windows, registered on first use.
-    static LPCSTR WndClass();            // plain windows
-    static LPCSTR FrameOrViewClass();    // frames and views
+    static LPCSTR WndClass();          // plain windows
+    static LPCSTR FrameOrViewClass();  // frames and views
     static BOOL IsFrameworkClass(HWND hWnd);
 
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -20,8 +20,7 @@ public:
     // Runs pWnd's WindowProc for one message: remembers the message for Default,
     // catches exceptions, and ends the object's tie to the window after WM_NCDESTROY.
     // bWide: the message's texts are UTF-16 (it came through the subclass chain).
-    static LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
-                               BOOL bWide = FALSE);
+    static LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL bWide = FALSE);
 
     // Attaches pWnd to the next window this thread creates, before its first message.
     static HHOOK HookWindowCreate(CWnd* pWnd);

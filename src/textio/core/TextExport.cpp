@@ -33,7 +33,7 @@ BOOL CTextExport::Write(const CEntryList& list, CString& strError)
         if (!Discard()) strError += "\nThe incomplete file could not be removed: " + m_strPath;
         return FALSE;
     }
-    m_strPath.Empty();   // complete: it stays
+    m_strPath.Empty();  // complete: it stays
     return TRUE;
 }
 

@@ -33,6 +33,6 @@ private:
     BOOL Discard();
 
     CFile m_file;
-    CString m_strPath;   // empty when no export is pending
+    CString m_strPath;  // empty when no export is pending
     BOOL m_bCreated = FALSE;
 };

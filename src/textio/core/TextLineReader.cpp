@@ -15,8 +15,10 @@ BOOL CTextLineReader::ReadLine(CString& strLine)
     if (m_bFirstLine && strLine.Left(3) == kUtf8ByteOrderMark) strLine = strLine.Mid(3);
     m_bFirstLine = FALSE;
     if (m_ar.GetDroppedZeroCount() != nZerosBefore) ++m_counts.nLostZeros;
-    if (strLine.IsEmpty()) ++m_counts.nBlank;
-    else if (strLine.Find(',') < 0) ++m_counts.nNoComma;
+    if (strLine.IsEmpty())
+        ++m_counts.nBlank;
+    else if (strLine.Find(',') < 0)
+        ++m_counts.nNoComma;
     return TRUE;
 }
 

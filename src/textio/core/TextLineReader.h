@@ -20,9 +20,9 @@
 // The lines read so far that an import may turn into entries the user did not
 // expect. They are still read by the rules above.
 struct TextLineCounts {
-    UINT nBlank = 0;       // empty: an entry of four empty texts
-    UINT nNoComma = 0;     // not empty, without a comma: the whole line is the Notes
-    UINT nLostZeros = 0;   // held zero bytes, which were dropped
+    UINT nBlank = 0;      // empty: an entry of four empty texts
+    UINT nNoComma = 0;    // not empty, without a comma: the whole line is the Notes
+    UINT nLostZeros = 0;  // held zero bytes, which were dropped
 };
 
 class CTextLineReader {
