@@ -20,6 +20,16 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
 
+    // Waits for the dialog, types the texts into their fields and clicks OK.
+    void Answer(const char* caption, const std::vector<std::pair<int, std::string>>& texts,
+                DWORD dwTimeout = harness::ProgramDriver::kTimeoutMs)
+    {
+        HWND dlg = program_.WaitForDialog(caption, dwTimeout);
+        ASSERT_TRUE(dlg);
+        for (const auto& text : texts) harness::SetControlText(dlg, text.first, text.second);
+        harness::PostClick(dlg, IDOK);
+        ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    }
     // Exit, with nothing to save.
     void Exit(HWND frame)
     {
@@ -46,51 +56,13 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
     ASSERT_TRUE(frame);
 
     harness::PostMenuCommand(frame, ID_FILE_SAVE);
-    HWND dlg = program_.WaitForDialog("Password Protection");
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_PASSWORD, "first start");
-    harness::SetControlText(dlg, IDC_CONFIRM, "first start");
-    harness::PostClick(dlg, IDOK);
-    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    Answer("Password Protection", {{IDC_PASSWORD, "first start"}, {IDC_CONFIRM, "first start"}});
     Exit(frame);
 
     ReadBack back = ReadDatabaseFile(folder_.Path("Vaultry.vty"), "first start");
     EXPECT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_EQ(back.wLocked, 1);
     EXPECT_EQ(back.list.GetCount(), 0);
-}
-
-TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
-{
-    std::string path = folder_.Path("Named.vty");
-    CEntryList entries = SampleEntries(300);
-    WriteDatabaseFile(path, entries, "named");
-    const std::string before = ReadBytes(path);
-    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
-    HWND dlg = program_.WaitForDialog("Password Protection", harness::ProgramDriver::kStartTimeoutMs);
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_PASSWORD, "named");
-    harness::PostClick(dlg, IDOK);
-    HWND frame = program_.WaitForCaptionPrefix("Named.vty - Vaultry");
-    ASSERT_TRUE(frame);
-    // The status bar's text as screen readers read it, in both character sets.
-    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
-    EXPECT_EQ(harness::WindowText(bar), "Ready");
-    WCHAR wide[8] = L"";
-    DWORD_PTR nWide = 0;
-    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
-    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
-
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);   // no question: the key is known
-    Sleep(500);
-    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
-    Exit(frame);
-
-    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Vaultry.vty")));
-    ReadBack back = ReadDatabaseFile(path, "named");
-    ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.list, entries));
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
 }
 
 // Shell commands end the program: /p opens the file without showing it (there is
@@ -120,14 +92,24 @@ void DoubleClickRow(HWND list, int item)
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
 }
 
-TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
+// A named locked database: unlocked, shown, edited, added to and deleted from
+// through the dialogs, and saved on Exit with the key it was opened with.
+TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
 {
     std::string path = folder_.Path("Rows.vty");
     CEntryList entries = SampleEntries(300);
-    WriteDatabaseFile(path, entries);
+    WriteDatabaseFile(path, entries, "named");
     ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
+    Answer("Password Protection", {{IDC_PASSWORD, "named"}}, harness::ProgramDriver::kStartTimeoutMs);
     HWND frame = program_.WaitForCaptionPrefix("Rows.vty - Vaultry");
     ASSERT_TRUE(frame);
+    // The status bar's text as screen readers read it, in both character sets.
+    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
+    EXPECT_EQ(harness::WindowText(bar), "Ready");
+    WCHAR wide[8] = L"";
+    DWORD_PTR nWide = 0;
+    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
+    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
     HWND list = harness::FindDescendant(frame, WC_LISTVIEWA);
     EXPECT_EQ(harness::ListViewColumns(list), (std::vector<std::string>{"For", "Username", "Password", "Notes"}));
     std::vector<std::vector<std::string>> rows = harness::ListViewRows(list);
@@ -150,11 +132,7 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
 
     harness::PostMenuCommand(frame, ID_ENTRY_ADD);
-    dlg = program_.WaitForDialog("Entry Properties");
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_FOR, "bank");
-    harness::PostClick(dlg, IDOK);
-    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    Answer("Entry Properties", {{IDC_FOR, "bank"}});
     ASSERT_EQ(harness::ListViewItemCount(list), 301);
     EXPECT_EQ(harness::ListViewItemText(list, 300, 0), "bank");
 
@@ -171,7 +149,7 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
-    // Exit offers the changes for saving; Yes saves them before the program ends.
+    // Exit offers the changes for saving; Yes saves them, asking no password.
     harness::PostMenuCommand(frame, ID_APP_EXIT);
     box = program_.WaitForMessageBox();
     ASSERT_TRUE(box);
@@ -183,9 +161,10 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     CEntry added;
     added.m_strFor = "bank";
     expected.Add(added);
-    ReadBack back = ReadDatabaseFile(path);
+    ReadBack back = ReadDatabaseFile(path, "named");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(back.list, expected));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Rows.vty"});
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The two password dialogs run on their own, driven as a user would; and text
-// that the code page cannot hold, refused by them and by the entry dialog.
+// The password and entry dialogs run on their own, driven as a user would: what
+// their answers give back, and text that the code page cannot hold, refused.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include "app/resource.h"
 #include "database/document/SetPasswordDlg.h"
 #include "database/document/UnlockDlg.h"
+#include "harness/WindowQueries.h"
 #include "views/EntryDlg.h"
 
 namespace apptest {
@@ -19,10 +20,10 @@ const char kNoPassword[] =
     "Continuing will leave the database unlocked.";
 
 // What the set-password dialog gives back after the answers, and the styles of
-// the message boxes it showed: equal texts close it with that password; texts that
+// the message boxes it showed: equal texts (at most 56 characters) close it with that password; texts that
 // differ in one character or only in case keep it open with the stop icon until
 // mended; Do not lock accepts any texts; no password asks, and Yes ticks the box;
-// at most 56 characters can be typed; Escape and the close box transfer nothing.
+// Escape transfers nothing.
 TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
 {
     const std::string k56(56, 'k'), k60(60, 'k');
@@ -34,8 +35,6 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
         std::string password;
         std::vector<UINT> boxes;
     } cases[] = {
-        {"equal", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK); },
-         IDOK, FALSE, "Abc 123", {}},
         {"do not lock", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK); },
          IDOK, TRUE, "one", {}},
         {"no password",
@@ -43,9 +42,7 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
              d.ExpectDialog("Password Protection").Click(IDOK);
              d.ExpectMessageBox(kNoPassword).Click(IDNO);
              d.ExpectDialog("Password Protection").Click(IDOK);
-             d.ExpectMessageBox(kNoPassword)
-                 .Call([](HWND box) { EXPECT_EQ(IsDlgButtonChecked(GetWindow(box, GW_OWNER), 1010), BST_UNCHECKED); })
-                 .Click(IDYES);
+             d.ExpectMessageBox(kNoPassword).Click(IDYES);
          },
          IDOK, TRUE, "", {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION}},
         {"56 characters",
@@ -54,8 +51,6 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
          },
          IDOK, FALSE, k56, {}},
         {"escape", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).PressEscape(); },
-         IDCANCEL, FALSE, "", {}},
-        {"close box", [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).Close(); },
          IDCANCEL, FALSE, "", {}},
     };
     for (const char* confirm : {"secreT", "secrex", "secret "}) {
@@ -85,26 +80,21 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
     }
 }
 
-TEST(UnlockDialog, EnterReturnsTheTextEscapeCancels)
+// The password is hidden and has the focus; Enter takes it, Escape cancels.
+TEST(UnlockDialog, EnterTakesThePasswordEscapeCancels)
 {
-    {
+    for (bool bEnter : {true, false}) {
         harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").PressEnter();
+        harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Call([](HWND dlg) {
+            EXPECT_EQ(harness::PasswordChar(dlg, 1003), '*');
+            EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
+        });
+        answer.Type(1003, "typed");
+        if (bEnter) answer.PressEnter();
+        else answer.PressEscape();
         CUnlockDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(dlg.m_strPassword, "");
-    }
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection")
-            .Call([](HWND dlg) {
-                EXPECT_EQ(SendDlgItemMessageA(dlg, 1003, EM_GETPASSWORDCHAR, 0, 0), '*');
-                EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
-            })
-            .Type(1003, "typed")
-            .PressEscape();
-        CUnlockDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.DoModal(), bEnter ? IDOK : IDCANCEL);
+        EXPECT_EQ(dlg.m_strPassword, bEnter ? "typed" : "");
     }
 }
 
@@ -149,6 +139,47 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
             .Click(IDOK);
         EXPECT_EQ(c.run(), "mended");
         EXPECT_TRUE(driver.AllAnswered());
+    }
+}
+
+const int kEdits[] = {IDC_FOR, IDC_USERNAME, IDC_PASSWORD, IDC_NOTES};
+
+std::vector<std::string> Texts(const CEntryDlg& dlg)
+{
+    return {dlg.m_strFor.GetString(), dlg.m_strUsername.GetString(), dlg.m_strPassword.GetString(),
+            dlg.m_strNotes.GetString()};
+}
+
+// The texts shown in clear, the focus on For; Save (by its mnemonic) and Enter take
+// the edited texts, Escape keeps the old ones.
+TEST(EntryDialog, OnlySaveAndEnterTakeTheTexts)
+{
+    const std::vector<std::string> original = {"bank", "joe", "s3cret", "pin 1234"};
+    const std::vector<std::string> edited = {" bank ", "", "", ""};
+    const struct { const char* how; int result; } cases[] = {
+        {"Alt+S", IDOK}, {"Enter", IDOK}, {"Escape", IDCANCEL}};
+    for (const auto& c : cases) {
+        CEntryDlg dlg;
+        dlg.m_strFor = "bank";
+        dlg.m_strUsername = "joe";
+        dlg.m_strPassword = "s3cret";
+        dlg.m_strNotes = "pin 1234";
+        harness::ModalDriver driver;
+        harness::ModalAnswer& answer = driver.ExpectDialog("Entry Properties").Call([&](HWND hDlg) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_FOR));
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(harness::ControlText(hDlg, kEdits[i]), original[i]);
+                EXPECT_EQ(harness::PasswordChar(hDlg, kEdits[i]), 0);
+            }
+        });
+        for (int i = 0; i < 4; ++i) answer.Type(kEdits[i], edited[i]);
+        const std::string how = c.how;
+        if (how == "Alt+S")   // the mnemonic of Save; the answer then needs no final step
+            answer.Call([](HWND) { PostMessageA(GetFocus(), WM_SYSCHAR, 's', 0x20000000); });
+        if (how == "Enter") answer.PressEnter();
+        if (how == "Escape") answer.PressEscape();
+        EXPECT_EQ(dlg.DoModal(), c.result) << how;
+        EXPECT_EQ(Texts(dlg), c.result == IDOK ? edited : original) << how;
     }
 }
 
