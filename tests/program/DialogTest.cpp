@@ -1,5 +1,4 @@
-// The password and entry dialogs run on their own, driven as a user would: what
-// their answers give back, and text that the code page cannot hold, refused.
+// The password and entry dialogs on their own, driven as a user would.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,11 +18,7 @@ const char kNoPassword[] =
     "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
     "Continuing will leave the database unlocked.";
 
-// What the set-password dialog gives back after the answers, and the styles of
-// the message boxes it showed: equal texts (at most 56 characters) close it with that password; texts that
-// differ in one character or only in case keep it open with the stop icon until
-// mended; Do not lock accepts any texts; no password asks, and Yes ticks the box;
-// Escape transfers nothing.
+// Equal texts (56 characters at most) or Do not lock close it; a mismatch or no password asks first.
 TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
 {
     const std::string k56(56, 'k'), k60(60, 'k');
@@ -98,9 +93,7 @@ TEST(UnlockDialog, EnterTakesThePasswordEscapeCancels)
     }
 }
 
-// Six Cyrillic letters would be stored as the key "??????", and "\u0142" as "?" or
-// "l": such text is refused, naming its field, and the dialog stays with that
-// field's text selected until it is mended.
+// Text the code page cannot hold is refused, naming its field, which keeps the focus until mended.
 TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
 {
     const struct {
@@ -144,14 +137,7 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
 
 const int kEdits[] = {IDC_FOR, IDC_USERNAME, IDC_PASSWORD, IDC_NOTES};
 
-std::vector<std::string> Texts(const CEntryDlg& dlg)
-{
-    return {dlg.m_strFor.GetString(), dlg.m_strUsername.GetString(), dlg.m_strPassword.GetString(),
-            dlg.m_strNotes.GetString()};
-}
-
-// The texts shown in clear, the focus on For; Save (by its mnemonic) and Enter take
-// the edited texts, Escape keeps the old ones.
+// Texts shown in clear, focus on For; Save (Alt+S) and Enter take the edits, Escape keeps the old.
 TEST(EntryDialog, OnlySaveAndEnterTakeTheTexts)
 {
     const std::vector<std::string> original = {"bank", "joe", "s3cret", "pin 1234"};
@@ -160,10 +146,8 @@ TEST(EntryDialog, OnlySaveAndEnterTakeTheTexts)
         {"Alt+S", IDOK}, {"Enter", IDOK}, {"Escape", IDCANCEL}};
     for (const auto& c : cases) {
         CEntryDlg dlg;
-        dlg.m_strFor = "bank";
-        dlg.m_strUsername = "joe";
-        dlg.m_strPassword = "s3cret";
-        dlg.m_strNotes = "pin 1234";
+        CString* fields[] = {&dlg.m_strFor, &dlg.m_strUsername, &dlg.m_strPassword, &dlg.m_strNotes};
+        for (int i = 0; i < 4; ++i) *fields[i] = original[i].c_str();
         harness::ModalDriver driver;
         harness::ModalAnswer& answer = driver.ExpectDialog("Entry Properties").Call([&](HWND hDlg) {
             EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_FOR));
@@ -179,7 +163,7 @@ TEST(EntryDialog, OnlySaveAndEnterTakeTheTexts)
         if (how == "Enter") answer.PressEnter();
         if (how == "Escape") answer.PressEscape();
         EXPECT_EQ(dlg.DoModal(), c.result) << how;
-        EXPECT_EQ(Texts(dlg), c.result == IDOK ? edited : original) << how;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fields[i]->GetString(), (c.result == IDOK ? edited : original)[i]) << how;
     }
 }
 

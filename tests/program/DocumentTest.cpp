@@ -1,8 +1,4 @@
-// Opening and saving databases through the program: start-up without the default
-// database, unlocked and dropped files, wrong and empty passwords, files that fail
-// before or after the header check; the password question after New and Save As,
-// the lock flag, the quiet re-save after Open, the question before changes are
-// dropped, and failed saves that keep the old file.
+// Opening and saving databases through the program, its questions and its failures.
 #include <shlobj.h>
 
 #include <algorithm>
@@ -21,8 +17,7 @@ const char kNewerVersion[] =
     "This Vaultry database cannot be read using this version.\n"
     "See our website for new releases. Select Help, About for website.";
 
-// Whether the bytes of text lie in this process's private memory (its heaps and
-// stacks) anywhere but at pExcept.
+// Whether text lies in this process's heaps or stacks anywhere but at pExcept.
 bool InPrivateMemory(const std::string& text, const char* pExcept)
 {
     const DWORD kReadable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE;
@@ -53,15 +48,15 @@ protected:
     }
 };
 
-// Its text, caption and the title it gives are checked end to end; not its icon.
+// An information box titled "Vaultry" (its text and the title it gives are checked end to end).
 TEST(StartUp, AnnouncesTheMissingDefaultDatabaseForInformation)
 {
     ASSERT_EQ(StartUpBoxes().size(), 1u);
+    EXPECT_EQ(StartUpBoxes()[0].caption, "Vaultry");
     EXPECT_EQ(StartUpBoxes()[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
 }
 
-// An unlocked database opens without a question, its entries in file order, by
-// File Open (also when the file is read-only) or dropped on the window.
+// An unlocked database opens unasked, in file order: by File Open, read-only, or dropped.
 TEST_F(DocumentOpen, UnlockedDatabaseOpensWithoutAskingInFileOrder)
 {
     for (const char* name : {"plain.vty", "readonly.vty", "dropped.vty"}) {
@@ -87,8 +82,7 @@ TEST_F(DocumentOpen, UnlockedDatabaseOpensWithoutAskingInFileOrder)
     }
 }
 
-// The deciphered body is wiped once its records are read: an entry deleted after
-// the open leaves no copy of its texts behind.
+// The deciphered body is wiped after the read: a deleted entry leaves no copy of its texts.
 TEST_F(DocumentOpen, DeletedEntryLeavesNoCopyInMemory)
 {
     const std::string marker = "notes that no other text in this process holds";
@@ -105,10 +99,7 @@ TEST_F(DocumentOpen, DeletedEntryLeavesNoCopyInMemory)
     EXPECT_FALSE(InPrivateMemory(marker, marker.data()));
 }
 
-// A read that fails after the header (a wrong or empty password, Cancel, a body
-// that runs on past its filler) ends in a new, empty, untitled database. After
-// No to the save question it asks nothing more, leaves the file it did not save
-// alone, and is not modified: Exit does not offer to save it.
+// A read failing after the header (password wrong, empty, cancelled; long body) ends in a clean New.
 TEST_F(DocumentOpen, FailedReadEndsInAnUnmodifiedNewDatabase)
 {
     std::string locked = folder_.Path("locked.vty"), longer = folder_.Path("longer.vty");
@@ -143,8 +134,7 @@ TEST_F(DocumentOpen, FailedReadEndsInAnUnmodifiedNewDatabase)
     }
 }
 
-// Files that fail before the body is read leave the open database as it was; a
-// missing one (other than the default database) fails without a message.
+// Files failing before the body keep the open database; a missing one fails without a message.
 TEST_F(DocumentOpen, FailuresBeforeTheBodyKeepThePreviousDatabase)
 {
     struct Case {
@@ -238,9 +228,7 @@ TEST_F(DocumentSave, UnlockedDatabasesAreSavedWithLockFlagZero)
     EXPECT_EQ(Doc()->m_EntryList.GetCount(), 2);
 }
 
-// Save As offers the database's file type and adds its extension to a bare name,
-// then asks for a password (hidden) and saves locked; after it every Save asks for
-// the password again. The file opened first is left as it was.
+// Save As adds the extension and asks a hidden password, as every Save after it does.
 TEST_F(DocumentSave, SaveAsAsksForANameAndAPasswordAndSoDoesEverySaveAfterIt)
 {
     std::string path = folder_.Path("db.vty"), other = folder_.Path("other.vty");
@@ -296,8 +284,7 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     }
 }
 
-// Changes are offered for saving before New and before the session ends: Cancel
-// keeps them, No drops them, Yes saves them first.
+// Changes are offered before New and session end: Cancel keeps them, No drops, Yes saves them.
 TEST_F(DocumentSave, ChangesAreOfferedForSavingBeforeTheyAreDropped)
 {
     std::string path = folder_.Path("ask.vty");
@@ -340,8 +327,7 @@ protected:
     CFailingWriter<CVaultryDoc> doc_;
 };
 
-// A disk full part way (in the header, then 0 and 100 bytes into the body), or more
-// entries than the file can count: reported, and the old file and the changes kept.
+// A disk full part way or too many entries is reported; the old file and the changes are kept.
 TEST_F(DocumentSaveFailure, FailedSaveKeepsTheOldFileAndTheChanges)
 {
     const struct { ULONGLONG nFailAt; int nEntries; std::string message; } cases[] = {{15, 40, kSaveError}, {23, 40, kSaveError}, {115, 40, kSaveError},

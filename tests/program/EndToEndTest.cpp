@@ -1,5 +1,4 @@
-// The real Vaultry.exe, started as its own process and driven through window
-// messages only; the files it writes are read back with the core.
+// The real Vaultry.exe as its own process, driven through window messages only.
 #include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
@@ -30,6 +29,14 @@ protected:
         harness::PostClick(dlg, IDOK);
         ASSERT_TRUE(program_.WaitUntilClosed(dlg));
     }
+    // Waits for a message box, checks its text and clicks the button.
+    void AnswerBox(const std::string& text, int nButton, DWORD dwTimeout = harness::ProgramDriver::kTimeoutMs)
+    {
+        HWND box = program_.WaitForMessageBox(dwTimeout);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(harness::ReadMessageBox(box).text, text);
+        harness::PostClick(box, nButton);
+    }
     // Exit, with nothing to save.
     void Exit(HWND frame)
     {
@@ -44,14 +51,9 @@ protected:
 TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
 {
     ASSERT_TRUE(program_.Start(g_exe, "", folder_.Path()));
-    HWND box = program_.WaitForMessageBox(harness::ProgramDriver::kStartTimeoutMs);
-    ASSERT_TRUE(box);
-    harness::MessageBoxInfo info = harness::ReadMessageBox(box);
-    EXPECT_EQ(info.caption, "Vaultry");
-    EXPECT_EQ(info.text,
-              "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click "
-              "Save\nwhen your done and leave the name vaultry.vty.");
-    harness::PostClick(box, IDOK);
+    AnswerBox("The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click "
+              "Save\nwhen your done and leave the name vaultry.vty.",
+              IDOK, harness::ProgramDriver::kStartTimeoutMs);
     HWND frame = program_.WaitForCaptionPrefix("Vaultry.vty - Vaultry");
     ASSERT_TRUE(frame);
 
@@ -65,9 +67,7 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
     EXPECT_EQ(back.list.GetCount(), 0);
 }
 
-// Shell commands end the program: /p opens the file without showing it (there is
-// nothing to print), /Unregister takes the file type and the settings out of the
-// registry.
+// /p opens the file unseen and ends; /Unregister removes the file type and settings.
 TEST_F(EndToEnd, ShellCommandsEndTheProgram)
 {
     std::string path = folder_.Path("Print.vty");
@@ -84,16 +84,7 @@ TEST_F(EndToEnd, ShellCommandsEndTheProgram)
     }
 }
 
-// Double-clicks the middle of a row of another process's list view.
-void DoubleClickRow(HWND list, int item)
-{
-    RECT rc = harness::ListViewItemRect(list, item);
-    ASSERT_GT(rc.bottom, rc.top);
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
-}
-
-// A named locked database: unlocked, shown, edited, added to and deleted from
-// through the dialogs, and saved on Exit with the key it was opened with.
+// A named locked database unlocked, shown, edited, added to, deleted from, saved on Exit.
 TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
 {
     std::string path = folder_.Path("Rows.vty");
@@ -120,7 +111,8 @@ TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
                                                      e.m_strPassword.GetString(), e.m_strNotes.GetString()}));
     }
 
-    DoubleClickRow(list, 5);
+    RECT rc = harness::ListViewItemRect(list, 5);   // double-click the middle of the row
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
     HWND dlg = program_.WaitForDialog("Entry Properties");
     ASSERT_TRUE(dlg);
     EXPECT_EQ(harness::ControlText(dlg, IDC_PASSWORD), "pass 5");
@@ -129,6 +121,7 @@ TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
     ASSERT_TRUE(program_.WaitUntilClosed(dlg));
     CEntry edited = entries.GetAt(5);
     edited.m_strNotes = "edited";
+    entries.SetAt(5, edited);
     EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
 
     harness::PostMenuCommand(frame, ID_ENTRY_ADD);
@@ -140,27 +133,18 @@ TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
     PostMessageA(list, WM_KEYDOWN, VK_HOME, 0x01470001);
     PostMessageA(list, WM_KEYUP, VK_HOME, 0xC1470001);
     harness::PressKey(frame, VK_DELETE);
-    HWND box = program_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(harness::ReadMessageBox(box).text, "Delete Entry?\n\nsite 0");
-    harness::PostClick(box, IDYES);
-    ASSERT_TRUE(program_.WaitUntilClosed(box));
+    AnswerBox("Delete Entry?\n\nsite 0", IDYES);
     Sleep(300);
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
     // Exit offers the changes for saving; Yes saves them, asking no password.
     harness::PostMenuCommand(frame, ID_APP_EXIT);
-    box = program_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(harness::ReadMessageBox(box).text, "Save changes to Rows.vty?");
-    harness::PostClick(box, IDYES);
+    AnswerBox("Save changes to Rows.vty?", IDYES);
     EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
     CEntryList expected;
-    for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
-    CEntry added;
-    added.m_strFor = "bank";
-    expected.Add(added);
+    for (int i = 1; i < 300; ++i) expected.Add(entries.GetAt(i));
+    expected.Add(CEntry("bank", "", "", ""));
     ReadBack back = ReadDatabaseFile(path, "named");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(back.list, expected));

@@ -1,7 +1,4 @@
-// The entries view in the running program: adding, editing by double-click and
-// deleting entries through the entry dialog and the delete question, what the rows
-// and Delete Entry show afterwards; column widths, row height, and rows painted
-// into a memory bitmap, checked by the pixels a user would see.
+// The entries view in the program: its dialogs and rows, column widths, painted rows.
 #include <cstdlib>
 #include <memory>
 
@@ -250,20 +247,6 @@ TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
         expected->DC()->DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
         EXPECT_TRUE(drawn->Pixels() == expected->Pixels()) << c.text << " in " << c.width << ": \"" << c.shown << '"';
     }
-}
-
-// Rows past the entries, or of a view with no document, paint nothing.
-TEST_F(OwnerDrawnList, RowsWithoutTextsPaintNothing)
-{
-    CMyListView* pBare = new CMyListView;
-    ASSERT_TRUE(pBare->Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 300, 100), Frame(), 0x7F00));
-    const struct { CMyListView* view; int item; } cases[] = {{pBare, 0}, {View(), 3}, {View(), -1}};
-    for (const auto& c : cases) {
-        auto canvas = ListCanvas(300, 17);
-        DrawRow(*canvas, c.view, c.item, ODS_SELECTED | ODS_FOCUS, 300);
-        EXPECT_EQ(canvas->Count(kUntouched), 300 * 17) << "item " << c.item;
-    }
-    pBare->DestroyWindow();
 }
 
 }  // namespace

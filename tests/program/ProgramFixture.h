@@ -1,6 +1,4 @@
-// The program running inside a test process: one application object whose
-// InitInstance ran once, in an empty temporary working folder, so its main frame,
-// document and view exist for every test, as they do for a user.
+// The program in the test process: InitInstance ran once in an empty working folder.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// The application shell: window placement, the bars around the view and what the
-// status bar says, the command table (menu, keys, prompts, tool tips), command
-// enabling, the About box and the file type.
+// The application shell: placement, bars, prompts, menus and keys, enabling, About, file type.
 #include <algorithm>
 
 #include "ProgramFixture.h"
@@ -12,9 +10,7 @@ namespace {
 
 class Shell : public ProgramFixture {};
 
-// Centred in a rectangle of the work area's size at the origin (a taskbar on the
-// left does not offset it), truncated toward zero, even off-screen; the main window
-// was created so.
+// Centred in the work area's size at the origin (truncated, even off-screen), as it was created.
 TEST_F(Shell, MainWindowIsCentredInTheWorkAreaAtItsFixedSize)
 {
     const struct { RECT work; int left, top; } cases[] = {{{0, 0, 1024, 740}, 230, 195}, {{100, 0, 1024, 768}, 180, 209}, {{0, 0, 500, 300}, -31, -25}};
@@ -32,10 +28,7 @@ TEST_F(Shell, MainWindowIsCentredInTheWorkAreaAtItsFixedSize)
     EXPECT_EQ(rc, CRect(left, top, left + 563, top + 350));
 }
 
-// The message pane shows a menu item's prompt while it is highlighted (none for a
-// popup, its own for a system command) and a button's while the pointer is over
-// it, else "Ready"; the key-lock indicators show their texts only while the key is
-// locked; a button's tool tip is its command's short name.
+// Bars around the view; the pane shows a highlighted item's or button's prompt, lock keys, tool tips.
 TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
 {
     auto childRect = [](CWnd& child) {
@@ -137,8 +130,7 @@ TEST_F(Shell, MenuHoldsTheCommandsInOrderWithTheirKeys)
     }
 }
 
-// Export needs an entry, the other file commands never do; the menu as it opens
-// and the toolbar after idle time agree.
+// Export needs an entry, other file commands never do; menu and toolbar agree.
 TEST_F(Shell, ExportIsGreyedWhileTheDatabaseIsEmpty)
 {
     HMENU file = GetSubMenu(GetMenu(Frame()->m_hWnd), 0);
@@ -153,24 +145,21 @@ TEST_F(Shell, ExportIsGreyedWhileTheDatabaseIsEmpty)
     }
 }
 
+// View > Toolbar and Status Bar hide and show their bars, ticked while shown.
 TEST_F(Shell, ViewMenuTogglesTheBarsWithCheckMarks)
 {
-    HWND frame = Frame()->m_hWnd;
-    HMENU view = GetSubMenu(GetMenu(frame), 1);
+    HMENU view = GetSubMenu(GetMenu(Frame()->m_hWnd), 1);
     for (UINT id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
-        HWND bar = GetDlgItem(frame, id);
-        ASSERT_TRUE(bar);
-        SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
-        EXPECT_TRUE(GetMenuState(view, id, MF_BYCOMMAND) & MF_CHECKED);
-        Command(id);
-        EXPECT_FALSE(IsWindowVisible(bar));
-        SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
-        EXPECT_FALSE(GetMenuState(view, id, MF_BYCOMMAND) & MF_CHECKED);
-        Command(id);
-        EXPECT_TRUE(IsWindowVisible(bar));
+        for (int nStep = 0; nStep < 3; ++nStep) {
+            Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
+            EXPECT_EQ((GetMenuState(view, id, MF_BYCOMMAND) & MF_CHECKED) != 0, nStep != 1) << id;
+            EXPECT_EQ(IsWindowVisible(GetDlgItem(Frame()->m_hWnd, id)) != FALSE, nStep != 1) << id;
+            if (nStep < 2) Command(id);
+        }
     }
 }
 
+// About opens modally and closes with OK or Escape.
 TEST_F(Shell, AboutOpensModallyAndClosesWithOkOrEscape)
 {
     harness::ModalDriver driver;
@@ -181,21 +170,22 @@ TEST_F(Shell, AboutOpensModallyAndClosesWithOkOrEscape)
     EXPECT_TRUE(driver.AllAnswered());
 }
 
+// Double-clicking a database opens it in this program.
 TEST_F(Shell, FileTypeIsRegisteredForTheCurrentUser)
 {
-    auto value = [](const char* key) {
-        char data[MAX_PATH] = "";
-        LONG size = sizeof data;
-        std::string full = std::string("Software\\Classes\\") + key;
-        if (RegQueryValueA(HKEY_CURRENT_USER, full.c_str(), data, &size) != ERROR_SUCCESS) return std::string("?");
-        return std::string(data);
-    };
-    EXPECT_EQ(value(".vty"), "Vaultry.Document");
-    EXPECT_EQ(value("Vaultry.Document"), "Vaultry Database");
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    EXPECT_EQ(value("Vaultry.Document\\DefaultIcon"), std::string(exe) + ",1");
-    EXPECT_EQ(value("Vaultry.Document\\shell\\open\\command"), "\"" + std::string(exe) + "\" \"%1\"");
+    const std::pair<const char*, std::string> values[] = {
+        {".vty", "Vaultry.Document"},
+        {"Vaultry.Document", "Vaultry Database"},
+        {"Vaultry.Document\\DefaultIcon", std::string(exe) + ",1"},
+        {"Vaultry.Document\\shell\\open\\command", "\"" + std::string(exe) + "\" \"%1\""}};
+    for (const auto& value : values) {
+        char data[MAX_PATH] = "?";
+        LONG size = sizeof data;
+        RegQueryValueA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\") + value.first).c_str(), data, &size);
+        EXPECT_EQ(data, value.second);
+    }
 }
 
 }  // namespace

@@ -14,9 +14,7 @@ HANDLE Hold(const std::string& path, bool bHold)
     return bHold ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
 }
 
-// One comma-separated line per entry. A bare name gets ".txt"; an existing file is
-// replaced after Yes; one held by another program is reported and keeps its bytes;
-// Cancel writes nothing. The database is never marked modified.
+// One line per entry; a bare name gets .txt; replaced after Yes; a held file reported; Cancel no-op.
 TEST_F(TextFile, ExportWritesOneLinePerEntryWhereItMay)
 {
     Doc()->m_EntryList.Add(CEntry("mail", "joe", "", "home, work"));
@@ -55,8 +53,7 @@ TEST_F(TextFile, ExportWritesOneLinePerEntryWhereItMay)
     }
 }
 
-// Every line is appended, commas after the third ending in the notes, a lone CR
-// ending an empty line; a second import appends again.
+// Every line is appended (the rest in the notes, a lone CR ends a line), again on a second import.
 TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
 {
     Doc()->m_EntryList.Add(CEntry("kept", "", "", ""));
@@ -79,8 +76,7 @@ TEST_F(TextFile, ImportAppendsEveryLineAndMarksTheDatabaseModified)
     EXPECT_TRUE(Doc()->IsModified());
 }
 
-// An empty file still marks the database modified; a held one is reported and
-// changes nothing, as does Cancel.
+// An empty file marks the database modified; a held one is reported, and it and Cancel change nothing.
 TEST_F(TextFile, ImportOfAnEmptyOrHeldFileOrCancelled)
 {
     const std::string path = folder_.Path("in.txt");

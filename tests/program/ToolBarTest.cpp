@@ -1,5 +1,4 @@
-// The flat toolbar in a recording parent window, checked by the pixels a user sees,
-// by what hot tracking repaints, and by the commands its parent is sent.
+// The flat toolbar in a recording parent window, checked by the pixels a user sees.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,8 +12,7 @@
 
 namespace {
 
-// Opens the painting to the tests, and answers every button's command-UI update
-// itself: enabled unless its id is in m_disabled.
+// Opens the painting to the tests; a button is enabled unless its id is in m_disabled.
 class CTestToolBar : public CToolBarEx {
 public:
     using CToolBarEx::DrawButtons;
@@ -83,9 +81,7 @@ protected:
     CTestToolBar m_bar;
 };
 
-// In the system colours of the moment: flat until the pointer raises a button; a
-// down button sunken, dithered in highlight and face unless hot; a disabled one
-// embossed in shadow and highlight, with no edge even under the pointer.
+// In changed system colours: flat, raised when hot, down dithered unless hot, disabled embossed.
 TEST_F(ToolBarTest, ButtonsShowTheirStateInTheCurrentSystemColours)
 {
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DLIGHT};
@@ -134,53 +130,39 @@ TEST_F(ToolBarTest, BarBackgroundIsTheFaceWhateverTheParents)
     EXPECT_TRUE(canvas.AllPixels(CRect(0, 0, 40, 30), m_bar.m_clrBtnFace));
 }
 
-// A separator a button wide is an etched line across its middle, a wider one a gap.
-// A docked bar has a gripper (two raised bars 3 pixels thick, 4 in from its leading
-// edge) and its client area moves past it; a floating or undockable one has none.
+// A separator a button wide is etched, a wider one a gap; a docked bar has a gripper and room for it.
 TEST_F(ToolBarTest, SeparatorsAndGripperAlongTheBar)
 {
+    for (int nWidth : {8, 9}) {
+        MemoryCanvas canvas(60, 40);
+        CRect rect(40, 2, 40 + nWidth, 24);
+        m_bar.DrawSeparator(canvas.DC(), rect);
+        EXPECT_EQ(canvas.Pixel(43, 12), nWidth > 8 ? kUntouched : m_bar.m_clrBtnShadow);
+        EXPECT_EQ(canvas.Pixel(44, 12), nWidth > 8 ? kUntouched : m_bar.m_clrBtnHilight);
+    }
     CToolBar plain;   // where a plain toolbar has its client area
     ASSERT_TRUE(plain.Create(CWnd::FromHandle(m_parent.Hwnd()), WS_CHILD | CBRS_TOP, AFX_IDW_TOOLBAR + 1));
-    const struct {
-        DWORD dwStyle, dwDockStyle;
-        CSize room;   // made for the gripper; none without one
-    } cases[] = {{CBRS_ALIGN_TOP, CBRS_ALIGN_ANY, CSize(4, 0)}, {CBRS_ALIGN_LEFT, CBRS_ALIGN_ANY, CSize(0, 6)},
-                 {CBRS_ALIGN_TOP | CBRS_FLOATING, CBRS_ALIGN_ANY, CSize(0, 0)}, {CBRS_ALIGN_TOP, 0, CSize(0, 0)}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "style " << c.dwStyle << " docking " << c.dwDockStyle);
-        const bool bHorz = (c.dwStyle & CBRS_ALIGN_TOP) != 0;
-        m_bar.m_dwStyle = plain.m_dwStyle = c.dwStyle;
-        m_bar.m_dwDockStyle = c.dwDockStyle;
-        for (int nWidth : {8, 9}) {
-            MemoryCanvas canvas(60, 40);
-            CRect rect(40, 2, 40 + nWidth, 24);
-            EXPECT_EQ(m_bar.DrawSeparator(canvas.DC(), rect), bHorz);
-            const CPoint pt = bHorz ? CPoint(43, 12) : CPoint(20, 25), next = pt + (bHorz ? CSize(1, 0) : CSize(0, 1));
-            EXPECT_EQ(canvas.Pixel(pt), nWidth > 8 ? kUntouched : m_bar.m_clrBtnShadow);
-            EXPECT_EQ(canvas.Pixel(next), nWidth > 8 ? kUntouched : m_bar.m_clrBtnHilight);
-        }
+    for (bool bFloating : {false, true}) {
+        m_bar.m_dwStyle = plain.m_dwStyle = CBRS_ALIGN_TOP | (bFloating ? CBRS_FLOATING : 0);
         for (CWnd* pBar : {static_cast<CWnd*>(&m_bar), static_cast<CWnd*>(&plain)})
             pBar->SetWindowPos(nullptr, 0, 0, 100, 40, SWP_NOZORDER | SWP_FRAMECHANGED);
         MemoryCanvas canvas(100, 40);
         m_bar.DrawGripper(canvas.DC());
+        EXPECT_EQ(canvas.AllPixels(CRect(0, 0, 100, 40), kUntouched), bFloating);
+        if (bFloating) continue;
+        for (int x : {4, 7}) {   // two raised bars 3 pixels thick
+            EXPECT_EQ(canvas.Pixel(x, 20), m_bar.m_clrBtnHilight);
+            EXPECT_EQ(canvas.Pixel(x + 2, 20), m_bar.m_clrBtnShadow);
+        }
         CPoint ptEx(0, 0), ptPlain(0, 0);
         m_bar.ClientToScreen(&ptEx);
         plain.ClientToScreen(&ptPlain);
-        if (c.room == CSize(0, 0)) {
-            EXPECT_TRUE(canvas.AllPixels(CRect(0, 0, 100, 40), kUntouched));
-            continue;
-        }
-        EXPECT_EQ(ptEx - ptPlain, c.room);
-        for (int nNear : {4, 7}) {
-            EXPECT_EQ(canvas.Pixel(bHorz ? CPoint(nNear, 20) : CPoint(50, nNear)), m_bar.m_clrBtnHilight);
-            EXPECT_EQ(canvas.Pixel(bHorz ? CPoint(nNear + 2, 20) : CPoint(50, nNear + 2)), m_bar.m_clrBtnShadow);
-        }
+        EXPECT_EQ(ptEx - ptPlain, CSize(4, 0));
     }
     plain.DestroyWindow();
 }
 
-// Moves over enabled buttons light them, repainting only the buttons that change;
-// separators, disabled buttons and the empty bar light nothing.
+// The pointer lights enabled buttons only, repainting just the buttons that change.
 TEST_F(ToolBarTest, PointerLightsEnabledButtonsRepaintingOnlyThoseThatChange)
 {
     SetState(ID_ENTRY_DELETE, 0);
@@ -203,8 +185,7 @@ TEST_F(ToolBarTest, PointerLightsEnabledButtonsRepaintingOnlyThoseThatChange)
     }
 }
 
-// The edge stays while the pointer rests on the bar and goes at the timer's next
-// tick after it left, though no mouse message tells the bar.
+// The raised edge goes at the timer's next tick after the pointer left the bar unseen.
 TEST_F(ToolBarTest, HotTrackingEndsSoonAfterThePointerLeaves)
 {
     const CRect rcNew = ItemRect(ID_FILE_NEW);
