@@ -288,8 +288,9 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
 TEST_F(DocumentSave, ChangesAreOfferedForSavingBeforeTheyAreDropped)
 {
     std::string path = folder_.Path("ask.vty");
-    const struct { bool bSessionEnd; int nAnswer; bool bGoesOn; int nSaved; } cases[] = {{false, IDCANCEL, false, 1}, {false, IDNO, true, 1}, {false, IDYES, true, 2},
-                 {true, IDCANCEL, false, 1},  {true, IDNO, true, 1},  {true, IDYES, true, 2}};
+    const struct { bool bSessionEnd; int nAnswer; bool bGoesOn; int nSaved; } cases[] = {
+        {false, IDCANCEL, false, 1}, {false, IDNO, true, 1}, {false, IDYES, true, 2},
+        {true, IDCANCEL, false, 1}, {true, IDNO, true, 1}, {true, IDYES, true, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << (c.bSessionEnd ? "session end, " : "New, ") << c.nAnswer);
         WriteDatabaseFile(path, SampleEntries(1));
@@ -309,42 +310,33 @@ TEST_F(DocumentSave, ChangesAreOfferedForSavingBeforeTheyAreDropped)
     }
 }
 
-// A document of its own, not the program's: saved directly, as File Save would.
-class DocumentSaveFailure : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        path_ = folder_.Path("precious.vty");
-        WriteDatabaseFile(path_, SampleEntries(3));
-        before_ = ReadBytes(path_);
-        doc_.m_bAskPassword = FALSE;
-        doc_.m_wLocked = 0;
-        doc_.m_strPassword = kBuiltInKey;
-    }
-    TempFolder folder_;
-    std::string path_;
-    std::string before_;
-    CFailingWriter<CVaultryDoc> doc_;
-};
-
 // A disk full part way or too many entries is reported; the old file and the changes are kept.
-TEST_F(DocumentSaveFailure, FailedSaveKeepsTheOldFileAndTheChanges)
+TEST(DocumentSaveFailure, FailedSaveKeepsTheOldFileAndTheChanges)
 {
-    const struct { ULONGLONG nFailAt; int nEntries; std::string message; } cases[] = {{15, 40, kSaveError}, {23, 40, kSaveError}, {115, 40, kSaveError},
-                 {~0ULL, kMaxEntries + 1, DatabaseStatusMessage(DatabaseStatus::tooManyEntries)}};
+    TempFolder folder;
+    const std::string path = folder.Path("precious.vty");
+    WriteDatabaseFile(path, SampleEntries(3));
+    const std::string before = ReadBytes(path);
+    CFailingWriter<CVaultryDoc> doc;   // a document of its own, saved directly as File Save would
+    doc.m_bAskPassword = FALSE;
+    doc.m_wLocked = 0;
+    doc.m_strPassword = kBuiltInKey;
+    const struct { ULONGLONG nFailAt; int nEntries; std::string message; } cases[] = {
+        {0, 40, kSaveError}, {15, 40, kSaveError}, {115, 40, kSaveError},
+        {~0ULL, kMaxEntries + 1, DatabaseStatusMessage(DatabaseStatus::tooManyEntries)}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nFailAt);
-        doc_.m_EntryList.RemoveAll();
-        for (int i = 0; i < c.nEntries; ++i) doc_.m_EntryList.Add(CEntry());
-        doc_.m_nFailAt = c.nFailAt;
-        doc_.SetModifiedFlag(TRUE);
+        doc.m_EntryList.RemoveAll();
+        for (int i = 0; i < c.nEntries; ++i) doc.m_EntryList.Add(CEntry());
+        doc.m_nFailAt = c.nFailAt;
+        doc.SetModifiedFlag(TRUE);
         harness::ModalDriver driver;
         driver.ExpectMessageBox(c.message).Click(IDOK);
-        EXPECT_FALSE(doc_.OnSaveDocument(path_.c_str()));
+        EXPECT_FALSE(doc.OnSaveDocument(path.c_str()));
         EXPECT_TRUE(driver.AllAnswered());
-        EXPECT_EQ(ReadBytes(path_), before_);
-        EXPECT_EQ(folder_.Names(), std::vector<std::string>{"precious.vty"});
-        EXPECT_TRUE(doc_.IsModified());
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"precious.vty"});
+        EXPECT_TRUE(doc.IsModified());
     }
 }
 

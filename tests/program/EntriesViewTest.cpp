@@ -147,13 +147,8 @@ void DrawRow(MemoryCanvas& canvas, CMyListView* pView, int nItem, UINT nState, i
     pView->DrawItem(&dis);
 }
 
-class OwnerDrawnList : public ProgramFixture {
+class OwnerDrawnList : public EntriesView {
 protected:
-    void SetUp() override
-    {
-        ProgramFixture::SetUp();
-        Load(3);
-    }
     void TearDown() override { Frame()->RecalcLayout(); }
     // A canvas with the list's font and those colours.
     static std::unique_ptr<MemoryCanvas> ListCanvas(int cx, int cy)
@@ -185,6 +180,7 @@ protected:
 // Notes takes the width the other columns leave.
 TEST_F(OwnerDrawnList, NotesTakesTheWidthTheOtherColumnsLeave)
 {
+    Load(3);
     // At an initial update: the header's width beyond 400 pixels, else 100.
     for (const auto& c : {std::pair<int, int>{1000, 600}, {401, 1}, {400, 100}}) {
         SetClientWidth(c.first);
@@ -208,6 +204,7 @@ TEST_F(OwnerDrawnList, NotesTakesTheWidthTheOtherColumnsLeave)
 // Rows are as high as the font plus six; a selected one is highlighted edge to edge.
 TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
 {
+    Load(3);
     LOGFONTA lf = {};
     GetObjectA(reinterpret_cast<HGDIOBJ>(View()->SendMessage(WM_GETFONT)), sizeof lf, &lf);
     CRect rcRow;
@@ -236,6 +233,7 @@ TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
 // A cell's text is drawn whole, or cut to fit with "...", or not at all.
 TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
 {
+    Load(3);
     const int textWidth = View()->GetListCtrl().GetStringWidth("abcdefgh");
     const struct { const char* text; int width; const char* shown; } cases[] = {
         {"abcdefgh", textWidth + 8, "abcdefgh"}, {"abcdefgh", textWidth + 7, "abcdef..."}, {"abcdefgh", 8, "..."},

@@ -13,7 +13,8 @@ class Shell : public ProgramFixture {};
 // Centred in the work area's size at the origin (truncated, even off-screen), as it was created.
 TEST_F(Shell, MainWindowIsCentredInTheWorkAreaAtItsFixedSize)
 {
-    const struct { RECT work; int left, top; } cases[] = {{{0, 0, 1024, 740}, 230, 195}, {{100, 0, 1024, 768}, 180, 209}, {{0, 0, 500, 300}, -31, -25}};
+    const struct { RECT work; int left, top; } cases[] = {
+        {{0, 0, 1024, 740}, 230, 195}, {{100, 0, 1024, 768}, 180, 209}, {{0, 0, 500, 300}, -31, -25}};
     for (const auto& c : cases) {
         CMainFrame frame;
         frame.PlaceInWorkArea(c.work);

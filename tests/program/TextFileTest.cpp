@@ -84,7 +84,10 @@ TEST_F(TextFile, ImportOfAnEmptyOrHeldFileOrCancelled)
         const char* bytes;   // nullptr: Cancel
         bool bHeld;
         const char* message;
-    } cases[] = {{"", false, "0 records imported."}, {"a,b,c,d\r\n", true, "Error opening import file."}, {nullptr, false, nullptr}};
+    } cases[] = {
+        {"", false, "0 records imported."},
+        {"a,b,c,d\r\n", true, "Error opening import file."},
+        {nullptr, false, nullptr}};
     for (const auto& c : cases) {
         StartNew();
         harness::ModalDriver driver;

@@ -111,7 +111,8 @@ TEST_F(ToolBarTest, ButtonsShowTheirStateInTheCurrentSystemColours)
         EXPECT_EQ(canvas->Pixel(rc.right - 1, rc.CenterPoint().y), c.bottomRight);
         EXPECT_EQ(canvas->Pixel(rc.left + 5, rc.bottom - 1), c.bottomRight);
         EXPECT_TRUE(canvas->AllPixels(CRect(rcNew.left, rcNew.top, rcNew.right, rcNew.top + 3), face));
-        const std::set<COLORREF> corner = {canvas->Pixel(rc.left + 2, rc.top + 2), canvas->Pixel(rc.left + 3, rc.top + 2)};
+        const std::set<COLORREF> corner = {canvas->Pixel(rc.left + 2, rc.top + 2),
+                                           canvas->Pixel(rc.left + 3, rc.top + 2)};
         EXPECT_EQ(corner == (std::set<COLORREF>{face, light}), c.bDither);
         const int nShadow = canvas->Count(dark, rcInside);
         const int nThree = canvas->Count(face, rcInside) + canvas->Count(light, rcInside) + nShadow;
