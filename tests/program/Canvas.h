@@ -1,8 +1,6 @@
-// A bitmap in a memory device context, filled first with a colour the program
-// never paints, so that tests check painting by the pixels a user would see.
+// A memory bitmap filled with a colour the program never paints, to check painting by pixels.
 #pragma once
 
-#include <algorithm>
 #include <vector>
 
 #include "framework/win32/Afx.h"
@@ -11,7 +9,7 @@ class MemoryCanvas {
 public:
     static constexpr COLORREF kUntouched = RGB(255, 0, 255);
 
-    MemoryCanvas(int width, int height) : m_cx(width), m_cy(height)
+    MemoryCanvas(int width, int height) : m_rcAll(0, 0, width, height)
     {
         CClientDC dcScreen(nullptr);
         m_dc.CreateCompatibleDC(&dcScreen);
@@ -30,16 +28,17 @@ public:
     // Row by row, within rect (the whole canvas when empty).
     std::vector<COLORREF> Pixels(CRect rect = CRect()) const
     {
-        if (rect.IsRectEmpty()) rect = CRect(0, 0, m_cx, m_cy);
         std::vector<COLORREF> pixels;
+        if (rect.IsRectEmpty()) rect = m_rcAll;
         for (int y = rect.top; y < rect.bottom; ++y)
             for (int x = rect.left; x < rect.right; ++x) pixels.push_back(Pixel(x, y));
         return pixels;
     }
     int Count(COLORREF color, const CRect& rect = CRect()) const
     {
-        const std::vector<COLORREF> pixels = Pixels(rect);
-        return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+        int n = 0;
+        for (COLORREF pixel : Pixels(rect)) n += pixel == color;
+        return n;
     }
     bool AllPixels(const CRect& rect, COLORREF color) const
     {
@@ -47,7 +46,7 @@ public:
     }
 
 private:
-    int m_cx, m_cy;
+    CRect m_rcAll;
     CDC m_dc;
     CBitmap m_bitmap;
     HGDIOBJ m_hOld;

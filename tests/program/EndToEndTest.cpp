@@ -1,5 +1,4 @@
-// The real Vaultry.exe, started as its own process and driven through window
-// messages only; the files it writes are read back with the core.
+// The real Vaultry.exe as its own process, driven through window messages only.
 #include <gtest/gtest.h>
 
 #include "common/TestFiles.h"
@@ -20,6 +19,24 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(g_exe.empty()) << "give the path of Vaultry.exe as an argument"; }
 
+    // Waits for the dialog, types the texts into their fields and clicks OK.
+    void Answer(const char* caption, const std::vector<std::pair<int, std::string>>& texts,
+                DWORD dwTimeout = harness::ProgramDriver::kTimeoutMs)
+    {
+        HWND dlg = program_.WaitForDialog(caption, dwTimeout);
+        ASSERT_TRUE(dlg);
+        for (const auto& text : texts) harness::SetControlText(dlg, text.first, text.second);
+        harness::PostClick(dlg, IDOK);
+        ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    }
+    // Waits for a message box, checks its text and clicks the button.
+    void AnswerBox(const std::string& text, int nButton, DWORD dwTimeout = harness::ProgramDriver::kTimeoutMs)
+    {
+        HWND box = program_.WaitForMessageBox(dwTimeout);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(harness::ReadMessageBox(box).text, text);
+        harness::PostClick(box, nButton);
+    }
     // Exit, with nothing to save.
     void Exit(HWND frame)
     {
@@ -34,24 +51,14 @@ protected:
 TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
 {
     ASSERT_TRUE(program_.Start(g_exe, "", folder_.Path()));
-    HWND box = program_.WaitForMessageBox(harness::ProgramDriver::kStartTimeoutMs);
-    ASSERT_TRUE(box);
-    harness::MessageBoxInfo info = harness::ReadMessageBox(box);
-    EXPECT_EQ(info.caption, "Vaultry");
-    EXPECT_EQ(info.text,
-              "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click "
-              "Save\nwhen your done and leave the name vaultry.vty.");
-    harness::PostClick(box, IDOK);
+    AnswerBox("The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click "
+              "Save\nwhen your done and leave the name vaultry.vty.",
+              IDOK, harness::ProgramDriver::kStartTimeoutMs);
     HWND frame = program_.WaitForCaptionPrefix("Vaultry.vty - Vaultry");
     ASSERT_TRUE(frame);
 
     harness::PostMenuCommand(frame, ID_FILE_SAVE);
-    HWND dlg = program_.WaitForDialog("Password Protection");
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_PASSWORD, "first start");
-    harness::SetControlText(dlg, IDC_CONFIRM, "first start");
-    harness::PostClick(dlg, IDOK);
-    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    Answer("Password Protection", {{IDC_PASSWORD, "first start"}, {IDC_CONFIRM, "first start"}});
     Exit(frame);
 
     ReadBack back = ReadDatabaseFile(folder_.Path("Vaultry.vty"), "first start");
@@ -60,42 +67,7 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
     EXPECT_EQ(back.list.GetCount(), 0);
 }
 
-TEST_F(EndToEnd, OpensTheNamedLockedDatabaseAndSavesItAgain)
-{
-    std::string path = folder_.Path("Named.vty");
-    CEntryList entries = SampleEntries(300);
-    WriteDatabaseFile(path, entries, "named");
-    const std::string before = ReadBytes(path);
-    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
-    HWND dlg = program_.WaitForDialog("Password Protection", harness::ProgramDriver::kStartTimeoutMs);
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_PASSWORD, "named");
-    harness::PostClick(dlg, IDOK);
-    HWND frame = program_.WaitForCaptionPrefix("Named.vty - Vaultry");
-    ASSERT_TRUE(frame);
-    // The status bar's text as screen readers read it, in both character sets.
-    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
-    EXPECT_EQ(harness::WindowText(bar), "Ready");
-    WCHAR wide[8] = L"";
-    DWORD_PTR nWide = 0;
-    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
-    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
-
-    harness::PostMenuCommand(frame, ID_FILE_SAVE);  // no question: the key is known
-    Sleep(500);
-    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
-    Exit(frame);
-
-    EXPECT_FALSE(std::filesystem::exists(folder_.Path("Vaultry.vty")));
-    ReadBack back = ReadDatabaseFile(path, "named");
-    ASSERT_EQ(back.status, DatabaseStatus::ok);
-    EXPECT_TRUE(SameEntries(back.list, entries));
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Named.vty"});
-}
-
-// Shell commands end the program: /p opens the file without showing it (there is
-// nothing to print), /Unregister takes the file type and the settings out of the
-// registry.
+// /p opens the file unseen and ends; /Unregister removes the file type and settings.
 TEST_F(EndToEnd, ShellCommandsEndTheProgram)
 {
     std::string path = folder_.Path("Print.vty");
@@ -113,22 +85,23 @@ TEST_F(EndToEnd, ShellCommandsEndTheProgram)
     }
 }
 
-// Double-clicks the middle of a row of another process's list view.
-void DoubleClickRow(HWND list, int item)
-{
-    RECT rc = harness::ListViewItemRect(list, item);
-    ASSERT_GT(rc.bottom, rc.top);
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
-}
-
-TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
+// A named locked database unlocked, shown, edited, added to, deleted from, saved on Exit.
+TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
 {
     std::string path = folder_.Path("Rows.vty");
     CEntryList entries = SampleEntries(300);
-    WriteDatabaseFile(path, entries);
+    WriteDatabaseFile(path, entries, "named");
     ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
+    Answer("Password Protection", {{IDC_PASSWORD, "named"}}, harness::ProgramDriver::kStartTimeoutMs);
     HWND frame = program_.WaitForCaptionPrefix("Rows.vty - Vaultry");
     ASSERT_TRUE(frame);
+    // The status bar's text as screen readers read it, in both character sets.
+    HWND bar = harness::FindDescendant(frame, STATUSCLASSNAMEA);
+    EXPECT_EQ(harness::WindowText(bar), "Ready");
+    WCHAR wide[8] = L"";
+    DWORD_PTR nWide = 0;
+    SendMessageTimeoutW(bar, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000, &nWide);
+    EXPECT_EQ(std::wstring(wide, nWide), L"Ready");
     HWND list = harness::FindDescendant(frame, WC_LISTVIEWA);
     EXPECT_EQ(harness::ListViewColumns(list), (std::vector<std::string>{"For", "Username", "Password", "Notes"}));
     std::vector<std::vector<std::string>> rows = harness::ListViewRows(list);
@@ -139,7 +112,8 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
                                                      e.m_strPassword.GetString(), e.m_strNotes.GetString()}));
     }
 
-    DoubleClickRow(list, 5);
+    RECT rc = harness::ListViewItemRect(list, 5);  // double-click the middle of the row
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
     HWND dlg = program_.WaitForDialog("Entry Properties");
     ASSERT_TRUE(dlg);
     EXPECT_EQ(harness::ControlText(dlg, IDC_PASSWORD), "pass 5");
@@ -148,14 +122,11 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     ASSERT_TRUE(program_.WaitUntilClosed(dlg));
     CEntry edited = entries.GetAt(5);
     edited.m_strNotes = "edited";
+    entries.SetAt(5, edited);
     EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
 
     harness::PostMenuCommand(frame, ID_ENTRY_ADD);
-    dlg = program_.WaitForDialog("Entry Properties");
-    ASSERT_TRUE(dlg);
-    harness::SetControlText(dlg, IDC_FOR, "bank");
-    harness::PostClick(dlg, IDOK);
-    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
+    Answer("Entry Properties", {{IDC_FOR, "bank"}});
     ASSERT_EQ(harness::ListViewItemCount(list), 301);
     EXPECT_EQ(harness::ListViewItemText(list, 300, 0), "bank");
 
@@ -163,30 +134,22 @@ TEST_F(EndToEnd, ShowsTheEntriesAndAddsEditsAndDeletesThemThroughTheDialogs)
     PostMessageA(list, WM_KEYDOWN, VK_HOME, 0x01470001);
     PostMessageA(list, WM_KEYUP, VK_HOME, 0xC1470001);
     harness::PressKey(frame, VK_DELETE);
-    HWND box = program_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(harness::ReadMessageBox(box).text, "Delete Entry?\n\nsite 0");
-    harness::PostClick(box, IDYES);
-    ASSERT_TRUE(program_.WaitUntilClosed(box));
+    AnswerBox("Delete Entry?\n\nsite 0", IDYES);
     Sleep(300);
     EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
     EXPECT_EQ(harness::ListViewItemCount(list), 300);
 
-    // Exit offers the changes for saving; Yes saves them before the program ends.
+    // Exit offers the changes for saving; Yes saves them, asking no password.
     harness::PostMenuCommand(frame, ID_APP_EXIT);
-    box = program_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(harness::ReadMessageBox(box).text, "Save changes to Rows.vty?");
-    harness::PostClick(box, IDYES);
+    AnswerBox("Save changes to Rows.vty?", IDYES);
     EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
     CEntryList expected;
-    for (int i = 1; i < 300; ++i) expected.Add(i == 5 ? edited : entries.GetAt(i));
-    CEntry added;
-    added.m_strFor = "bank";
-    expected.Add(added);
-    ReadBack back = ReadDatabaseFile(path);
+    for (int i = 1; i < 300; ++i) expected.Add(entries.GetAt(i));
+    expected.Add(CEntry("bank", "", "", ""));
+    ReadBack back = ReadDatabaseFile(path, "named");
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(back.list, expected));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Rows.vty"});
 }
 
 }  // namespace

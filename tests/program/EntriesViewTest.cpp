@@ -1,11 +1,11 @@
-// The entries view in the running program: adding, editing by double-click and
-// deleting entries through the entry dialog and the delete question (answered by
-// the modal driver), and what the rows and Delete Entry show afterwards.
-#include "ProgramFixture.h"
+// The entries view in the program: its dialogs and rows, column widths, painted rows.
+#include <cstdlib>
+#include <memory>
 
+#include "Canvas.h"
+#include "ProgramFixture.h"
 #include "app/resource.h"
 #include "harness/ListViewReader.h"
-#include "views/VaultryView.h"
 
 namespace apptest {
 namespace {
@@ -14,14 +14,7 @@ const UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
 class EntriesView : public ProgramFixture {
 protected:
-    static CVaultryView* View() { return static_cast<CVaultryView*>(Frame()->GetActiveView()); }
     static std::vector<std::vector<std::string>> Rows() { return harness::ListViewRows(View()->m_hWnd); }
-    static void Load(int n)
-    {
-        StartNew();
-        Doc()->m_EntryList = SampleEntries(n);
-        Doc()->UpdateAllViews(nullptr);
-    }
     static void Select(int nItem, UINT nState = kSelectedAndFocused)
     {
         View()->GetListCtrl().SetItemState(nItem, nState, kSelectedAndFocused);
@@ -40,6 +33,7 @@ protected:
     }
 };
 
+// Cancel adds nothing; OK with empty fields appends an empty row, selected.
 TEST_F(EntriesView, AddWithEmptyFieldsAppendsTheSelectedLastRowAndCancelChangesNothing)
 {
     for (int answer : {IDCANCEL, IDOK}) {
@@ -59,7 +53,8 @@ TEST_F(EntriesView, AddWithEmptyFieldsAppendsTheSelectedLastRowAndCancelChangesN
     EXPECT_EQ(View()->GetListCtrl().GetItemState(3, kSelectedAndFocused), kSelectedAndFocused);
 }
 
-TEST_F(EntriesView, EditShowsTheNewTextsAtOnceAndTheDeleteQuestionNamesThem)
+// Cancel keeps the entry; OK shows the new texts in its row at once.
+TEST_F(EntriesView, EditShowsTheNewTextsAtOnce)
 {
     Load(3);
     Select(1);
@@ -67,21 +62,14 @@ TEST_F(EntriesView, EditShowsTheNewTextsAtOnceAndTheDeleteQuestionNamesThem)
     driver.ExpectDialog("Entry Properties").SetText(IDC_FOR, "changed").Click(IDCANCEL);
     DoubleClick(1);
     EXPECT_FALSE(Doc()->IsModified());
-    driver.ExpectDialog("Entry Properties")
-        .ExpectText(IDC_FOR, "site 1")
-        .ExpectText(IDC_PASSWORD, "pass 1")
-        .SetText(IDC_FOR, "renamed")
-        .SetText(IDC_PASSWORD, "new pass")
-        .Click(IDOK);
+    driver.ExpectDialog("Entry Properties").SetText(IDC_FOR, "renamed").SetText(IDC_PASSWORD, "new pass").Click(IDOK);
     DoubleClick(1);
     EXPECT_EQ(Rows()[1], (std::vector<std::string>{"renamed", "user 1", "new pass", "note 1, with a comma"}));
     EXPECT_TRUE(Doc()->IsModified());
-    driver.ExpectMessageBox("Delete Entry?\n\nrenamed").Click(IDNO);
-    Command(ID_ENTRY_DELETE);
     EXPECT_TRUE(driver.AllAnswered());
-    EXPECT_EQ(Doc()->m_EntryList.GetCount(), 3);
 }
 
+// The question names the entry; only Yes removes it, also the last one.
 TEST_F(EntriesView, DeleteAsksAndRemovesTheSelectedEntryOnlyOnYes)
 {
     const struct {
@@ -107,6 +95,7 @@ TEST_F(EntriesView, DeleteAsksAndRemovesTheSelectedEntryOnlyOnYes)
     }
 }
 
+// Delete Entry needs a selected and focused row; keys and find requests select rows.
 TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
 {
     Load(3);
@@ -129,10 +118,7 @@ TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
         UINT flags;
         LPCSTR psz;
         LRESULT nFound;
-    } finds[] = {{LVFI_STRING, "BANK", 1},
-                 {LVFI_PARTIAL, "site 2", 2},
-                 {LVFI_PARAM, reinterpret_cast<LPCSTR>(8), -1},
-                 {LVFI_NEARESTXY, reinterpret_cast<LPCSTR>(8), -1}};
+    } finds[] = {{LVFI_STRING, "BANK", 1}, {LVFI_PARTIAL, "site 2", 2}, {LVFI_PARAM, reinterpret_cast<LPCSTR>(8), -1}};
     for (const auto& f : finds) {
         LVFINDINFOA find = {f.flags, f.psz, 0, {0, 0}, 0};
         EXPECT_EQ(View()->SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)),
@@ -141,30 +127,7 @@ TEST_F(EntriesView, DeleteEntryIsEnabledExactlyForASelectedAndFocusedRow)
     }
 }
 
-TEST_F(EntriesView, OneDeleteKeyPressAsksOneQuestion)
-{
-    for (bool bThroughLoop : {true, false}) {
-        Load(3);
-        Select(1);
-        harness::ModalDriver driver;
-        driver.ExpectMessageBox().Click(IDYES);
-        if (bThroughLoop) {
-            // The accelerator takes the press; the release reaches the view while
-            // the question is open.
-            View()->PostMessage(WM_KEYDOWN, VK_DELETE, 0x01530001);
-            View()->PostMessage(WM_KEYUP, VK_DELETE, 0xC1530001);
-            MSG msg;
-            for (int i = 0; i < 100 && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i) AfxGetApp()->PumpMessage();
-        } else {  // no accelerator: the view's own press and release
-            View()->SendMessage(WM_KEYDOWN, VK_DELETE, 0x01530001);
-            View()->SendMessage(WM_KEYUP, VK_DELETE, 0xC1530001);
-        }
-        EXPECT_EQ(driver.MessageBoxes().size(), 1u) << (bThroughLoop ? "message loop" : "view");
-        EXPECT_EQ(Doc()->m_EntryList.GetCount(), 2);
-        EXPECT_TRUE(Doc()->IsModified());
-    }
-}
-
+// A selection index the control no longer holds is refused, not deleted.
 TEST_F(EntriesView, DeleteNeverActsOnAnIndexThatNamesNoEntry)
 {
     Load(1);
@@ -176,6 +139,127 @@ TEST_F(EntriesView, DeleteNeverActsOnAnIndexThatNamesNoEntry)
     EXPECT_EQ(driver.MessageBoxes()[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(Doc()->m_EntryList.GetCount(), 1);
     EXPECT_FALSE(DeleteEnabled());
+}
+
+// Colours that the list never paints itself: the text and text background colours.
+const COLORREF kText = RGB(0, 160, 0), kTextBack = RGB(200, 0, 200);
+const COLORREF kUntouched = MemoryCanvas::kUntouched;
+
+void DrawRow(MemoryCanvas& canvas, CMyListView* pView, int nItem, UINT nState, int cx)
+{
+    DRAWITEMSTRUCT dis = {
+        ODT_LISTVIEW,   0, static_cast<UINT>(nItem), ODA_DRAWENTIRE, nState, pView->m_hWnd, canvas.DC()->m_hDC,
+        {0, 0, cx, 17}, 0};
+    pView->DrawItem(&dis);
+}
+
+class OwnerDrawnList : public EntriesView {
+protected:
+    void TearDown() override { Frame()->RecalcLayout(); }
+    // A canvas with the list's font and those colours.
+    static std::unique_ptr<MemoryCanvas> ListCanvas(int cx, int cy)
+    {
+        auto canvas = std::make_unique<MemoryCanvas>(cx, cy);
+        canvas->DC()->SelectObject(reinterpret_cast<HGDIOBJ>(View()->SendMessage(WM_GETFONT)));
+        canvas->DC()->SetTextColor(kText);
+        canvas->DC()->SetBkColor(kTextBack);
+        return canvas;
+    }
+
+    static std::vector<int> Widths()
+    {
+        std::vector<int> widths;
+        for (int i = 0; i < 4; ++i) widths.push_back(View()->GetListCtrl().GetColumnWidth(i));
+        return widths;
+    }
+    // Gives the view, and so its header, this client width.
+    static void SetClientWidth(int cx)
+    {
+        CRect rcWindow, rcClient;
+        View()->GetWindowRect(&rcWindow);
+        View()->GetClientRect(&rcClient);
+        Frame()->ScreenToClient(&rcWindow);
+        View()->MoveWindow(rcWindow.left, rcWindow.top, cx + rcWindow.Width() - rcClient.Width(), rcWindow.Height());
+    }
+};
+
+// Notes takes the width the other columns leave.
+TEST_F(OwnerDrawnList, NotesTakesTheWidthTheOtherColumnsLeave)
+{
+    Load(3);
+    // At an initial update: the header's width beyond 400 pixels, else 100.
+    for (const auto& c : {std::pair<int, int>{1000, 600}, {401, 1}, {400, 100}}) {
+        SetClientWidth(c.first);
+        View()->OnInitialUpdate();
+        EXPECT_EQ(Widths(), (std::vector<int>{100, 150, 150, c.second})) << "initial update at " << c.first;
+    }
+    // Later, a view that grows past all columns widens Notes, one that shrinks
+    // keeps it; AutoSize Headers fits it to the edge, or gives it 100.
+    View()->GetListCtrl().SetColumnWidth(0, 200);
+    View()->GetListCtrl().SetColumnWidth(3, 600);
+    const struct {
+        int cx;
+        bool bAutoSize;
+        int notes;
+    } steps[] = {{1000, false, 600}, {1100, false, 600}, {1200, false, 700},
+                 {1000, false, 700}, {1000, true, 500},  {400, true, 100}};
+    for (const auto& step : steps) {
+        SetClientWidth(step.cx);
+        if (step.bAutoSize) Command(ID_OPTIONS_AUTOSIZE);
+        EXPECT_EQ(Widths(), (std::vector<int>{200, 150, 150, step.notes})) << step.cx << " " << step.bAutoSize;
+    }
+}
+
+// Rows are as high as the font plus six; a selected one is highlighted edge to edge.
+TEST_F(OwnerDrawnList, SelectedRowIsHighlightedEdgeToEdgeWithHighlightedTexts)
+{
+    Load(3);
+    LOGFONTA lf = {};
+    GetObjectA(reinterpret_cast<HGDIOBJ>(View()->SendMessage(WM_GETFONT)), sizeof lf, &lf);
+    CRect rcRow;
+    ASSERT_TRUE(View()->GetListCtrl().GetItemRect(1, &rcRow, LVIR_BOUNDS));
+    EXPECT_EQ(rcRow.Height(), std::abs(lf.lfHeight) + 6);
+    const std::vector<int> widths = Widths();
+    const int cx = widths[0] + widths[1] + widths[2] + widths[3] + 20;
+    auto selected = ListCanvas(cx, 17), plain = ListCanvas(cx, 17);
+    DrawRow(*selected, View(), 1, ODS_SELECTED, cx);
+    DrawRow(*plain, View(), 1, 0, cx);
+    for (int y = 0; y < 17; ++y) {
+        EXPECT_EQ(selected->Pixel(0, y), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(selected->Pixel(cx - 1, y), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(plain->Pixel(cx - 1, y), GetSysColor(COLOR_WINDOW));
+    }
+    // Texts in the highlight-text colour on the selected row, in the context's own
+    // colour on the other; no box of the context's background colour behind them.
+    EXPECT_GT(selected->Count(GetSysColor(COLOR_HIGHLIGHTTEXT)), 20);
+    EXPECT_EQ(selected->Count(kText), 0);
+    EXPECT_GT(plain->Count(kText), 20);
+    for (const auto* canvas : {selected.get(), plain.get()})
+        EXPECT_EQ(canvas->Count(kUntouched) + canvas->Count(kTextBack), 0);
+    EXPECT_EQ(selected->DC()->GetTextColor(), kText);
+}
+
+// A cell's text is drawn whole, or cut to fit with "...", or not at all.
+TEST_F(OwnerDrawnList, CellTextIsCutWithAnEllipsisPastItsColumnLessEightPixels)
+{
+    Load(3);
+    const int textWidth = View()->GetListCtrl().GetStringWidth("abcdefgh");
+    const struct {
+        const char* text;
+        int width;
+        const char* shown;
+    } cases[] = {{"abcdefgh", textWidth + 8, "abcdefgh"},
+                 {"abcdefgh", textWidth + 7, "abcdef..."},
+                 {"abcdefgh", 8, "..."},
+                 {"abcdefgh", 7, ""},
+                 {"p&ss", 100, "p&ss"}};
+    for (const auto& c : cases) {
+        auto drawn = ListCanvas(200, 17), expected = ListCanvas(200, 17);
+        View()->DrawCellText(drawn->DC(), c.text, CRect(10, 0, 200, 17), c.width, LVCFMT_LEFT);
+        CRect rc(12, 0, 10 + c.width - 2, 17);
+        expected->DC()->DrawText(c.shown, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+        EXPECT_TRUE(drawn->Pixels() == expected->Pixels()) << c.text << " in " << c.width << ": \"" << c.shown << '"';
+    }
 }
 
 }  // namespace

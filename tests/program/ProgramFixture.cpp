@@ -9,7 +9,8 @@ namespace apptest {
 namespace {
 
 CVaultryApp g_app;
-StartUpRecord g_startUp;
+BOOL g_bStarted = FALSE;
+std::vector<harness::MessageBoxInfo> g_startUpBoxes;
 
 const char kMissingDefault[] =
     "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click Save\n"
@@ -22,20 +23,12 @@ public:
     {
         folder_ = new TempFolder;
         SetCurrentDirectoryA(folder_->Path().c_str());
-        g_startUp.workingFolder = folder_->Path();
         static char commandLine[] = "";
         AfxWinInit(GetModuleHandle(nullptr), nullptr, commandLine, SW_SHOW);
         harness::ModalDriver driver;
         driver.ExpectMessageBox(kMissingDefault).Click(IDOK);
-        g_startUp.bInitialized = g_app.InitInstance();
-        g_startUp.boxes = driver.MessageBoxes();
-        if (g_startUp.bInitialized) {
-            CDocument* pDoc = static_cast<CFrameWnd*>(AfxGetMainWnd())->GetActiveDocument();
-            g_startUp.title = pDoc->GetTitle().GetString();
-            char caption[256] = "";
-            GetWindowTextA(AfxGetMainWnd()->m_hWnd, caption, sizeof caption);
-            g_startUp.caption = caption;
-        }
+        g_bStarted = g_app.InitInstance();
+        g_startUpBoxes = driver.MessageBoxes();
     }
 
     void TearDown() override
@@ -57,11 +50,13 @@ private:
 
 }  // namespace
 
-const StartUpRecord& StartUp() { return g_startUp; }
+const std::vector<harness::MessageBoxInfo>& StartUpBoxes() { return g_startUpBoxes; }
 
 CMainFrame* ProgramFixture::Frame() { return static_cast<CMainFrame*>(AfxGetMainWnd()); }
 
 CVaultryDoc* ProgramFixture::Doc() { return static_cast<CVaultryDoc*>(Frame()->GetActiveDocument()); }
+
+CVaultryView* ProgramFixture::View() { return static_cast<CVaultryView*>(Frame()->GetActiveView()); }
 
 void ProgramFixture::Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID, 0); }
 
@@ -71,18 +66,20 @@ void ProgramFixture::StartNew()
     Command(ID_FILE_NEW);
 }
 
-std::string ProgramFixture::Title() { return Doc()->GetTitle().GetString(); }
-
-std::string ProgramFixture::Caption()
+void ProgramFixture::Load(int n)
 {
-    char caption[256] = "";
-    GetWindowTextA(Frame()->m_hWnd, caption, sizeof caption);
-    return caption;
+    StartNew();
+    Doc()->m_EntryList = SampleEntries(n);
+    Doc()->UpdateAllViews(nullptr);
 }
+
+bool ProgramFixture::Open(const std::string& path) { return AfxGetApp()->OpenDocumentFile(path.c_str()) != nullptr; }
+
+std::string ProgramFixture::Title() { return Doc()->GetTitle().GetString(); }
 
 void ProgramFixture::SetUp()
 {
-    ASSERT_TRUE(g_startUp.bInitialized);
+    ASSERT_TRUE(g_bStarted);
     StartNew();
 }
 

@@ -1,6 +1,4 @@
-// The program running inside a test process: one application object whose
-// InitInstance ran once, in an empty temporary working folder, so its main frame,
-// document and view exist for every test, as they do for a user.
+// The program in the test process: InitInstance ran once in an empty working folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,29 +10,27 @@
 #include "database/document/VaultryDoc.h"
 #include "frame/MainFrame.h"
 #include "harness/ModalDriver.h"
+#include "views/VaultryView.h"
 
 namespace apptest {
 
-// What start-up showed, recorded once.
-struct StartUpRecord {
-    BOOL bInitialized = FALSE;
-    std::vector<harness::MessageBoxInfo> boxes;
-    std::string title;
-    std::string caption;
-    std::string workingFolder;
-};
-const StartUpRecord& StartUp();
+// The message boxes start-up showed.
+const std::vector<harness::MessageBoxInfo>& StartUpBoxes();
 
 class ProgramFixture : public ::testing::Test {
 protected:
     static CMainFrame* Frame();
     static CVaultryDoc* Doc();
+    static CVaultryView* View();
     // A command as the menu sends it, through the frame's routing.
     static void Command(UINT nID);
     // Discards any change and starts a new, empty, untitled database.
     static void StartNew();
+    // A new database of n sample entries, shown in the view.
+    static void Load(int n);
+    // Opens a file as File Open does once its dialog is answered.
+    static bool Open(const std::string& path);
     static std::string Title();
-    static std::string Caption();
 
     void SetUp() override;
 

@@ -1,5 +1,4 @@
-// The two password dialogs run on their own, driven as a user would; and text
-// that the code page cannot hold, refused by them and by the entry dialog.
+// The password and entry dialogs on their own, driven as a user would.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +7,7 @@
 #include "app/resource.h"
 #include "database/document/SetPasswordDlg.h"
 #include "database/document/UnlockDlg.h"
+#include "harness/WindowQueries.h"
 #include "views/EntryDlg.h"
 
 namespace apptest {
@@ -17,14 +17,17 @@ const char kMismatch[] = "Passwords to not match.\nPlease re-type then again.";
 const char kNoPassword[] = "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
                            "Continuing will leave the database unlocked.";
 
-// What the set-password dialog gives back after the answers, and the styles of
-// the message boxes it showed: equal texts close it with that password; texts that
-// differ in one character or only in case keep it open with the stop icon until
-// mended; Do not lock accepts any texts; no password asks, and Yes ticks the box;
-// at most 56 characters can be typed; Escape and the close box transfer nothing.
+// Equal texts (56 characters at most) or Do not lock close it; a mismatch or no password asks first.
 TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
 {
     const std::string k56(56, 'k'), k60(60, 'k');
+    auto mismatch = [](const char* confirm) {  // differs in case, in one letter, by a space
+        return [confirm](harness::ModalDriver& d) {
+            d.ExpectDialog("Password Protection").Type(1003, "secret").Type(1004, confirm).Click(IDOK);
+            d.ExpectMessageBox(kMismatch).Click(IDOK);
+            d.ExpectDialog("Password Protection").ExpectText(1004, confirm).Type(1004, "secret").Click(IDOK);
+        };
+    };
     const struct {
         const char* name;
         std::function<void(harness::ModalDriver&)> answer;
@@ -33,14 +36,9 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
         std::string password;
         std::vector<UINT> boxes;
     } cases[] = {
-        {"equal",
-         [](harness::ModalDriver& d) {
-             d.ExpectDialog("Password Protection").Type(1003, "Abc 123").Type(1004, "Abc 123").Click(IDOK);
-         },
-         IDOK,
-         FALSE,
-         "Abc 123",
-         {}},
+        {"secreT", mismatch("secreT"), IDOK, FALSE, "secret", {MB_OK | MB_ICONSTOP}},
+        {"secrex", mismatch("secrex"), IDOK, FALSE, "secret", {MB_OK | MB_ICONSTOP}},
+        {"secret ", mismatch("secret "), IDOK, FALSE, "secret", {MB_OK | MB_ICONSTOP}},
         {"do not lock",
          [](harness::ModalDriver& d) {
              d.ExpectDialog("Password Protection").Type(1003, "one").Type(1004, "two").Check(1010).Click(IDOK);
@@ -54,9 +52,7 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
              d.ExpectDialog("Password Protection").Click(IDOK);
              d.ExpectMessageBox(kNoPassword).Click(IDNO);
              d.ExpectDialog("Password Protection").Click(IDOK);
-             d.ExpectMessageBox(kNoPassword)
-                 .Call([](HWND box) { EXPECT_EQ(IsDlgButtonChecked(GetWindow(box, GW_OWNER), 1010), BST_UNCHECKED); })
-                 .Click(IDYES);
+             d.ExpectMessageBox(kNoPassword).Click(IDYES);
          },
          IDOK,
          TRUE,
@@ -83,25 +79,7 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
          FALSE,
          "",
          {}},
-        {"close box",
-         [](harness::ModalDriver& d) { d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).Close(); },
-         IDCANCEL,
-         FALSE,
-         "",
-         {}},
     };
-    for (const char* confirm : {"secreT", "secrex", "secret "}) {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").Type(1003, "secret").Type(1004, confirm).Click(IDOK);
-        driver.ExpectMessageBox(kMismatch).Click(IDOK);
-        driver.ExpectDialog("Password Protection").ExpectText(1004, confirm).Type(1004, "secret").Click(IDOK);
-        CSetPasswordDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), IDOK) << confirm;
-        EXPECT_EQ(dlg.m_strPassword, "secret") << confirm;
-        EXPECT_TRUE(driver.AllAnswered());
-        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         harness::ModalDriver driver;
@@ -117,32 +95,27 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
     }
 }
 
-TEST(UnlockDialog, EnterReturnsTheTextEscapeCancels)
+// The password is hidden and has the focus; Enter takes it, Escape cancels.
+TEST(UnlockDialog, EnterTakesThePasswordEscapeCancels)
 {
-    {
+    for (bool bEnter : {true, false}) {
         harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection").PressEnter();
+        harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Call([](HWND dlg) {
+            EXPECT_EQ(harness::PasswordChar(dlg, 1003), '*');
+            EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
+        });
+        answer.Type(1003, "typed");
+        if (bEnter)
+            answer.PressEnter();
+        else
+            answer.PressEscape();
         CUnlockDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(dlg.m_strPassword, "");
-    }
-    {
-        harness::ModalDriver driver;
-        driver.ExpectDialog("Password Protection")
-            .Call([](HWND dlg) {
-                EXPECT_EQ(SendDlgItemMessageA(dlg, 1003, EM_GETPASSWORDCHAR, 0, 0), '*');
-                EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
-            })
-            .Type(1003, "typed")
-            .PressEscape();
-        CUnlockDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.DoModal(), bEnter ? IDOK : IDCANCEL);
+        EXPECT_EQ(dlg.m_strPassword, bEnter ? "typed" : "");
     }
 }
 
-// Six Cyrillic letters would be stored as the key "??????", and "\u0142" as "?" or
-// "l": such text is refused, naming its field, and the dialog stays with that
-// field's text selected until it is mended.
+// Text the code page cannot hold is refused, naming its field, which keeps the focus until mended.
 TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
 {
     const struct {
@@ -194,6 +167,40 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
             .Click(IDOK);
         EXPECT_EQ(c.run(), "mended");
         EXPECT_TRUE(driver.AllAnswered());
+    }
+}
+
+const int kEdits[] = {IDC_FOR, IDC_USERNAME, IDC_PASSWORD, IDC_NOTES};
+
+// Texts shown in clear, focus on For; Save (Alt+S) and Enter take the edits, Escape keeps the old.
+TEST(EntryDialog, OnlySaveAndEnterTakeTheTexts)
+{
+    const std::vector<std::string> original = {"bank", "joe", "s3cret", "pin 1234"};
+    const std::vector<std::string> edited = {" bank ", "", "", ""};
+    const struct {
+        const char* how;
+        int result;
+    } cases[] = {{"Alt+S", IDOK}, {"Enter", IDOK}, {"Escape", IDCANCEL}};
+    for (const auto& c : cases) {
+        CEntryDlg dlg;
+        CString* fields[] = {&dlg.m_strFor, &dlg.m_strUsername, &dlg.m_strPassword, &dlg.m_strNotes};
+        for (int i = 0; i < 4; ++i) *fields[i] = original[i].c_str();
+        harness::ModalDriver driver;
+        harness::ModalAnswer& answer = driver.ExpectDialog("Entry Properties").Call([&](HWND hDlg) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_FOR));
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(harness::ControlText(hDlg, kEdits[i]), original[i]);
+                EXPECT_EQ(harness::PasswordChar(hDlg, kEdits[i]), 0);
+            }
+        });
+        for (int i = 0; i < 4; ++i) answer.Type(kEdits[i], edited[i]);
+        const std::string how = c.how;
+        if (how == "Alt+S")  // the mnemonic of Save; the answer then needs no final step
+            answer.Call([](HWND) { PostMessageA(GetFocus(), WM_SYSCHAR, 's', 0x20000000); });
+        if (how == "Enter") answer.PressEnter();
+        if (how == "Escape") answer.PressEscape();
+        EXPECT_EQ(dlg.DoModal(), c.result) << how;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fields[i]->GetString(), (c.result == IDOK ? edited : original)[i]) << how;
     }
 }
 
