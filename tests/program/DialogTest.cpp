@@ -88,7 +88,9 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
         EXPECT_EQ(dlg.DoModal(), c.result);
         EXPECT_TRUE(driver.AllAnswered());
         EXPECT_EQ(dlg.m_bDoNotLock, c.bDoNotLock);
-        if (!c.bDoNotLock) EXPECT_EQ(dlg.m_strPassword.GetString(), c.password);
+        if (!c.bDoNotLock) {
+            EXPECT_EQ(dlg.m_strPassword.GetString(), c.password);
+        }
         std::vector<UINT> boxes;
         for (const auto& box : driver.MessageBoxes()) boxes.push_back(box.Style());
         EXPECT_EQ(boxes, c.boxes);
