@@ -102,8 +102,8 @@ TEST_F(Shell, MenuHoldsTheCommandsInOrderWithTheirKeys)
     struct Item {
         const char* text;
         UINT id;  // 0 for a separator
-        BYTE fVirt;
-        WORD key;  // 0 for none
+        BYTE fVirt = 0;
+        WORD key = 0;  // 0 for none
     };
     const std::vector<std::pair<const char*, std::vector<Item>>> menus = {
         {"&File",
