@@ -47,7 +47,7 @@ TEST(CliConcurrency, TwentyAddsAtOnceLoseNoEntryUnreported)
 TEST(CliConcurrency, PromptsComeBeforeTheLockAndNoSaveIsLost)
 {
     TempFolder folder;
-    const std::string strDb = folder.Path("db.vty");
+    const std::string strDb = folder.Path("db.vty"), kAsk = "Password for " + strDb + ": ";
     WriteDatabaseFile(strDb, CEntryList(), "pw");
     CScriptedTerminal terminal;
     int nLockFree = 0;
@@ -71,16 +71,17 @@ TEST(CliConcurrency, PromptsComeBeforeTheLockAndNoSaveIsLost)
         int nCode;
         std::string err;
     } cases[] = {
-        {{"add", strDb, "--for", "new"}, {"pw", "pw", "x", "x"}, MakeList({CEntry("mail", "", "", ""), CEntry("bank", "", "", "")}),
-         {"Password for " + strDb + ": ", "Repeat the password (" + strDb + " holds no entries, so any password opens it): ",
+        {{"add", strDb, "--for", "new"}, {"pw", "pw", "x", "x"},
+         MakeList({CEntry("mail", "", "", ""), CEntry("bank", "", "", "")}),
+         {kAsk, "Repeat the password (" + strDb + " holds no entries, so any password opens it): ",
           "Password for the entry: ", "Repeat the entry's password: "}, 0, "Entry 2 (new) added.\n"},
-        {{"passwd", strDb}, {"pw", "one", "other"}, {}, {"Password for " + strDb + ": ", "New password: ", "Repeat the new password: "},
-         1, "vaultry-cli: the two passwords do not match\n"},
-        {{"rm", strDb, "bank"}, {"pw", "n"}, {}, {"Password for " + strDb + ": ", "Delete entry 1 (bank)? [y/N] "}, 1,
+        {{"passwd", strDb}, {"pw", "one", "other"}, {}, {kAsk, "New password: ", "Repeat the new password: "}, 1,
+         "vaultry-cli: the two passwords do not match\n"},
+        {{"rm", strDb, "bank"}, {"pw", "n"}, {}, {kAsk, "Delete entry 1 (bank)? [y/N] "}, 1,
          "vaultry-cli: entry 1 (bank) was not deleted\n"},
-        {{"rm", strDb, "mail", "-q"}, {"pw", "Yes"}, {}, {"Password for " + strDb + ": ", "Delete entry 0 (mail)? [y/N] "}, 0, ""},
+        {{"rm", strDb, "mail", "-q"}, {"pw", "Yes"}, {}, {kAsk, "Delete entry 0 (mail)? [y/N] "}, 0, ""},
         {{"rm", strDb, "bank"}, {"pw", "y"}, MakeList({CEntry("bank", "changed", "", ""), CEntry("new", "", "x", "")}),
-         {"Password for " + strDb + ": ", "Delete entry 0 (bank)? [y/N] "}, 3,
+         {kAsk, "Delete entry 0 (bank)? [y/N] "}, 3,
          "vaultry-cli: " + strDb + " was changed by another program while this command ran; nothing was written\n"},
     };
     for (const auto& c : cases) {

@@ -1,18 +1,14 @@
-// Making and judging passwords: generate's classes and passphrases, and audit.
+// Making passwords: generate's character classes, and passphrases.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 #include <numeric>
 #include <set>
 #include <sstream>
 
 #include "CliTestSupport.h"
 #include "cli/PassphraseWords.h"
-#include "cli/PasswordAudit.h"
 
 namespace {
-
-using nlohmann::json;
 
 TEST(CliGenerate, PasswordsHoldEveryClassAskedForAndNothingElse)
 {
@@ -64,40 +60,6 @@ TEST(CliGenerate, PassphrasesAreWordsOfTheList)
         EXPECT_EQ(nWords, nCount);
         EXPECT_GT(seen.size(), 1u);
     }
-}
-
-// Planted weaknesses are found, named and counted; passwords stay unshown.
-TEST(CliAudit, FindsReusedEmptyShortAndGuessablePasswords)
-{
-    TempFolder folder;
-    const std::string strDb = folder.Path("db.vty"), strGood = folder.Path("good.vty");
-    WriteDatabaseFile(strDb,
-                      MakeList({CEntry("mail", "joe", "Tr0ub4dor&3xyzQ", ""), CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", ""),
-                                CEntry("bank", "ann", "Tr0ub4dor&3xyzQ", ""), CEntry("shop", "", "", ""),
-                                CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", "")}),
-                      nullptr);
-    WriteDatabaseFile(strGood, MakeList({CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", "")}), nullptr);
-    // Each finding ends its line where a password would follow.
-    CliResult r = RunCliInProcess({"audit", strDb});
-    EXPECT_EQ(r.nCode, 1);
-    for (const char* pszLine : {"Same password: 0 (mail), 2 (bank)\n0 (mail): shares its password with other entries\n",
-                                "\n3 (shop): empty password", "\n4 (x): short password (under 12 characters)",
-                                "\n5 (server): password equals its Username"})
-        EXPECT_NE(r.out.find(pszLine), std::string::npos) << r.out;
-    EXPECT_NE(RunCliInProcess({"audit", strDb, "-s"}).out.find("; password: Tr0ub4dor&3xyzQ\n"), std::string::npos);
-    r = RunCliInProcess({"audit", strGood});
-    EXPECT_EQ(r.nCode, 0);
-    EXPECT_EQ(r.out.rfind("0 of 1 entry flagged", 0), 0u) << r.out;
-    const json report = json::parse(RunCliInProcess({"audit", strDb, "--json"}).out);
-    EXPECT_EQ(report["reused"], json::parse("[[0, 2]]"));
-    EXPECT_EQ(report["flagged"], 5);
-    std::vector<int> flagged;
-    for (const json& item : report["findings"]) flagged.push_back(item["index"]);
-    EXPECT_EQ(flagged, (std::vector<int>{0, 2, 3, 4, 5}));
-    const json& shortOne = report["findings"][3];
-    EXPECT_TRUE(shortOne["short"] && !shortOne["empty"] && !shortOne.contains("password"));
-    EXPECT_EQ(report["strength_estimate"] == "zxcvbn", HaveStrengthEstimate() != FALSE);
-    EXPECT_TRUE(!HaveStrengthEstimate() || (shortOne["weak"] && !report["findings"][0]["weak"]));
 }
 
 }  // namespace
