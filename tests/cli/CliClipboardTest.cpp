@@ -1,8 +1,6 @@
 // clip: the text reaches the clipboard and is cleared after the timeout, unless
-// something else was copied meanwhile. Natively the program through xclip in a
-// private Xvfb (the cli-clipboard test); in the Windows build, under Wine, the
-// command through the clipboard API, its copy marked to stay out of history
-// and cloud.
+// something else was copied meanwhile. Natively through xclip in a private Xvfb
+// (the cli-clipboard test); under Wine through the clipboard API.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -67,8 +65,6 @@ TEST(CliClip, ClearsTheClipboardAfterTheTimeoutUnlessItChanged)
     };
     for (const auto& c : cases) {
         CliResult r;
-        // The timeout runs from the copy, which follows the program's start (slow
-        // under Wine): the copy is waited for longer.
         const std::vector<std::string> args = {"clip", strDb, "mail", "--field", c.pszField, "--timeout", "5"};
 #ifdef _WIN32
         // In-process: Wine hands a copy made by another process to this one only

@@ -151,8 +151,7 @@ TEST_F(CliCommands, EveryChangeReachesTheFile)
 // database, 3 for what the file system refuses.
 TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
 {
-    // Long texts: a wrong password deciphers to records that parse, but that do
-    // not end at the filler.
+    // Long texts, whose records a wrong key deciphers to lengths that parse.
     CEntryList big;
     for (int i = 0; i < 200; ++i) big.Add(CEntry("site", "user", "pass", CString(static_cast<char>('a' + i % 26), 3000)));
     WriteDatabaseFile(At("@big.vty"), big, "pw");
@@ -264,9 +263,8 @@ TEST_F(CliCommands, EntriesAreFoundAndShown)
     });
 }
 
-// Texts are stored in the code page, as the program stores them, and shown in
-// the terminal's encoding (UTF-8 here); passwords are keys in the code page, and
-// their length limit counts its characters.
+// Texts and password keys are in the code page, as the program has them; texts
+// show in the terminal's encoding (UTF-8 here); length limits count characters.
 TEST_F(CliCommands, TextsAreConvertedBetweenTheTerminalAndTheCodePage)
 {
     WriteDatabaseFile(At("@older.vty"), MakeList({CEntry("old", "", "", "")}), "\xC3\xA9");
@@ -292,10 +290,8 @@ TEST_F(CliCommands, TextsAreConvertedBetweenTheTerminalAndTheCodePage)
     EXPECT_EQ(ReadDatabaseFile(At("@keyed.vty"), std::string(56, '\xE9').c_str()).list.GetCount(), 1);
 }
 
-// Import: a UTF-8 byte-order mark is no part of the first For, and lines that
-// give unexpected entries are counted. The text format keeps no comma inside
-// For, Username or Password: export keeps its bytes and names each such entry;
-// add and edit warn when they store one.
+// Import counts lines that give unexpected entries and drops a UTF-8 byte-order
+// mark; what the text format cannot keep (a comma before Notes) is named.
 TEST_F(CliCommands, TextFormatSurprisesAreNamed)
 {
     const char kText[] = "\xEF\xBB\xBFmail,joe,pw,\r\n\r\njust notes\r\nze\0ro,,,\r\n";
@@ -321,10 +317,8 @@ TEST_F(CliCommands, TextFormatSurprisesAreNamed)
     });
 }
 
-// CSV that other password managers read and write, and JSON, give back every
-// text (quotes, commas, both line breaks, a code page letter, a byte the code
-// page leaves undefined) through files and standard streams. Other managers'
-// columns are found by their names; what has no field of its own goes into Notes.
+// CSV and JSON give back every text through files and standard streams; other
+// managers' CSV columns are found by name, the rest goes into Notes.
 TEST_F(CliCommands, CsvAndJsonCarryEveryText)
 {
     WriteDatabaseFile(At("@db.vty"),
@@ -396,11 +390,9 @@ TEST_F(CliCommands, AuditFindsReusedEmptyShortAndGuessablePasswords)
     EXPECT_TRUE(!HaveStrengthEstimate() || (shortOne["weak"] && !report["findings"][0]["weak"]));
 }
 
-// The program itself: its main, streams and exit codes; export through standard
-// output keeps its CR LF byte for byte; the command line arrives whole
-// (vaultry-cli.exe reads it in Unicode); texts are stored in Windows-1252 or the
-// code page VAULTRY_CODEPAGE names, and shown in the terminal's encoding
-// (vaultry-cli.exe: the ANSI code page).
+// The program itself: export to standard output keeps its CR LF; the Unicode
+// command line arrives whole; texts go to VAULTRY_CODEPAGE's code page (else
+// Windows-1252), and show in the terminal's encoding (vaultry-cli.exe: ANSI).
 TEST_F(CliCommands, TheProgramItself)
 {
     WriteBytes(At("@in.txt"), "mail,joe,secret,home, work\r\nbank,,,\n\xe9t\xe9,,,\r\n");
@@ -431,9 +423,8 @@ TEST_F(CliCommands, TheProgramItself)
     }, true);
 }
 
-// Nothing but a regular file is opened or replaced: a FIFO would make the command
-// wait for ever, a device or folder would become a file of passwords. Each is
-// refused with exit code 3 and stays what it was; so is a link, unless asked.
+// Nothing but a regular file is opened or replaced (a FIFO would hang, a device
+// become a file of passwords); a link only when asked.
 TEST_F(CliCommands, NothingButRegularFilesIsOpenedOrReplaced)
 {
     fs::create_directory(At("@folder"));
@@ -455,8 +446,8 @@ TEST_F(CliCommands, NothingButRegularFilesIsOpenedOrReplaced)
     Run(steps);
 }
 
-// Standard output fails after the change was saved: a retry would add the entry
-// twice, so the exit code is 0 and the message says the change is saved.
+// Standard output fails after the change was saved: exit code 0, so that a retry
+// does not add the entry twice.
 TEST_F(CliCommands, SavedChangeIsNotReportedAsFailed)
 {
     CliResult r = RunCliInProcess({"add", At("@open.vty"), "--for", "x", "--generate", "4"}, "", nullptr, true);
