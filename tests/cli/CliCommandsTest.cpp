@@ -178,6 +178,7 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
         {"help nothing", "", 1, "", "*nothing"},
         {"ls", "", 1, "", "*missing arguments (usage: vaultry-cli ls DB"},
         {"ls @db.vty --verbose", "", 1, "", "*unknown option --verbose"},
+        {"audit @db.vty extra", "", 1, "", "*too many arguments: extra"},
         {"add @db.vty --for", "", 1, "", "*option --for needs a value"},
         {"show @db.vty 2 --password-stdin", "pw\n", 1, "", "*db.vty has no entry 2; its entries are 0 to 1"},
         {"rm @db.vty one --password-stdin", "pw\n", 1, "", "*has no entry one"},
