@@ -236,6 +236,7 @@ TEST_F(CliCommands, EntriesAreFoundAndShown)
         {"show @open.vty mail -s", "", 0, "For: mail\nUsername: joe\nPassword: s3cret\nNotes: n1\n", ""},
         {"show @open.vty mail --field password", "", 0, "s3cret\n", ""},
         {"show @open.vty 0 --field=username", "", 0, "joe\n", ""},
+        {"show @open.vty 1 --field for", "", 0, "Bank\n", ""},
         {"show @open.vty 0 --field url", "", 1, "", "*"},
         {"ls @open.vty", "", 0, kAll, ""},
         {"search @open.vty mail", "", 0, "0\tmail\tjoe\n2\tbank\t\n", ""},
