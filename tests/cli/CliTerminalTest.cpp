@@ -68,6 +68,9 @@ TEST(CliTerminal, AsksForPasswordsWithoutEcho)
         EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
         EXPECT_NE(seen.find("a readable Vaultry database, locked, with 0 entries."), std::string::npos) << seen;
     }
+    // Ctrl+D at the prompt ends the input: the command stops instead of waiting on.
+    seen.clear();
+    EXPECT_EQ(RunInTerminal({"check", strDb}, {{"Password for " + strDb + ": ", "\x04"}}, seen), 1);
 }
 
 }  // namespace

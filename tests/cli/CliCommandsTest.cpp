@@ -1,0 +1,532 @@
+// vaultry-cli's commands as tables of command lines, run in order on the files of
+// one folder, each with its exit code and what it prints. A command that fails
+// leaves every file as it was, and no command leaves a file its line does not name.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "CliTestSupport.h"
+#include "cli/PasswordAudit.h"
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+// The line's words are split at each space ('' is an empty word); "@" stands for the
+// folder. An expected text that starts with "*" lists, between "*", parts that
+// must appear in this order; one that starts with "[" or "{" is JSON that the
+// output must equal; any other is the whole text.
+struct Step {
+    std::string line, in;
+    int nCode;
+    std::string out, err;
+};
+
+const std::string kLong(300, 'L');
+const char kWrong[] = "*File is corrupt or password is incorrect.";
+
+class CliCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteDatabaseFile(At("@db.vty"),
+                          MakeList({CEntry("mail", "joe", "secret", ""), CEntry("bank", "", "1234", "")}), "pw");
+        WriteDatabaseFile(
+            At("@open.vty"),
+            MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "a\tb", "pin", "line\r\nbreak"),
+                      CEntry("bank", "", "x", "e-MAIL here"), CEntry("caf\xe9", "", "p\x81", kLong.c_str())}),
+            nullptr);
+        WriteBytes(At("@text.txt"), "mail,joe,secret,\r\n");
+    }
+
+    std::string At(std::string text) const
+    {
+        const std::string strFolder = m_folder.Path("");
+        for (std::size_t n = 0; (n = text.find('@', n)) != std::string::npos; n += strFolder.size())
+            text.replace(n, 1, strFolder);
+        return text;
+    }
+
+    // Every file of the folder with its bytes, or its kind when not a regular file.
+    std::map<std::string, std::string> Files() const
+    {
+        std::map<std::string, std::string> files;
+        for (const std::string& strName : m_folder.Names()) {
+            const fs::file_type type = fs::symlink_status(m_folder.Path(strName)).type();
+            files[strName] = type == fs::file_type::regular ? ReadBytes(m_folder.Path(strName))
+                                                            : std::to_string(static_cast<int>(type));
+        }
+        return files;
+    }
+
+    static void ExpectText(const std::string& actual, const std::string& expected)
+    {
+        if (!expected.empty() && (expected[0] == '[' || expected[0] == '{')) {
+            EXPECT_EQ(json::parse(actual, nullptr, false), json::parse(expected)) << actual;
+            return;
+        }
+        if (expected.empty() || expected[0] != '*') {
+            EXPECT_EQ(actual, expected);
+            return;
+        }
+        std::istringstream parts(expected.substr(1));
+        std::size_t nAt = 0;
+        for (std::string part; nAt != std::string::npos && std::getline(parts, part, '*');)
+            EXPECT_NE(nAt = actual.find(part, nAt), std::string::npos) << "\"" << part << "\" not in: " << actual;
+    }
+
+    // In-process, or as the program itself (vaultry-cli.exe under Wine in the
+    // Windows build), whose stream files in the folder are not checked.
+    void Run(const std::vector<Step>& steps, bool bProgram = false)
+    {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.line);
+            std::vector<std::string> args;
+            std::istringstream words(step.line);
+            for (std::string word; std::getline(words, word, ' ');) args.push_back(word == "''" ? "" : At(word));
+            const auto before = Files();
+            const CliResult r = bProgram ? RunCliProcess(m_folder, args, step.in) : RunCliInProcess(args, step.in);
+            EXPECT_EQ(r.nCode, step.nCode) << r.err;
+            ExpectText(r.out, At(step.out));
+            ExpectText(r.err, At(step.err));
+            if (bProgram) continue;
+            const auto after = Files();
+            if (step.nCode != 0) {
+                EXPECT_EQ(after, before);
+                EXPECT_TRUE(r.err.empty() ||
+                            (r.err.rfind("vaultry-cli: ", 0) == 0 && r.err.find('\n') == r.err.size() - 1))
+                    << r.err;
+            }
+            for (const auto& file : after)
+                EXPECT_TRUE(before.count(file.first) || step.line.find("@" + file.first) != std::string::npos)
+                    << file.first;
+        }
+    }
+
+    TempFolder m_folder;
+};
+
+TEST_F(CliCommands, EveryChangeReachesTheFile)
+{
+    WriteBytes(At("@in.txt"), "bank,,,\r\nx,y,z,notes, more\n,,,\r\n");
+    Run({
+        {"create @new.vty --password-stdin", "pw\n", 0, "", "@new.vty created.\n"},
+        // Any password opens a locked database without entries: a change asks
+        // for it twice, so that a typo does not become its key.
+        {"add @new.vty --for x --generate 4 --password-stdin", "pw\npq\n", 1, "", "*the two passwords do not match"},
+        {"ls @new.vty --password-stdin", "anything\n", 0, "",
+         "vaultry-cli: @new.vty holds no entries, so any password opens it: a wrong password cannot be told\n"},
+        {"add @new.vty --for mail --username=joe --notes home,work --password-stdin", "pw\r\npw\r\nsecret\r\n", 0, "",
+         "Entry 0 (mail) added.\n"},
+        {"import @new.vty @in.txt --password-stdin", "pw\n", 0, "", "3 records imported.\n"},
+        {"ls @new.vty --password-stdin", "pw\n", 0, "0\tmail\tjoe\n1\tbank\t\n2\tx\ty\n3\t\t\n", ""},
+        {"show @new.vty 2 -s --password-stdin", "pw\n", 0, "For: x\nUsername: y\nPassword: z\nNotes: notes, more\n",
+         ""},
+        {"export @new.vty --password-stdin", "pw\n", 0,
+         "mail,joe,secret,home,work\r\nbank,,,\r\nx,y,z,notes, more\r\n,,,\r\n", ""},
+        {"edit @new.vty 1 --username alice --password --password-stdin", "pw\nb4nk\n", 0, "",
+         "Entry 1 (bank) changed.\n"},
+        {"edit @new.vty 2 --notes '' -q --password-stdin", "pw\n", 0, "", ""},
+        {"rm @new.vty 0 --yes --password-stdin", "pw\n", 0, "", "Entry 0 (mail) deleted.\n"},
+        {"passwd @new.vty --password-stdin", "pw\nnew password\n", 0, "", "The password of @new.vty was changed.\n"},
+        {"ls @new.vty --password-stdin", "pw\n", 2, "", kWrong},
+        {"check @new.vty --password-stdin", "new password\n", 0,
+         "@new.vty: a readable Vaultry database, locked, with 3 entries.\n", ""},
+        {"passwd @new.vty --no-lock --password-stdin", "new password\n", 0, "", "@new.vty is no longer locked.\n"},
+        {"check @new.vty", "", 0, "@new.vty: a readable Vaultry database, not locked, with 3 entries.\n", ""},
+    });
+    const CEntryList expected = MakeList({CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry()});
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(At("@new.vty"), nullptr).list, expected));
+}
+
+// Exit code 1 for the command line and its texts, 2 for what cannot be read as a
+// database, 3 for what the file system refuses.
+TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
+{
+    // Long texts, whose records a wrong key deciphers to lengths that parse.
+    CEntryList big;
+    for (int i = 0; i < 200; ++i)
+        big.Add(CEntry("site", "user", "pass", CString(static_cast<char>('a' + i % 26), 3000)));
+    WriteDatabaseFile(At("@big.vty"), big, "pw");
+    WriteBytes(At("@empty.vty"), "");
+    WriteBytes(At("@short.vty"), std::string("VAULTRY\x01\x00\x01", 10));
+    std::string strNewer = ReadBytes(At("@db.vty"));
+    strNewer[9] = 2;
+    WriteBytes(At("@newer.vty"), strNewer);
+    fs::copy_file(At("@db.vty"), At("@readonly.vty"));
+    fs::permissions(At("@readonly.vty"), fs::perms::owner_read);
+    Run({
+        {"ls @db.vty --password-stdin", "wrong\n", 2, "", kWrong},
+        {"export @db.vty @out.txt --password-stdin", "wrong\n", 2, "", kWrong},
+        {"check @db.vty --password-stdin", "\n", 2, "", kWrong},
+        {"check @big.vty --password-stdin", "wrong\n", 2, "", kWrong},
+        {"add @db.vty --for x --generate 8 --password-stdin", "wrong\n", 2, "", kWrong},
+        {"ls @text.txt", "", 2, "", "*This is not a Vaultry database, or else it is corrupted."},
+        {"check @empty.vty", "", 2, "", "*This is not a Vaultry database"},
+        {"ls @short.vty", "", 2, "", "*short.vty: Error reading database."},
+        {"check @newer.vty", "", 2, "", "*This Vaultry database cannot be read using this version."},
+
+        {"frobnicate @db.vty", "", 1, "", "*unknown command \"frobnicate\""},
+        {"", "", 1, "", "*no command given"},
+        {"help nothing", "", 1, "", "*nothing"},
+        {"ls", "", 1, "", "*missing arguments (usage: vaultry-cli ls DB"},
+        {"ls @db.vty --verbose", "", 1, "", "*unknown option --verbose"},
+        {"audit @db.vty extra", "", 1, "", "*too many arguments: extra"},
+        {"add @db.vty --for", "", 1, "", "*option --for needs a value"},
+        {"show @db.vty 2 --password-stdin", "pw\n", 1, "", "*db.vty has no entry 2; its entries are 0 to 1"},
+        {"rm @db.vty one --password-stdin", "pw\n", 1, "", "*has no entry one"},
+        {"rm @db.vty 0 --password-stdin", "pw\n", 1, "", "*"},  // no terminal to ask, no --yes
+        {"add @db.vty --username u", "", 1, "", "*add needs --for"},
+        {"add @db.vty --for a\nb", "", 1, "", "*--for cannot hold a line break"},
+        {"add @db.vty --for x --generate 0", "", 1, "", "*--generate must be a number from 1 to 1024"},
+        {"edit @db.vty 0", "", 1, "", "*nothing to change"},
+        {"edit @db.vty 0 --password --generate 9", "", 1, "", "*either --password or --generate"},
+        {"generate --length 2000", "", 1, "", "*--length must be a number from 1 to 1024"},
+        {"generate --digits --exclude 0123456789", "", 1, "", "*"},
+        {"generate --length 3 --lower --upper --digits --symbols", "", 1, "", "*"},
+        {"ls @db.vty --password-stdin", "", 1, "", "*standard input ended before the password"},
+        {"ls @db.vty", "", 1, "", "*no terminal to ask for the password on; use --password-stdin"},
+        {"ls @db.vty --codepage UTF-8", "", 1, "", "*"},
+        {"passwd @db.vty --password-stdin", "pw\n\n", 1, "", "*must be 1 to 56 characters of the database's code page"},
+        {"passwd @db.vty --password-stdin", "pw\n" + std::string(57, 'x') + "\n", 1, "", "*1 to 56 characters"},
+        {"create @new.vty --password-stdin", std::string("a\0b\n", 4), 1, "", "*1 to 56 characters"},
+        {"create '' --no-lock", "", 1, "", "*the file name is empty"},
+        {"export @db.vty ''", "", 1, "", "*the file name is empty"},
+        {"import @db.vty @db.vty --password-stdin", "pw\n", 1, "", "*db.vty is a Vaultry database, not a text file"},
+
+        {"ls @missing.vty", "", 3, "", "*The file could not be found"},
+        {"ls @", "", 3, "", "* is a folder, not a database"},
+        {"create @db.vty --no-lock", "", 3, "", "*db.vty already exists; it was not changed"},
+        {"create @text.txt/new.vty --no-lock", "", 3, "", "*new.vty was not created: "},
+        {"import @db.vty @missing.txt --password-stdin", "pw\n", 3, "", "*Error opening import file."},
+        {"export @db.vty @newer.vty --password-stdin", "pw\n", 3, "",
+         "*is a Vaultry database; export does not overwrite"},
+        {"export @db.vty @text.txt/out.txt --password-stdin", "pw\n", 3, "", "*Error opening export file."},
+        // Read-only stays so, as the program's save leaves it (even for an administrator).
+        {"add @readonly.vty --for x --generate 8", "", 3, "", "*readonly.vty is read-only; it was not changed"},
+        {"passwd @readonly.vty --no-lock", "", 3, "", "*readonly.vty is read-only"},
+    });
+    fs::permissions(At("@readonly.vty"), fs::perms::owner_all);
+}
+
+// Entries named by index or For, passwords shown only when asked, columns that
+// hold, search over For, Username and Notes ignoring case, and help.
+TEST_F(CliCommands, EntriesAreFoundAndShown)
+{
+    const std::string kAll = "0\tmail\tjoe\n1\tBank\ta\\tb\n2\tbank\t\n3\tcaf\xC3\xA9\t\n";
+    const std::string kJson[] = {R"({"index": 0, "for": "mail", "username": "joe", "notes": "n1"})",
+                                 R"({"index": 1, "for": "Bank", "username": "a\tb", "notes": "line\r\nbreak"})",
+                                 R"({"index": 2, "for": "bank", "username": "", "notes": "e-MAIL here"})",
+                                 R"({"index": 3, "for": "caf\u00e9", "username": "", "notes": ")" + kLong + "\"}"};
+    Run({
+        {"show @open.vty 1", "", 0, "*For: Bank\n", ""},
+        {"show @open.vty MAIL", "", 0, "For: mail\nUsername: joe\nPassword: (hidden; -s shows it)\nNotes: n1\n", ""},
+        {"show @open.vty bank", "", 0, "*For: bank\n", ""},
+        {"show @open.vty CAF\xC3\x89 -s", "", 0,
+         "For: caf\xC3\xA9\nUsername: \nPassword: p\\x81\nNotes: " + kLong + "\n", ""},
+        {"show @open.vty BANK", "", 1, "", "*has 2 entries for BANK; give the index of one: 1 (Bank), 2 (bank)\n"},
+        {"show @open.vty 9", "", 1, "", "*has no entry 9; its entries are 0 to 3\n"},
+        {"show @open.vty shop", "", 1, "", "*has no entry shop\n"},
+        {"show @open.vty mail -s", "", 0, "For: mail\nUsername: joe\nPassword: s3cret\nNotes: n1\n", ""},
+        {"show @open.vty mail --field password", "", 0, "s3cret\n", ""},
+        {"show @open.vty 0 --field=username", "", 0, "joe\n", ""},
+        {"show @open.vty 1 --field for", "", 0, "Bank\n", ""},
+        {"show @open.vty 0 --field url", "", 1, "", "*"},
+        {"ls @open.vty", "", 0, kAll, ""},
+        {"search @open.vty mail", "", 0, "0\tmail\tjoe\n2\tbank\t\n", ""},
+        {"search @open.vty A\tB", "", 0, "1\tBank\ta\\tb\n", ""},
+        {"search @open.vty BREAK", "", 0, "1\tBank\ta\\tb\n", ""},
+        {"search @open.vty S3CRET", "", 1, "", ""},
+        {"search @open.vty -- -mail", "", 0, "2\tbank\t\n", ""},
+        {"search @open.vty CAF\xC3\x89", "", 0, "3\tcaf\xC3\xA9\t\n", ""},
+        {"search @open.vty ''", "", 0, kAll, ""},
+        // Export keeps the stored bytes and names what the text format loses.
+        {"export @open.vty", "", 0,
+         "mail,joe,s3cret,n1\r\nBank,a\tb,pin,line\r\nbreak\r\nbank,,x,e-MAIL here\r\ncaf\xe9,,p\x81," + kLong + "\r\n",
+         "vaultry-cli: warning: entry 1 (Bank) has a line break, which the text format cannot keep: an export of it "
+         "imports as more than one entry\n"},
+        // JSON: UTF-8, a character of its own for a byte the code page leaves undefined.
+        {"ls @open.vty --json", "", 0, "[" + kJson[0] + "," + kJson[1] + "," + kJson[2] + "," + kJson[3] + "]", ""},
+        {"show @open.vty 3 --json", "", 0, kJson[3], ""},
+        {"show @open.vty 3 -s --json", "", 0, kJson[3].substr(0, kJson[3].size() - 1) + R"(, "password": "p\uf781"})",
+         ""},
+        {"search @open.vty BANK --json", "", 0, "[" + kJson[1] + "," + kJson[2] + "]", ""},
+        {"search @open.vty nothing --json", "", 1, "[]", ""},
+        {"check @open.vty --json", "", 0, R"({"locked": false, "entries": 4})", ""},
+        {"-V", "", 0, "*vaultry-cli ", ""},
+        {"-h", "", 0, "*Usage: vaultry-cli COMMAND*Commands:\n", ""},
+        {"help rm", "", 0, "*Usage: vaultry-cli rm DB ENTRY [-y | --yes]", ""},
+        {"rm -h", "", 0, "*Usage: vaultry-cli rm DB ENTRY [-y | --yes]", ""},
+    });
+}
+
+// Texts and password keys are in the code page, as the program has them; texts
+// show in the terminal's encoding (UTF-8 here); length limits count characters.
+TEST_F(CliCommands, TextsAreConvertedBetweenTheTerminalAndTheCodePage)
+{
+    WriteDatabaseFile(At("@older.vty"), MakeList({CEntry("old", "", "", "")}), "\xC3\xA9");
+    WriteDatabaseFile(At("@keyed.vty"), MakeList({CEntry("mail", "", "", "")}), "\xE9\xE9");
+    std::string strLong;
+    for (int i = 0; i < 56; ++i) strLong += "\xC3\xA9";
+    Run({
+        {"add @open.vty --for Caf\xC3\xA9_\xC5\x92uvre --password-stdin", "x\n", 0, "",
+         "Entry 4 (Caf\xC3\xA9_\xC5\x92uvre) added.\n"},
+        {"add @open.vty --for \xC5\x82\xC3\xB3"
+         "d\xC5\xBA --generate 4",
+         "", 1, "", "*--for holds characters that the database's code page (1252) cannot hold"},
+        {"add @open.vty --for \xCF\xF0 --generate 4", "", 1, "", "vaultry-cli: --for is not valid UTF-8 text\n"},
+        {"add @open.vty --for \xD0\x96 --codepage cp1251 --password-stdin", "x\n", 0, "", "*"},
+        {"search @open.vty CAF\xC3\x89_\xC5\x93UVRE", "", 0, "4\tCaf\xC3\xA9_\xC5\x92uvre\t\n", ""},
+        {"export @open.vty", "", 0, "*\r\nCaf\xe9_\x8cuvre,,x,\r\n\xc6,,x,\r\n", "*"},
+        // A database that an earlier vaultry-cli locked with the typed bytes still opens.
+        {"ls @older.vty --password-stdin", "\xC3\xA9\n", 0, "0\told\t\n", ""},
+        {"ls @keyed.vty --password-stdin", "\xC3\xA9\xC3\xA9\n", 0, "0\tmail\t\n", ""},
+        {"passwd @keyed.vty -q --password-stdin", "\xC3\xA9\xC3\xA9\n" + strLong + "\n", 0, "", ""},
+        {"passwd @keyed.vty --password-stdin", strLong + "\n" + strLong + "x\n", 1, "",
+         "*1 to 56 characters of the database's code page (1252)"},
+    });
+    EXPECT_EQ(ReadDatabaseFile(At("@keyed.vty"), std::string(56, '\xE9').c_str()).list.GetCount(), 1);
+}
+
+// Import counts lines that give unexpected entries and drops a UTF-8 byte-order
+// mark; what the text format cannot keep (a comma before Notes) is named.
+TEST_F(CliCommands, TextFormatSurprisesAreNamed)
+{
+    const char kText[] = "\xEF\xBB\xBFmail,joe,pw,\r\n\r\njust notes\r\nze\0ro,,,\r\n";
+    WriteBytes(At("@odd.txt"), std::string(kText, sizeof kText - 1));
+    WriteBytes(At("@one.txt"), "one,,,");
+    WriteDatabaseFile(At("@commas.vty"),
+                      MakeList({CEntry(",a", "", "", ""), CEntry("f", "", "", "n,o"), CEntry("c", "", ",w", "")}),
+                      nullptr);
+    const std::string kComma = ") has a comma in its For, Username or Password, which the text format cannot keep: "
+                               "an export of it imports with its texts shifted\n";
+    Run({
+        {"create @new.vty --no-lock", "", 0, "", "@new.vty created, not locked.\n"},
+        {"import @new.vty @odd.txt", "", 0, "",
+         "vaultry-cli: @odd.txt: 1 line blank (empty entries); 1 line without a comma (all in Notes); "
+         "1 line with zero bytes (dropped)\n4 records imported.\n"},
+        {"import @new.vty @one.txt", "", 0, "", "1 record imported.\n"},
+        {"export @new.vty", "", 0, "mail,joe,pw,\r\n,,,\r\n,,,just notes\r\nzero,,,\r\none,,,\r\n", ""},
+        {"export @commas.vty", "", 0, ",a,,,\r\nf,,,n,o\r\nc,,,w,\r\n",
+         "vaultry-cli: warning: entry 0 (,a" + kComma + "vaultry-cli: warning: entry 2 (c" + kComma},
+        {"add @commas.vty --for x --username ,v --generate 4", "", 0, "",
+         "Entry 3 (x) added.\nvaultry-cli: warning: entry 3 (x" + kComma},
+        {"edit @commas.vty 1 --for \xC3\xA9,", "", 0, "",
+         "Entry 1 (\xC3\xA9,) changed.\nvaultry-cli: warning: entry 1 (\xC3\xA9," + kComma},
+    });
+}
+
+// CSV and JSON give back every text through files and standard streams; other
+// managers' CSV columns are found by name, the rest goes into Notes.
+TEST_F(CliCommands, CsvAndJsonCarryEveryText)
+{
+    WriteDatabaseFile(At("@db.vty"),
+                      MakeList({CEntry("say \"hi\", then", "a,b", "p\"w,\r\nx", "line 1\nline 2\r\n"),
+                                CEntry("caf\xe9", "", "\x81", ""), CEntry("", "", "", "")}),
+                      nullptr);
+    const std::string kCsv = "Title,Username,Password,Notes\r\n"
+                             "\"say \"\"hi\"\", then\",\"a,b\",\"p\"\"w,\r\nx\",\"line 1\nline 2\r\n\"\r\n"
+                             "caf\xC3\xA9,,\xEF\x9E\x81,\r\n,,,\r\n";
+    Run({
+        {"export @db.vty - --format csv", "", 0, kCsv, ""},
+        {"export @db.vty @out.json --format json -q", "", 0, "", ""},
+        {"create @csv.vty --no-lock -q", "", 0, "", ""},
+        {"import @csv.vty - --format csv", kCsv, 0, "", "3 records imported.\n"},
+        {"export @csv.vty --format csv", "", 0, kCsv, ""},
+        {"create @json.vty --no-lock -q", "", 0, "", ""},
+        {"import @json.vty @out.json --format json -q", "", 0, "", ""},
+        {"export @json.vty --format csv", "", 0, kCsv, ""},
+        {"create @other.vty --no-lock -q", "", 0, "", ""},
+        {"import @other.vty - --format csv -q",
+         "folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,login_password,login_totp\n"
+         ",1,login,Mail,n,,0,https://mail.example,joe,pw,\n",
+         0, "", ""},
+        {"import @other.vty - --format csv -q",
+         "\xEF\xBB\xBF\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\"\r\n"
+         "\"Root\",\"Bank\",\"ann\",\"1\"\"2\",\"\",\"\"\r\n",
+         0, "", ""},
+        {"import @other.vty - --format csv -q",
+         "Title,Url,Username,Password,OTPAuth,Favorite,Archived,Tags,Notes\nShop,s.example,,x,,false,false,,\n", 0, "",
+         ""},
+        {"import @other.vty - --format csv", "a,b\n1,2\n", 1, "", "*has no Title, Username, Password or Notes column"},
+        {"import @other.vty - --format csv", "Title,Password\nok,1\n\"open,2\n", 1, "", "*line 3: a quoted field"},
+        {"import @other.vty - --format csv", "Title\n\xC5\x82\n", 1, "",
+         "*line 2, Title holds characters that the database's code page (1252) cannot hold"},
+        {"import @other.vty - --format json", "{\"for\": \"x\"}", 1, "", "*does not hold a JSON array of entries"},
+        {"import @other.vty - --format json", "[{\"for\": 1}]", 1, "", "*entry 0: \"for\" is not a string"},
+    });
+    EXPECT_TRUE(SameEntries(
+        ReadDatabaseFile(At("@other.vty"), nullptr).list,
+        MakeList({CEntry("Mail", "joe", "pw", "n\r\nURL: https://mail.example"),
+                  CEntry("Bank", "ann", "1\"2", "Group: Root"), CEntry("Shop", "", "x", "URL: s.example")})));
+}
+
+// Planted weaknesses are found, named and counted; passwords stay unshown: each
+// finding ends its line where a password would follow.
+TEST_F(CliCommands, AuditFindsReusedEmptyShortAndGuessablePasswords)
+{
+    WriteDatabaseFile(
+        At("@weak.vty"),
+        MakeList({CEntry("mail", "joe", "Tr0ub4dor&3xyzQ", ""), CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", ""),
+                  CEntry("bank", "ann", "Tr0ub4dor&3xyzQ", ""), CEntry("shop", "", "", ""),
+                  CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", "")}),
+        nullptr);
+    WriteDatabaseFile(At("@good.vty"), MakeList({CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", "")}), nullptr);
+    Run({
+        {"audit @weak.vty", "", 1,
+         "*Same password: 0 (mail), 2 (bank)\n0 (mail): shares its password with other entries\n*\n3 (shop): empty "
+         "password"
+         "*\n4 (x): short password (under 12 characters)*\n5 (server): password equals its Username",
+         ""},
+        {"audit @weak.vty -s", "", 1, "*; password: Tr0ub4dor&3xyzQ\n", ""},
+        {"audit @good.vty", "", 0, "*0 of 1 entry flagged", ""},
+    });
+    const json report = json::parse(RunCliInProcess({"audit", At("@weak.vty"), "--json"}).out);
+    EXPECT_EQ(report["reused"], json::parse("[[0, 2]]"));
+    EXPECT_EQ(report["flagged"], 5);
+    std::vector<int> flagged;
+    for (const json& item : report["findings"]) flagged.push_back(item["index"]);
+    EXPECT_EQ(flagged, (std::vector<int>{0, 2, 3, 4, 5}));
+    const json& shortOne = report["findings"][3];
+    EXPECT_TRUE(shortOne["short"] && !shortOne["empty"] && !shortOne.contains("password"));
+    EXPECT_EQ(report["strength_estimate"] == "zxcvbn", HaveStrengthEstimate() != FALSE);
+    EXPECT_TRUE(!HaveStrengthEstimate() || (shortOne["weak"] && !report["findings"][0]["weak"]));
+}
+
+// The program itself: export to standard output keeps its CR LF; the Unicode
+// command line arrives whole; texts go to VAULTRY_CODEPAGE's code page (else
+// Windows-1252), and show in the terminal's encoding (vaultry-cli.exe: ANSI).
+TEST_F(CliCommands, TheProgramItself)
+{
+    WriteBytes(At("@in.txt"), "mail,joe,secret,home, work\r\nbank,,,\n\xe9t\xe9,,,\r\n");
+#ifdef _WIN32
+    const std::string kCafe = "Caf\xE9";
+    _putenv_s("VAULTRY_CODEPAGE", "1251");
+#else
+    const std::string kCafe = "Caf\xC3\xA9";
+    setenv("VAULTRY_CODEPAGE", "1251", 1);
+#endif
+    Run({{"create @new.vty --password-stdin -q", "pw\n", 0, "", ""},
+         {"add @new.vty --for \xD0\x96 -q --password-stdin", "pw\npw\nx\n", 0, "", ""}},
+        true);
+#ifdef _WIN32
+    _putenv_s("VAULTRY_CODEPAGE", "");
+#else
+    unsetenv("VAULTRY_CODEPAGE");
+#endif
+    Run(
+        {
+            {"ls @missing.vty", "", 3, "", "*The file could not be found"},
+            {"import @new.vty @in.txt --password-stdin", "pw\n", 0, "", "3 records imported.\n"},
+            {"add @new.vty --for Caf\xC3\xA9 --password-stdin", "pw\nbuy\n", 0, "", "*"},
+            {"add @new.vty --for \xC5\x82 --password-stdin", "pw\nbuy\n", 1, "", "*--for holds characters that the"},
+            {"search @new.vty CAF\xC3\x89 --password-stdin", "pw\n", 0, "4\t" + kCafe + "\t\n", ""},
+            {"export @new.vty --password-stdin", "pw\n", 0,
+             "\xc6,,x,\r\nmail,joe,secret,home, work\r\nbank,,,\r\n\xe9t\xe9,,,\r\nCaf\xe9,,buy,\r\n", ""},
+            {"export @new.vty --password-stdin", "wrong\n", 2, "", kWrong},
+        },
+        true);
+}
+
+// Nothing but a regular file is opened or replaced (a FIFO would hang, a device
+// become a file of passwords); a link only when asked.
+TEST_F(CliCommands, NothingButRegularFilesIsOpenedOrReplaced)
+{
+    fs::create_directory(At("@folder"));
+    std::vector<std::string> paths = {"@folder"};
+    std::vector<Step> steps;
+#ifdef _WIN32
+    paths.push_back("NUL");
+#else
+    ASSERT_EQ(mkfifo(At("@fifo").c_str(), 0600), 0);
+    paths.push_back("@fifo");
+    // A device of its own, so that a fault replaces no file of the system.
+    if (mknod(At("@null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) paths.push_back("@null");
+    fs::create_symlink("elsewhere.txt", At("@link.txt"));
+    steps.push_back({"export @open.vty @link.txt", "", 3, "", "*@link.txt is a symbolic link"});
+#endif
+    for (const std::string& strPath : paths)
+        for (const char* pszCommand : {"export @open.vty ", "ls ", "add --for x "})
+            steps.push_back({pszCommand + strPath, "", 3, "", "*" + strPath + " is a"});
+    Run(steps);
+}
+
+// Standard output fails after the change was saved: exit code 0, so that a retry
+// does not add the entry twice.
+TEST_F(CliCommands, SavedChangeIsNotReportedAsFailed)
+{
+    CliResult r = RunCliInProcess({"add", At("@open.vty"), "--for", "x", "--generate", "4"}, "", nullptr, true);
+    EXPECT_EQ(r.nCode, 0);
+    EXPECT_EQ(r.err,
+              At("Entry 4 (x) added.\nvaultry-cli: @open.vty was changed and saved, but standard output could not "
+                 "be written\n"));
+    EXPECT_EQ(ReadDatabaseFile(At("@open.vty"), nullptr).list.GetCount(), 5);
+    EXPECT_EQ(RunCliInProcess({"ls", At("@open.vty")}, "", nullptr, true).nCode, 3);
+}
+
+#ifndef _WIN32
+
+// Cleartext goes into a new private file whatever was there; a link is written
+// through when asked, and a database's link stays a link.
+TEST_F(CliCommands, LinksAreFollowedAndCleartextStaysPrivate)
+{
+    WriteBytes(At("@out.txt"), "old text");
+    fs::permissions(At("@out.txt"), fs::perms(0644));
+    fs::create_symlink("out.txt", At("@link.txt"));
+    fs::create_symlink("open.vty", At("@link.vty"));
+    Run({
+        {"export @db.vty @link.txt --follow-link --password-stdin", "pw\n", 0, "",
+         "2 entries exported to @link.txt.\n"},
+        {"add @link.vty --for x --password-stdin", "pw\n", 0, "", "Entry 4 (x) added.\n"},
+    });
+    EXPECT_EQ(ReadBytes(At("@out.txt")), "mail,joe,secret,\r\nbank,,1234,\r\n");
+    EXPECT_EQ(fs::status(At("@out.txt")).permissions(), fs::perms(0600));
+    EXPECT_TRUE(fs::is_symlink(At("@link.txt")) && fs::is_symlink(At("@link.vty")));
+    EXPECT_EQ(ReadDatabaseFile(At("@open.vty"), nullptr).list.GetCount(), 5);
+}
+
+// A database that an administrator changes for its owner keeps its owner, group
+// and permissions. Needs root (as CI runs).
+TEST_F(CliCommands, DatabaseKeepsItsOwnerGroupAndMode)
+{
+    if (geteuid() != 0) GTEST_SKIP() << "needs root";
+    ASSERT_EQ(chown(At("@open.vty").c_str(), 4321, 4322), 0);
+    ASSERT_EQ(chmod(At("@open.vty").c_str(), 0640), 0);
+    EXPECT_EQ(RunCliInProcess({"add", At("@open.vty"), "--for", "x", "--generate", "4"}).nCode, 0);
+    struct stat st;
+    ASSERT_EQ(stat(At("@open.vty").c_str(), &st), 0);
+    EXPECT_EQ(std::vector<unsigned>({st.st_uid, st.st_gid, st.st_mode & 07777u}),
+              std::vector<unsigned>({4321, 4322, 0640}));
+}
+
+// A full disk (a limit on file sizes, which holds for root too): the message
+// names the database, not the temporary file, and says it was not changed.
+TEST_F(CliCommands, FailedSaveNamesTheDatabase)
+{
+    struct rlimit old, limited;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    limited = old;
+    limited.rlim_cur = 8;
+    void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    Run({{"add @open.vty --for x --generate 4", "", 3, "",
+          "vaultry-cli: @open.vty was not changed: The disk is full: @open.vty.\n"}});
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, previous);
+}
+
+#endif
+
+}  // namespace
