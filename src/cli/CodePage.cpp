@@ -61,3 +61,11 @@ BOOL CCodePage::FromUnicode(char32_t ch, BYTE& by) const
     by = it->second;
     return TRUE;
 }
+
+BOOL CCodePage::SameIgnoringCase(const CString& a, const CString& b) const
+{
+    if (a.GetLength() != b.GetLength()) return FALSE;
+    for (int i = 0; i < a.GetLength(); ++i)
+        if (Fold(static_cast<BYTE>(a[i])) != Fold(static_cast<BYTE>(b[i]))) return FALSE;
+    return TRUE;
+}

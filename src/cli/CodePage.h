@@ -22,6 +22,8 @@ public:
     BOOL FromUnicode(char32_t ch, BYTE& by) const;
     // The byte of the same letter in lower case, or the byte itself.
     BYTE Fold(BYTE by) const { return m_fold[by]; }
+    // Whether two texts are the same but for the case of their letters.
+    BOOL SameIgnoringCase(const CString& a, const CString& b) const;
 
 private:
     CTextEncoding m_encoding;

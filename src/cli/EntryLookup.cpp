@@ -5,18 +5,6 @@
 
 #include "cli/EntryOutput.h"
 
-namespace {
-
-BOOL SameIgnoringCase(const CCodePage& codePage, const CString& a, const CString& b)
-{
-    if (a.GetLength() != b.GetLength()) return FALSE;
-    for (int i = 0; i < a.GetLength(); ++i)
-        if (codePage.Fold(static_cast<BYTE>(a[i])) != codePage.Fold(static_cast<BYTE>(b[i]))) return FALSE;
-    return TRUE;
-}
-
-}  // namespace
-
 int FindEntry(const CCliContext& context, const CString& strPath, const CEntryList& list, const CString& strOperand)
 {
     int nIndex = 0;
@@ -32,7 +20,7 @@ int FindEntry(const CCliContext& context, const CString& strPath, const CEntryLi
         const CString& strText = list.ElementAt(i).m_strFor;
         if (strText == strFor)
             exact.push_back(i);
-        else if (SameIgnoringCase(context.codec.GetCodePage(), strText, strFor))
+        else if (context.codec.GetCodePage().SameIgnoringCase(strText, strFor))
             folded.push_back(i);
     }
     const std::vector<int>& found = exact.empty() ? folded : exact;

@@ -8,14 +8,6 @@
 
 namespace {
 
-BOOL SameIgnoringCase(const CCodePage& codePage, const CString& a, const CString& b)
-{
-    if (a.GetLength() != b.GetLength()) return FALSE;
-    for (int i = 0; i < a.GetLength(); ++i)
-        if (codePage.Fold(static_cast<BYTE>(a[i])) != codePage.Fold(static_cast<BYTE>(b[i]))) return FALSE;
-    return TRUE;
-}
-
 #ifdef VAULTRY_HAVE_ZXCVBN
 // zxcvbn's entropy in bits, the entry's For and Username counting as words an
 // attacker would try first.
@@ -65,8 +57,8 @@ PasswordAudit AuditPasswords(const CTextCodec& codec, const CEntryList& list)
         found.nIndex = i;
         found.bEmpty = entry.m_strPassword.IsEmpty();
         found.bShort = !found.bEmpty && entry.m_strPassword.GetLength() < kShortPasswordLength;
-        found.bSameAsFor = !found.bEmpty && SameIgnoringCase(codePage, entry.m_strPassword, entry.m_strFor);
-        found.bSameAsUsername = !found.bEmpty && SameIgnoringCase(codePage, entry.m_strPassword, entry.m_strUsername);
+        found.bSameAsFor = !found.bEmpty && codePage.SameIgnoringCase(entry.m_strPassword, entry.m_strFor);
+        found.bSameAsUsername = !found.bEmpty && codePage.SameIgnoringCase(entry.m_strPassword, entry.m_strUsername);
 #ifdef VAULTRY_HAVE_ZXCVBN
         found.dBits = StrengthBits(codec, entry);
         found.bWeak = !found.bEmpty && found.dBits < kWeakPasswordBits;
