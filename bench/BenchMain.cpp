@@ -8,7 +8,8 @@
 
 namespace {
 
-// The console output, plus the seconds per iteration of every run by name.
+// The console output, plus the seconds per iteration of every benchmark by name:
+// the median of its repetitions where it has them, else its one run.
 class CRecordingReporter : public benchmark::ConsoleReporter {
 public:
     CRecordingReporter() : ConsoleReporter(OO_Tabular) {}  // no colour codes in logs
@@ -16,9 +17,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.iterations > 0)
-                m_seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        for (const Run& run : runs) {
+            if (run.error_occurred || run.iterations <= 0) continue;
+            const bool bMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || bMedian)
+                m_seconds[run.run_name.str()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        }
     }
 
     // The first run whose name begins with prefix (names may carry "/manual_time").
