@@ -43,7 +43,6 @@ private:
 };
 
 // Appends one entry per line of the archive to list; *pCounts, when given, gets
-// the reader's counts. Callers that must
-// leave their list untouched when the file fails half way read into an empty list
-// first.
+// the reader's counts. Callers that must leave their list untouched when the
+// file fails half way read into an empty list first.
 void ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts = nullptr);
