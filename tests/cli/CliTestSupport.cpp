@@ -14,8 +14,6 @@
 #include <sys/wait.h>
 #endif
 
-BOOL CScriptedTerminal::StandardInputIsTerminal() { return FALSE; }
-
 TerminalRead CScriptedTerminal::ReadHidden(LPCTSTR pszPrompt, CString& strLine)
 {
     if (!bPresent) return TerminalRead::noTerminal;
@@ -130,11 +128,6 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
     CliResult result;
 #ifdef _WIN32
     result.nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
-    // Standard error is a text stream: its lines end in CR LF.
-    result.err = ReadBytes(strErr);
-    for (std::size_t n; (n = result.err.find("\r\n")) != std::string::npos;) result.err.erase(n, 1);
-    result.out = ReadBytes(strOut);
-    return result;
 #else
     strCommand += " <" + Quote(strIn) + " >" + Quote(strOut) + " 2>" + Quote(strErr);
     int nStatus = std::system(strCommand.c_str());
@@ -142,5 +135,7 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
 #endif
     result.out = ReadBytes(strOut);
     result.err = ReadBytes(strErr);
+    // Standard error is a text stream: on Windows its lines end in CR LF.
+    for (std::size_t n; (n = result.err.find("\r\n")) != std::string::npos;) result.err.erase(n, 1);
     return result;
 }

@@ -18,7 +18,7 @@ class CScriptedTerminal : public CPasswordTerminal {
 public:
     TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
     TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) override { return ReadHidden(pszPrompt, strLine); }
-    BOOL StandardInputIsTerminal() override;
+    BOOL StandardInputIsTerminal() override { return FALSE; }
 
     bool bPresent = true;  // false: the process has no terminal
     std::deque<std::string> answers;

@@ -30,15 +30,10 @@ BOOL CTextLineReader::ReadEntry(CEntry& entry)
     return TRUE;
 }
 
-UINT ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts)
+void ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts)
 {
     CTextLineReader reader(ar);
-    UINT nCount = 0;
     CEntry entry;
-    while (reader.ReadEntry(entry)) {
-        list.Add(entry);
-        ++nCount;
-    }
+    while (reader.ReadEntry(entry)) list.Add(entry);
     if (pCounts) *pCounts = reader.GetCounts();
-    return nCount;
 }

@@ -42,8 +42,7 @@ private:
     TextLineCounts m_counts;
 };
 
-// Appends one entry per line of the archive to list and returns how many were
-// appended; *pCounts, when given, gets the reader's counts. Callers that must
-// leave their list untouched when the file fails half way read into an empty list
-// first.
-UINT ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts = nullptr);
+// Appends one entry per line of the archive to list; *pCounts, when given, gets
+// the reader's counts. Callers that must leave their list untouched when the
+// file fails half way read into an empty list first.
+void ReadEntryLines(CArchive& ar, CEntryList& list, TextLineCounts* pCounts = nullptr);
