@@ -127,12 +127,6 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
         const wchar_t* text;
         std::function<CString()> run;  // runs the dialog; what it took from the field
     } cases[] = {
-        {"Password Protection", IDC_PASSWORD, "Password", L"\x0436\x0438\x0437\x043D\x044C\x044F",
-         [] {
-             CUnlockDlg d;
-             d.DoModal();
-             return d.m_strPassword;
-         }},
         {"Password Protection", IDC_CONFIRM, "Re-Type Password", L"\x0142ukasz",
          [] {
              CSetPasswordDlg d;

@@ -49,14 +49,6 @@ protected:
     }
 };
 
-// An information box titled "Vaultry" (its text and the title it gives are checked end to end).
-TEST(StartUp, AnnouncesTheMissingDefaultDatabaseForInformation)
-{
-    ASSERT_EQ(StartUpBoxes().size(), 1u);
-    EXPECT_EQ(StartUpBoxes()[0].caption, "Vaultry");
-    EXPECT_EQ(StartUpBoxes()[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
-}
-
 // An unlocked database opens unasked, in file order: by File Open, read-only, or dropped.
 TEST_F(DocumentOpen, UnlockedDatabaseOpensWithoutAskingInFileOrder)
 {
