@@ -193,11 +193,6 @@ const char kSaveError[] = "Error saving database.";
 
 class DocumentSave : public ProgramFixture {
 protected:
-    // Save As through the real file dialog, then the set-password dialog.
-    void SaveAs(harness::ModalDriver& driver, const std::string& path)
-    {
-        driver.ExpectDialog("Save As").SetText(1148, path).Click(IDOK);
-    }
     void AddEntries(int n)
     {
         CEntryList list = SampleEntries(n);
@@ -212,7 +207,7 @@ TEST_F(DocumentSave, UnlockedDatabasesAreSavedWithLockFlagZero)
     std::string path = folder_.Path("open.vty");
     AddEntries(2);
     harness::ModalDriver driver;
-    SaveAs(driver, path);
+    driver.ExpectDialog("Save As").SetText(1148, path).Click(IDOK);
     driver.ExpectDialog("Password Protection").Type(1003, "ignored").Check(1010).Click(IDOK);
     Command(ID_FILE_SAVE_AS);
     ASSERT_TRUE(driver.AllAnswered());
@@ -265,7 +260,7 @@ TEST_F(DocumentSave, ClosingThePasswordDialogEndsTheSaveWithoutTouchingTheFile)
     for (bool bPasswordDialog : {true, false}) {
         harness::ModalDriver driver;
         if (bPasswordDialog) {
-            SaveAs(driver, path);
+            driver.ExpectDialog("Save As").SetText(1148, path).Click(IDOK);
             driver.ExpectMessageBox().Click(IDYES);  // "... already exists. Replace it?"
             driver.ExpectDialog("Password Protection").Type(1003, "x").PressEscape();
         } else {
