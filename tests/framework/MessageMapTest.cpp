@@ -79,6 +79,7 @@ TEST(MessageMap, DerivedEntriesComeFirstAndBaseEntriesStillReachable)
 {
     CDerivedTestWnd wnd;
     ASSERT_TRUE(CreatePopup(wnd, "popup"));
+    EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);  // the object itself, not a temporary one
     wnd.SendMessage(WM_COMMAND, ID_FIRST);
     wnd.SendMessage(WM_COMMAND, ID_SECOND);
     EXPECT_EQ(wnd.calls, (std::vector<std::string>{"create:popup", "derived first", "base second"}));
