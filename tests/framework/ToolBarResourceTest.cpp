@@ -1,6 +1,5 @@
 // The two layouts of a toolbar resource: the resource compiler's words with a
-// version, and windres's double words without one (the program's own toolbar, loaded
-// in its tests); bytes of neither are refused.
+// version, and windres's double words without one; bytes of neither are refused.
 #include <gtest/gtest.h>
 
 #include "framework/win32/Afx.h"
@@ -8,6 +7,7 @@
 TEST(ToolBarResource, ReadsBothLayoutsAndRefusesOthers)
 {
     const WORD rcLayout[] = {1, 16, 15, 3, 100, 0, 101};
+    const DWORD windresLayout[] = {20, 18, 2, 0xE100, 0};
     const WORD truncated[] = {1, 16, 15, 5, 100};
     const struct {
         const void* data;
@@ -16,6 +16,7 @@ TEST(ToolBarResource, ReadsBothLayoutsAndRefusesOthers)
         ToolBarResource expected;
     } cases[] = {
         {rcLayout, sizeof rcLayout, true, {16, 15, {100, 0, 101}}},
+        {windresLayout, sizeof windresLayout, true, {20, 18, {0xE100, 0}}},
         {truncated, sizeof truncated, false, {}},
         {truncated, 3, false, {}},
     };
