@@ -1,6 +1,7 @@
 // The application's ties to the shell that the program's tests cannot reach: the
-// command line's switches, the profile under the registry key, and the
-// registration of a document type whose extension belongs to another type already.
+// command line's switches the program is never started with (its own, a file name,
+// /p and /Unregister, are tried end to end), the profile under the registry key,
+// and the registration of a document type whose extension belongs to another type.
 #include "DocViewFixture.h"
 
 TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)
@@ -10,12 +11,8 @@ TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)
         CCommandLineInfo::ShellCommand command;
         const char* file;
     } cases[] = {
-        {{}, CCommandLineInfo::FileNew, ""},
-        {{"C:\\data\\file.vty"}, CCommandLineInfo::FileOpen, "C:\\data\\file.vty"},
-        {{"/p", "file.vty"}, CCommandLineInfo::FilePrint, "file.vty"},
         {{"-pt", "file.vty", "printer", "driver", "port"}, CCommandLineInfo::FilePrintTo, "file.vty"},
         {{"/dde"}, CCommandLineInfo::FileDDE, ""},
-        {{"/Unregister"}, CCommandLineInfo::AppUnregister, ""},
     };
     for (const auto& c : cases) {
         CCommandLineInfo info;

@@ -69,6 +69,4 @@ void PressKey(HWND window, UINT virtualKey)
     PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | 0xC0000000);
 }
 
-void PostClose(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
-
 }  // namespace harness

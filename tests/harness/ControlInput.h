@@ -2,7 +2,7 @@
 // process and of another one.
 //
 // Texts and check boxes are sent, so their effect is there when the call returns.
-// Clicks, keys, commands and closing are posted: they may start a modal loop (a
+// Clicks, keys and commands are posted: they may start a modal loop (a
 // message box after OK), and the caller must not be stuck inside it. Their effect
 // comes when the window's thread next reads its queue.
 //
@@ -37,8 +37,5 @@ void PostMenuCommand(HWND window, UINT id);
 // a dialog's own loop turns VK_RETURN and VK_ESCAPE into its default button and
 // IDCANCEL through IsDialogMessage.
 void PressKey(HWND window, UINT virtualKey);
-
-// WM_SYSCOMMAND SC_CLOSE: the close box or Alt+F4.
-void PostClose(HWND window);
 
 }  // namespace harness

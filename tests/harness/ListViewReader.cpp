@@ -10,41 +10,31 @@ namespace {
 
 constexpr int kTextSize = 1024;
 
-// Sends a message whose lParam points to a copy of `block` in the window's process,
-// and copies the block back after the answer: Windows copies only a few messages'
-// data (WM_GETTEXT, WM_SETTEXT) between processes, the others are handed over as
-// raw pointers. `prepare` may point into the copy, given its address.
-template <typename Prepare>
-bool AskInOwner(HWND window, UINT message, WPARAM wParam, std::vector<char>& block, Prepare prepare)
-{
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
-                                                               PAGE_READWRITE))
-                           : nullptr;
-    SIZE_T done = 0;
-    bool ok = remote && (prepare(remote), WriteProcessMemory(process, remote, block.data(), block.size(), &done));
-    ok = ok && Ask(window, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
-         ReadProcessMemory(process, remote, block.data(), block.size(), &done);
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    if (process) CloseHandle(process);
-    return ok;
-}
-
-// Asks for a text through a structure T (LVITEMA, LVCOLUMNA) with the text after it.
+// Asks for a text through a structure T (LVITEMA, LVCOLUMNA) whose text follows it,
+// in a block of memory of the list view's process: Windows copies only a few
+// messages' data (WM_GETTEXT, WM_SETTEXT) between processes, the others are handed
+// over as raw pointers.
 template <typename T>
 std::string AskForText(HWND listView, UINT message, WPARAM wParam, T request)
 {
     std::vector<char> block(sizeof(T) + kTextSize, '\0');
+    DWORD id = 0;
+    GetWindowThreadProcessId(listView, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    char* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
+                                                               PAGE_READWRITE))
+                           : nullptr;
     request.cchTextMax = kTextSize;
-    if (!AskInOwner(listView, message, wParam, block, [&](char* remote) {
-            request.pszText = remote + sizeof(T);
-            std::memcpy(block.data(), &request, sizeof request);
-        }))
-        return std::string();
+    request.pszText = remote ? remote + sizeof(T) : nullptr;
+    std::memcpy(block.data(), &request, sizeof request);
+    SIZE_T done = 0;
+    const bool ok = remote && WriteProcessMemory(process, remote, block.data(), block.size(), &done) &&
+                    Ask(listView, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
+                    ReadProcessMemory(process, remote, block.data(), block.size(), &done);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
     block.back() = '\0';
-    return block.data() + sizeof(T);
+    return ok ? std::string(block.data() + sizeof(T)) : std::string();
 }
 
 int ColumnCount(HWND listView)
@@ -62,15 +52,6 @@ std::string ListViewItemText(HWND listView, int item, int subItem)
     LVITEMA request = {};
     request.iSubItem = subItem;
     return AskForText(listView, LVM_GETITEMTEXTA, item, request);
-}
-
-RECT ListViewItemRect(HWND listView, int item)
-{
-    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
-    std::vector<char> block(reinterpret_cast<char*>(&rect), reinterpret_cast<char*>(&rect + 1));
-    if (!AskInOwner(listView, LVM_GETITEMRECT, item, block, [](char*) {})) return RECT{};
-    std::memcpy(&rect, block.data(), sizeof rect);
-    return rect;
 }
 
 std::vector<std::vector<std::string>> ListViewRows(HWND listView)

@@ -1,5 +1,5 @@
 // Reads a list-view control ("SysListView32") of this or another process: items,
-// their texts and places, and the column headings.
+// their texts, and the column headings.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +12,6 @@ namespace harness {
 
 int ListViewItemCount(HWND listView);
 std::string ListViewItemText(HWND listView, int item, int subItem = 0);
-// The item's bounds in the list view's client coordinates; empty when it has none.
-RECT ListViewItemRect(HWND listView, int item);
 
 // Every item with the texts of all columns: rows[item][column].
 std::vector<std::vector<std::string>> ListViewRows(HWND listView);

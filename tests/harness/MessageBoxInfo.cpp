@@ -23,11 +23,8 @@ UINT TypeOfButtons(const std::vector<int>& buttons)
     static const Set kSets[] = {
         {{IDOK}, MB_OK},
         {{IDOK, IDCANCEL}, MB_OKCANCEL},
-        {{IDABORT, IDRETRY, IDIGNORE}, MB_ABORTRETRYIGNORE},
         {{IDCANCEL, IDYES, IDNO}, MB_YESNOCANCEL},
         {{IDYES, IDNO}, MB_YESNO},
-        {{IDCANCEL, IDRETRY}, MB_RETRYCANCEL},
-        {{IDCANCEL, IDTRYAGAIN, IDCONTINUE}, MB_CANCELTRYCONTINUE},
     };
     std::vector<int> shown = buttons;
     shown.erase(std::remove(shown.begin(), shown.end(), IDHELP), shown.end());

@@ -14,12 +14,12 @@
 namespace harness {
 
 struct MessageBoxInfo {
-    static constexpr UINT kTypeUnknown = 0xF;   // a button set no MB_ type makes
+    static constexpr UINT kTypeUnknown = 0xF;   // buttons of none of the types below
     static constexpr UINT kIconUnknown = 0xF0;  // not readable from this process
 
     std::string caption;
     std::string text;
-    UINT type = kTypeUnknown;  // MB_OK, MB_OKCANCEL, MB_YESNO, ...
+    UINT type = kTypeUnknown;  // MB_OK, MB_OKCANCEL, MB_YESNO or MB_YESNOCANCEL
     UINT icon = 0;             // MB_ICONSTOP, MB_ICONQUESTION, MB_ICONEXCLAMATION,
                                // MB_ICONINFORMATION, 0 for none, or kIconUnknown
 

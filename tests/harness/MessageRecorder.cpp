@@ -29,10 +29,6 @@ LRESULT CALLBACK MessageRecorder::WindowProc(HWND window, UINT message, WPARAM w
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     auto* self = reinterpret_cast<MessageRecorder*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && message == WM_COMMAND) self->commands_.emplace_back(LOWORD(wParam), HIWORD(wParam));
-    if (self && message == WM_NOTIFY) {
-        auto answer = self->answers_.find(reinterpret_cast<NMHDR*>(lParam)->code);
-        if (answer != self->answers_.end()) return answer->second(reinterpret_cast<NMHDR*>(lParam));
-    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -95,10 +95,6 @@ void ModalAnswer::PressEscape()
 {
     Add("PressEscape()", [](HWND window) { return PressKey(window, VK_ESCAPE), true; });
 }
-void ModalAnswer::Close()
-{
-    Add("Close()", [](HWND window) { return PostClose(window), true; });
-}
 
 std::string ModalAnswer::Describe() const
 {
@@ -157,13 +153,6 @@ ModalAnswer& ModalDriver::ExpectMessageBox(const std::string& text)
     return answers_.back();
 }
 
-std::vector<std::string> ModalDriver::MessageBoxTexts() const
-{
-    std::vector<std::string> texts;
-    for (const MessageBoxInfo& box : boxes_) texts.push_back(box.text);
-    return texts;
-}
-
 ::testing::AssertionResult ModalDriver::AllAnswered() const
 {
     if (next_ == answers_.size()) return ::testing::AssertionSuccess();
@@ -188,10 +177,7 @@ void ModalDriver::Poll()
 
     HWND window = FindModalWindow();
     if (!window) return;
-    if (seen_.insert(window).second) {
-        if (IsMessageBox(window)) boxes_.push_back(ReadMessageBox(window));
-        captions_.push_back(IsMessageBox(window) ? boxes_.back().caption : WindowText(window));
-    }
+    if (seen_.insert(window).second && IsMessageBox(window)) boxes_.push_back(ReadMessageBox(window));
     auto closing = closing_.find(window);
     if (closing != closing_.end()) {
         if (++closing->second < kCancelTries)

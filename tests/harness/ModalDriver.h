@@ -1,13 +1,5 @@
 // Answers the dialogs and message boxes that the code under test runs modally on
-// this thread, from a queue of answers the test set up before:
-//
-//     ModalDriver driver;
-//     driver.ExpectDialog("Password Protection").Type(1003, "secret").Click(IDOK);
-//     driver.ExpectMessageBox().Click(IDYES);
-//     document.OnSaveDocument(path);           // runs both modal loops
-//     EXPECT_EQ(driver.MessageBoxTexts(), (std::vector<std::string>{"Save?"}));
-//     EXPECT_TRUE(driver.AllAnswered());
-//
+// this thread, from a queue of answers the test set up before (ModalAnswer).
 // A thread timer, which every modal loop dispatches, looks for the modal window on
 // top: a shown, enabled dialog-class window of this thread that was not there when
 // the driver was made. Each answer is used by one such window, in order; a window
@@ -40,7 +32,7 @@ namespace harness {
 //     driver.ExpectDialog("Password Protection").Type(1003, "secret").Click(IDOK);
 //
 // The steps that return ModalAnswer& run at once, in order, while the window is
-// open. The final steps (Click, PressEnter, PressEscape, Close) are posted and act
+// open. The final steps (Click, PressEnter, PressEscape) are posted and act
 // when the window's modal loop next runs, so nothing can follow them. An answer
 // without a final step leaves the window open for the next answer.
 class ModalAnswer {
@@ -64,7 +56,6 @@ public:
     void Click(int buttonId);  // BM_CLICK on a shown, enabled button
     void PressEnter();         // VK_RETURN to the focus: the default button
     void PressEscape();        // VK_ESCAPE to the focus: IDCANCEL
-    void Close();              // WM_SYSCOMMAND SC_CLOSE: the close box
 
     // "dialog "Caption" then Type(1003, "secret"), Click(1)"
     std::string Describe() const;
@@ -97,9 +88,6 @@ public:
 
     // Every message box that came, answered or not, in order.
     const std::vector<MessageBoxInfo>& MessageBoxes() const { return boxes_; }
-    std::vector<std::string> MessageBoxTexts() const;
-    // The caption of every modal window that came, in order.
-    const std::vector<std::string>& Captions() const { return captions_; }
 
     // Success when every answer was used; else lists those left.
     ::testing::AssertionResult AllAnswered() const;
@@ -119,7 +107,6 @@ private:
     std::set<HWND> busy_;          // an answer is running on it
     std::map<HWND, int> closing_;  // rejected windows: how often Cancel was tried
     std::vector<MessageBoxInfo> boxes_;
-    std::vector<std::string> captions_;
 };
 
 }  // namespace harness

@@ -24,7 +24,6 @@ public:
     }
     CDC* DC() { return &m_dc; }
     COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc, x, y); }
-    COLORREF Pixel(CPoint pt) const { return Pixel(pt.x, pt.y); }
     // Row by row, within rect (the whole canvas when empty).
     std::vector<COLORREF> Pixels(CRect rect = CRect()) const
     {

@@ -17,7 +17,8 @@ const char kMismatch[] = "Passwords to not match.\nPlease re-type then again.";
 const char kNoPassword[] = "You did not specify a password, and Do not lock database\nwas not checked.\n\n"
                            "Continuing will leave the database unlocked.";
 
-// Equal texts (56 characters at most) or Do not lock close it; a mismatch or no password asks first.
+// Equal texts (56 characters at most) or Do not lock close it; a mismatch or no password asks first
+// (Escape is tried on saving a file).
 TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
 {
     const std::string k56(56, 'k'), k60(60, 'k');
@@ -71,14 +72,6 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
          FALSE,
          k56,
          {}},
-        {"escape",
-         [](harness::ModalDriver& d) {
-             d.ExpectDialog("Password Protection").Type(1003, "abc").Check(1010).PressEscape();
-         },
-         IDCANCEL,
-         FALSE,
-         "",
-         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,24 +90,20 @@ TEST(SetPasswordDialog, AnswersAndWhatTheyGiveBack)
     }
 }
 
-// The password is hidden and has the focus; Enter takes it, Escape cancels.
-TEST(UnlockDialog, EnterTakesThePasswordEscapeCancels)
+// The password is hidden and has the focus; Enter takes it (Escape is tried on opening a file).
+TEST(UnlockDialog, PasswordIsHiddenFocusedAndTakenByEnter)
 {
-    for (bool bEnter : {true, false}) {
-        harness::ModalDriver driver;
-        harness::ModalAnswer& answer = driver.ExpectDialog("Password Protection").Call([](HWND dlg) {
+    harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection")
+        .Call([](HWND dlg) {
             EXPECT_EQ(harness::PasswordChar(dlg, 1003), '*');
             EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 1003));
-        });
-        answer.Type(1003, "typed");
-        if (bEnter)
-            answer.PressEnter();
-        else
-            answer.PressEscape();
-        CUnlockDlg dlg;
-        EXPECT_EQ(dlg.DoModal(), bEnter ? IDOK : IDCANCEL);
-        EXPECT_EQ(dlg.m_strPassword, bEnter ? "typed" : "");
-    }
+        })
+        .Type(1003, "typed")
+        .PressEnter();
+    CUnlockDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strPassword, "typed");
 }
 
 // Text the code page cannot hold is refused, naming its field, which keeps the focus until mended.
@@ -127,12 +116,6 @@ TEST(DialogText, CharactersTheCodePageCannotHoldAreRefused)
         const wchar_t* text;
         std::function<CString()> run;  // runs the dialog; what it took from the field
     } cases[] = {
-        {"Password Protection", IDC_PASSWORD, "Password", L"\x0436\x0438\x0437\x043D\x044C\x044F",
-         [] {
-             CUnlockDlg d;
-             d.DoModal();
-             return d.m_strPassword;
-         }},
         {"Password Protection", IDC_CONFIRM, "Re-Type Password", L"\x0142ukasz",
          [] {
              CSetPasswordDlg d;

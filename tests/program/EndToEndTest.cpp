@@ -37,12 +37,6 @@ protected:
         EXPECT_EQ(harness::ReadMessageBox(box).text, text);
         harness::PostClick(box, nButton);
     }
-    // Exit, with nothing to save.
-    void Exit(HWND frame)
-    {
-        harness::PostMenuCommand(frame, ID_APP_EXIT);
-        EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
-    }
 
     TempFolder folder_;
     harness::ProgramDriver program_;
@@ -59,7 +53,8 @@ TEST_F(EndToEnd, FirstStartAnnouncesTheDefaultDatabaseAndSaveWritesIt)
 
     harness::PostMenuCommand(frame, ID_FILE_SAVE);
     Answer("Password Protection", {{IDC_PASSWORD, "first start"}, {IDC_CONFIRM, "first start"}});
-    Exit(frame);
+    harness::PostMenuCommand(frame, ID_APP_EXIT);  // nothing left to save
+    EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
 
     ReadBack back = ReadDatabaseFile(folder_.Path("Vaultry.vty"), "first start");
     EXPECT_EQ(back.status, DatabaseStatus::ok);
@@ -85,8 +80,8 @@ TEST_F(EndToEnd, ShellCommandsEndTheProgram)
     }
 }
 
-// A named locked database unlocked, shown, edited, added to, deleted from, saved on Exit.
-TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
+// A named locked database unlocked, shown, added to, deleted from, saved on Exit.
+TEST_F(EndToEnd, OpensANamedLockedDatabaseChangesItAndSavesItOnExit)
 {
     std::string path = folder_.Path("Rows.vty");
     CEntryList entries = SampleEntries(300);
@@ -111,19 +106,6 @@ TEST_F(EndToEnd, OpensANamedLockedDatabaseEditsItAndSavesItOnExit)
         EXPECT_EQ(rows[i], (std::vector<std::string>{e.m_strFor.GetString(), e.m_strUsername.GetString(),
                                                      e.m_strPassword.GetString(), e.m_strNotes.GetString()}));
     }
-
-    RECT rc = harness::ListViewItemRect(list, 5);  // double-click the middle of the row
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 150, (rc.top + rc.bottom) / 2));
-    HWND dlg = program_.WaitForDialog("Entry Properties");
-    ASSERT_TRUE(dlg);
-    EXPECT_EQ(harness::ControlText(dlg, IDC_PASSWORD), "pass 5");
-    harness::SetControlText(dlg, IDC_NOTES, "edited");
-    harness::PostClick(dlg, IDOK);
-    ASSERT_TRUE(program_.WaitUntilClosed(dlg));
-    CEntry edited = entries.GetAt(5);
-    edited.m_strNotes = "edited";
-    entries.SetAt(5, edited);
-    EXPECT_EQ(harness::ListViewItemText(list, 5, 3), "edited");
 
     harness::PostMenuCommand(frame, ID_ENTRY_ADD);
     Answer("Entry Properties", {{IDC_FOR, "bank"}});

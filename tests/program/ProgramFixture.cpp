@@ -10,13 +10,13 @@ namespace {
 
 CVaultryApp g_app;
 BOOL g_bStarted = FALSE;
-std::vector<harness::MessageBoxInfo> g_startUpBoxes;
 
 const char kMissingDefault[] =
     "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click Save\n"
     "when your done and leave the name vaultry.vty.";
 
-// Starts the program as WinMain would, in a folder without "Vaultry.vty".
+// Starts the program as WinMain would, in a folder without "Vaultry.vty": it says so
+// in an information box titled "Vaultry".
 class ProgramEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
@@ -28,7 +28,9 @@ public:
         harness::ModalDriver driver;
         driver.ExpectMessageBox(kMissingDefault).Click(IDOK);
         g_bStarted = g_app.InitInstance();
-        g_startUpBoxes = driver.MessageBoxes();
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].caption, "Vaultry");
+        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     }
 
     void TearDown() override
@@ -49,8 +51,6 @@ private:
 ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
 
 }  // namespace
-
-const std::vector<harness::MessageBoxInfo>& StartUpBoxes() { return g_startUpBoxes; }
 
 CMainFrame* ProgramFixture::Frame() { return static_cast<CMainFrame*>(AfxGetMainWnd()); }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "common/TestFiles.h"
 #include "database/document/VaultryDoc.h"
@@ -13,9 +12,6 @@
 #include "views/VaultryView.h"
 
 namespace apptest {
-
-// The message boxes start-up showed.
-const std::vector<harness::MessageBoxInfo>& StartUpBoxes();
 
 class ProgramFixture : public ::testing::Test {
 protected:

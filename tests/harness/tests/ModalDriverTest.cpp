@@ -14,10 +14,10 @@ TEST(ModalDriver, AnswersBoxesInTurnAndReadsWhatTheyShow)
     EXPECT_EQ(MessageBoxA(nullptr, "Line one\nline two", "Other", MB_OKCANCEL | MB_ICONSTOP), IDCANCEL);
     EXPECT_TRUE(driver.AllAnswered());
     ASSERT_EQ(driver.MessageBoxes().size(), 2u);
-    EXPECT_EQ(driver.Captions(), (std::vector<std::string>{"Vaultry", "Other"}));
-    EXPECT_EQ(driver.MessageBoxTexts(), (std::vector<std::string>{"Save changes?", "Line one\nline two"}));
-    EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-    EXPECT_EQ(driver.MessageBoxes()[1].Style(), static_cast<UINT>(MB_OKCANCEL | MB_ICONSTOP));
+    EXPECT_EQ(harness::Describe(driver.MessageBoxes()[0]),
+              "message box \"Vaultry\": \"Save changes?\" (MB_YESNO | MB_ICONQUESTION)");
+    EXPECT_EQ(harness::Describe(driver.MessageBoxes()[1]),
+              "message box \"Other\": \"Line one\nline two\" (MB_OKCANCEL | MB_ICONSTOP)");
 }
 
 TEST(ModalDriver, WindowsAndAnswersThatDoNotFitFailTheTest)
