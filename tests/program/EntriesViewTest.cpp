@@ -141,6 +141,25 @@ TEST_F(EntriesView, DeleteNeverActsOnAnIndexThatNamesNoEntry)
     EXPECT_FALSE(DeleteEnabled());
 }
 
+// A row's text goes only into a buffer the list asked to have filled, and its
+// image only where asked: the list may pass buffers it did not mean to offer.
+TEST_F(EntriesView, RowsAnswerOnlyWhatTheListAsks)
+{
+    Load(1);
+    for (UINT mask : {UINT(LVIF_TEXT), UINT(LVIF_IMAGE)}) {
+        char text[16] = "untouched";
+        NMLVDISPINFOA info = {};
+        info.hdr = {View()->m_hWnd, 0, LVN_GETDISPINFOA};
+        info.item.mask = mask;
+        info.item.pszText = text;
+        info.item.cchTextMax = sizeof text;
+        info.item.iImage = -7;
+        Frame()->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_STREQ(text, mask == LVIF_TEXT ? Doc()->m_EntryList.GetAt(0).m_strFor.GetString() : "untouched");
+        EXPECT_EQ(info.item.iImage, mask == LVIF_IMAGE ? 0 : -7);
+    }
+}
+
 // Colours that the list never paints itself: the text and text background colours.
 const COLORREF kText = RGB(0, 160, 0), kTextBack = RGB(200, 0, 200);
 const COLORREF kUntouched = MemoryCanvas::kUntouched;

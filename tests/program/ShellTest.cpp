@@ -174,11 +174,19 @@ TEST_F(Shell, ViewMenuTogglesTheBarsWithCheckMarks)
     }
 }
 
-// About opens modally and closes with OK.
-TEST_F(Shell, AboutOpensModallyAndClosesWithOk)
+// About opens modally, centred over the main window, and closes with OK.
+TEST_F(Shell, AboutOpensModallyCentredAndClosesWithOk)
 {
     harness::ModalDriver driver;
-    driver.ExpectDialog("About Vaultry").Click(IDOK);
+    driver.ExpectDialog("About Vaultry")
+        .Call([](HWND dlg) {
+            RECT rcDlg, rcFrame;
+            GetWindowRect(dlg, &rcDlg);
+            GetWindowRect(Frame()->m_hWnd, &rcFrame);
+            EXPECT_NEAR(rcDlg.left + rcDlg.right, rcFrame.left + rcFrame.right, 2);
+            EXPECT_NEAR(rcDlg.top + rcDlg.bottom, rcFrame.top + rcFrame.bottom, 2);
+        })
+        .Click(IDOK);
     Command(ID_APP_ABOUT);
     EXPECT_TRUE(driver.AllAnswered());
 }

@@ -62,7 +62,19 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM
     return CWndProcedure::CallWndProc(pDlg, hDlg, nMsg, wParam, lParam) != 0;
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+// A dialog opens centred over its owner, as users of the classic framework's
+// programs see it, unless OnInitDialog placed or showed it itself.
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+{
+    CRect rcBefore;
+    GetWindowRect(&rcBefore);
+    const BOOL bResult = OnInitDialog();
+    if (m_hWnd == nullptr) return bResult;
+    CRect rcAfter;
+    GetWindowRect(&rcAfter);
+    if (rcAfter.left == rcBefore.left && rcAfter.top == rcBefore.top && !(GetStyle() & WS_VISIBLE)) CenterWindow();
+    return bResult;
+}
 
 BOOL CDialog::OnInitDialog()
 {

@@ -1,5 +1,6 @@
 #include "framework/win32/CWnd.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -345,6 +346,13 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     if (GetStyle() & WS_CHILD) ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&rcWindow), 2);
     int x = (rcArea.left + rcArea.right) / 2 - rcWindow.Width() / 2;
     int y = (rcArea.top + rcArea.bottom) / 2 - rcWindow.Height() / 2;
+    if (!(GetStyle() & WS_CHILD)) {
+        // A window centred over a small owner near the screen's edge stays on the screen.
+        CRect rcWork;
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+        x = std::max<int>(rcWork.left, std::min<int>(x, rcWork.right - rcWindow.Width()));
+        y = std::max<int>(rcWork.top, std::min<int>(y, rcWork.bottom - rcWindow.Height()));
+    }
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
