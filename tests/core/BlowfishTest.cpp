@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <random>
 
 #include "MemoryBytes.h"
@@ -116,6 +117,24 @@ TEST(BlowfishStream, TablesAreZeroedAfterEveryOperation)
         EXPECT_TRUE(std::all_of(p, p + sizeof g_BlowfishP, [](BYTE b) { return b == 0; }));
         EXPECT_TRUE(std::all_of(s, s + sizeof g_BlowfishS, [](BYTE b) { return b == 0; }));
     }
+}
+
+// The reader that deciphers as it goes holds a chunk of cleartext: when it goes,
+// its buffer and the tables are zeroed.
+TEST(BlowfishStream, DecipheringFileLeavesNoCleartext)
+{
+    const std::string plain = "the cleartext of a whole database body, block by block.";
+    CMemFile source;
+    LoadBytes(source, Stream(true, plain));
+    alignas(CDecipheringFile) unsigned char storage[sizeof(CDecipheringFile)];
+    CDecipheringFile* pFile = new (storage) CDecipheringFile(source, AsBytes(kKey.GetString()), kKey.GetLength());
+    char first[8];
+    EXPECT_EQ(pFile->Read(first, 8), 8u);
+    EXPECT_EQ(std::string(first, 8), plain.substr(0, 8));
+    pFile->~CDecipheringFile();
+    EXPECT_EQ(std::search(storage, storage + sizeof storage, plain.begin() + 8, plain.begin() + 16),
+              storage + sizeof storage);
+    EXPECT_TRUE(std::all_of(g_BlowfishP, g_BlowfishP + 18, [](DWORD w) { return w == 0; }));
 }
 
 }  // namespace
