@@ -1,6 +1,4 @@
-// Message maps on real windows: lookup from the most derived class to the base,
-// the unpacking of handler arguments, reflection of child notifications to the
-// child's object, and exceptions stopped at the window procedure.
+// Message maps on real windows: lookup order, handler arguments, reflection, exceptions.
 #include <gtest/gtest.h>
 
 #include "harness/ModalDriver.h"

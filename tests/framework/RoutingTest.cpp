@@ -1,8 +1,4 @@
-// Command routing through a real frame: the active view, its document, the frame,
-// then the application; update-command-UI over a real menu when its popup opens
-// (a handler without an update handler enables, neither disables, SetCheck
-// checks); a command whose update handler disables it is refused; the end of the
-// session asks to save as closing does, then closes without asking.
+// Command routing through a real frame, update-command-UI on a real menu, the end of a session.
 #include "DocViewFixture.h"
 #include "harness/ModalDriver.h"
 
@@ -41,9 +37,6 @@ TEST_F(DocViewTest, MenuItemsAreUpdatedWhenTheirPopupOpens)
     Frame()->m_bFrameCmdEnabled = FALSE;
     OpenTestMenu(Frame());
     EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
-    Frame()->m_bFrameCmdEnabled = TRUE;
-    OpenTestMenu(Frame());
-    EXPECT_EQ(StateOf(hPopup, ID_TEST_FRAMECMD) & MF_GRAYED, 0u);
 }
 
 TEST_F(DocViewTest, DisabledCommandsFromMenusAndKeysAreRefused)
@@ -56,11 +49,7 @@ TEST_F(DocViewTest, DisabledCommandsFromMenusAndKeysAreRefused)
 
 TEST_F(DocViewTest, AcceleratorsOfTheFrameReachTheRoute)
 {
-    MSG msg = {};
-    msg.hwnd = Frame()->GetActiveView()->m_hWnd;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = VK_F5;
-    msg.lParam = 0x003F0001;
+    MSG msg = {Frame()->GetActiveView()->m_hWnd, WM_KEYDOWN, VK_F5, 0x003F0001, 0, {0, 0}};
     EXPECT_TRUE(m_app.PreTranslateMessage(&msg));
     EXPECT_EQ(g_handled, (std::vector<std::string>{"frame:frame"}));
 }

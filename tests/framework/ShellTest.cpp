@@ -1,7 +1,5 @@
-// The application's ties to the shell that the program's tests cannot reach: the
-// command line's switches the program is never started with (its own, a file name,
-// /p and /Unregister, are tried end to end), the profile under the registry key,
-// and the registration of a document type whose extension belongs to another type.
+// Ties to the shell that the program's tests cannot reach: switches the program is
+// never started with, the profile's registry key, an extension of another type.
 #include "DocViewFixture.h"
 
 TEST(CommandLine, FileNamesAndSwitchesMakeTheShellCommand)

@@ -3,6 +3,7 @@
 #include "harness/WindowQueries.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace harness {
 
@@ -59,18 +60,6 @@ UINT IconOf(HWND box)
     return 0;
 }
 
-std::string DescribeStyle(UINT style)
-{
-    static const char* const kTypes[] = {"MB_OK",    "MB_OKCANCEL",    "MB_ABORTRETRYIGNORE", "MB_YESNOCANCEL",
-                                         "MB_YESNO", "MB_RETRYCANCEL", "MB_CANCELTRYCONTINUE"};
-    static const char* const kIcons[] = {"", " | MB_ICONSTOP", " | MB_ICONQUESTION", " | MB_ICONEXCLAMATION",
-                                         " | MB_ICONINFORMATION"};
-    const UINT type = style & MB_TYPEMASK, icon = (style & MB_ICONMASK) >> 4;
-    return std::string(type < 7 ? kTypes[type] : "unknown buttons") + (icon < 5    ? kIcons[icon]
-                                                                       : icon == 8 ? " | MB_USERICON"
-                                                                                   : " | icon unknown");
-}
-
 }  // namespace
 
 bool IsMessageBox(HWND window)
@@ -106,7 +95,9 @@ MessageBoxInfo ReadMessageBox(HWND window)
 
 std::string Describe(const MessageBoxInfo& box)
 {
-    return "message box \"" + box.caption + "\": \"" + box.text + "\" (" + DescribeStyle(box.Style()) + ")";
+    char style[16];
+    snprintf(style, sizeof style, "0x%X", box.Style());
+    return "message box \"" + box.caption + "\": \"" + box.text + "\" (style " + style + ")";
 }
 
 }  // namespace harness

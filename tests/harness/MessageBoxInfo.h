@@ -33,7 +33,7 @@ bool IsMessageBox(HWND window);
 
 MessageBoxInfo ReadMessageBox(HWND window);
 
-// message box "caption": "text" (MB_OK | MB_ICONSTOP)
+// message box "caption": "text" (style 0x10)
 std::string Describe(const MessageBoxInfo& box);
 
 }  // namespace harness

@@ -101,6 +101,7 @@ std::string ModalAnswer::Describe() const
     std::string text = !messageBox_    ? "dialog " + Quoted(text_)
                        : text_.empty() ? "any message box"
                                        : "message box " + Quoted(text_);
+    if (style_) text += " of style " + std::to_string(style_);
     for (size_t i = 0; i < steps_.size(); ++i) text += (i ? ", " : " then ") + steps_[i].first;
     return text;
 }
@@ -108,7 +109,8 @@ std::string ModalAnswer::Describe() const
 std::string ModalAnswer::Mismatch(HWND window) const
 {
     const bool isBox = IsMessageBox(window);
-    const bool fits = messageBox_ ? isBox && (text_.empty() || ReadMessageBox(window).text == text_)
+    const MessageBoxInfo box = isBox ? ReadMessageBox(window) : MessageBoxInfo();
+    const bool fits = messageBox_ ? isBox && (text_.empty() || box.text == text_) && (!style_ || box.Style() == style_)
                                   : !isBox && WindowText(window) == text_;
     return fits ? std::string() : "expected " + Describe() + ", but " + DescribeWindow(window) + " came";
 }
@@ -147,9 +149,9 @@ ModalAnswer& ModalDriver::ExpectDialog(const std::string& caption)
     return answers_.back();
 }
 
-ModalAnswer& ModalDriver::ExpectMessageBox(const std::string& text)
+ModalAnswer& ModalDriver::ExpectMessageBox(const std::string& text, UINT style)
 {
-    answers_.emplace_back(true, text);
+    answers_.emplace_back(true, text, style);
     return answers_.back();
 }
 

@@ -37,15 +37,13 @@ namespace harness {
 // without a final step leaves the window open for the next answer.
 class ModalAnswer {
 public:
-    // A dialog with this caption, or a message box with this text (any message box
-    // when the text is empty).
-    ModalAnswer(bool messageBox, const std::string& text) : messageBox_(messageBox), text_(text) {}
+    ModalAnswer(bool messageBox, const std::string& text, UINT style = 0)
+        : messageBox_(messageBox), text_(text), style_(style)
+    {}
 
-    // WM_SETTEXT, regardless of the edit's limit.
+    // As SetControlText, TypeIntoControl and SetCheck of ControlInput.h.
     ModalAnswer& SetText(int id, const std::string& text);
-    // Select all, Backspace, then WM_CHAR per character: limits apply as for a user.
     ModalAnswer& Type(int id, const std::string& text);
-    // Clicks the check box unless it already has that state.
     ModalAnswer& Check(int id, bool checked = true);
     // Fails the test unless the control shows exactly this text.
     ModalAnswer& ExpectText(int id, const std::string& text);
@@ -71,6 +69,7 @@ private:
 
     bool messageBox_;
     std::string text_;
+    UINT style_;
     std::vector<std::pair<std::string, std::function<bool(HWND)>>> steps_;
 };
 
@@ -83,8 +82,8 @@ public:
 
     // A dialog (not a message box) with exactly this caption.
     ModalAnswer& ExpectDialog(const std::string& caption);
-    // A message box with exactly this text; any message box when it is empty.
-    ModalAnswer& ExpectMessageBox(const std::string& text = std::string());
+    // A message box with exactly this text (any text when empty) and, unless 0, these MB_ flags.
+    ModalAnswer& ExpectMessageBox(const std::string& text = std::string(), UINT style = 0);
 
     // Every message box that came, answered or not, in order.
     const std::vector<MessageBoxInfo>& MessageBoxes() const { return boxes_; }

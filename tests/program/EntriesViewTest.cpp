@@ -81,11 +81,10 @@ TEST_F(EntriesView, DeleteAsksAndRemovesTheSelectedEntryOnlyOnYes)
         Load(c.count);
         Select(c.count / 2);
         harness::ModalDriver driver;
-        driver.ExpectMessageBox().Click(c.answer);
+        driver.ExpectMessageBox("Delete Entry?\n\nsite " + std::to_string(c.count / 2), MB_YESNO | MB_ICONQUESTION)
+            .Click(c.answer);
         Command(ID_ENTRY_DELETE);
-        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-        EXPECT_EQ(driver.MessageBoxes()[0].text, "Delete Entry?\n\nsite " + std::to_string(c.count / 2));
-        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+        ASSERT_TRUE(driver.AllAnswered());
         CEntryList left;
         for (int i : c.left) left.Add(SampleEntries(c.count).GetAt(i));
         EXPECT_TRUE(SameEntries(Doc()->m_EntryList, left)) << c.count << " entries, answer " << c.answer;
@@ -133,10 +132,9 @@ TEST_F(EntriesView, DeleteNeverActsOnAnIndexThatNamesNoEntry)
     Load(1);
     View()->m_nSelected = 2;  // as if the control had not reported a lost selection
     harness::ModalDriver driver;
-    driver.ExpectMessageBox("No entry selected.").Click(IDOK);
+    driver.ExpectMessageBox("No entry selected.", MB_OK | MB_ICONINFORMATION).Click(IDOK);
     EXPECT_FALSE(View()->DeleteSelectedEntry());
     EXPECT_TRUE(driver.AllAnswered());
-    EXPECT_EQ(driver.MessageBoxes()[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(Doc()->m_EntryList.GetCount(), 1);
     EXPECT_FALSE(DeleteEnabled());
 }
@@ -175,7 +173,6 @@ void DrawRow(MemoryCanvas& canvas, CMyListView* pView, int nItem, UINT nState, i
 class OwnerDrawnList : public EntriesView {
 protected:
     void TearDown() override { Frame()->RecalcLayout(); }
-    // A canvas with the list's font and those colours.
     static std::unique_ptr<MemoryCanvas> ListCanvas(int cx, int cy)
     {
         auto canvas = std::make_unique<MemoryCanvas>(cx, cy);
@@ -191,7 +188,6 @@ protected:
         for (int i = 0; i < 4; ++i) widths.push_back(View()->GetListCtrl().GetColumnWidth(i));
         return widths;
     }
-    // Gives the view, and so its header, this client width.
     static void SetClientWidth(int cx)
     {
         CRect rcWindow, rcClient;

@@ -26,11 +26,10 @@ public:
         static char commandLine[] = "";
         AfxWinInit(GetModuleHandle(nullptr), nullptr, commandLine, SW_SHOW);
         harness::ModalDriver driver;
-        driver.ExpectMessageBox(kMissingDefault).Click(IDOK);
+        driver.ExpectMessageBox(kMissingDefault, MB_OK | MB_ICONINFORMATION).Click(IDOK);
         g_bStarted = g_app.InitInstance();
-        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        ASSERT_TRUE(driver.AllAnswered());
         EXPECT_EQ(driver.MessageBoxes()[0].caption, "Vaultry");
-        EXPECT_EQ(driver.MessageBoxes()[0].Style(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     }
 
     void TearDown() override
