@@ -2,6 +2,7 @@
 
 #include "CliTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 #include <sstream>
@@ -50,23 +51,7 @@ namespace {
 
 std::string Quote(const std::string& s) { return "\"" + s + "\""; }
 
-std::string ProgramPath()
-{
-    std::string strPath = VAULTRY_CLI_PATH;
 #ifdef _WIN32
-    // The build tree's path is a Unix path; Wine shows the root as drive Z:.
-    if (!strPath.empty() && strPath[0] == '/') strPath = "Z:" + strPath;
-    for (char& ch : strPath)
-        if (ch == '/') ch = '\\';
-#endif
-    return strPath;
-}
-
-}  // namespace
-
-#ifdef _WIN32
-
-namespace {
 
 std::wstring Wide(const std::string& strUtf8)
 {
@@ -100,9 +85,7 @@ int RunWithStreams(const std::string& strCommandLine, const std::string& strIn, 
         std::wstring line = Wide(strCommandLine);
         BOOL bStarted =
             CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-        CloseHandle(startup.hStdInput);
-        CloseHandle(startup.hStdOutput);
-        CloseHandle(startup.hStdError);
+        for (HANDLE hStream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(hStream);
         if (!bStarted) return -1;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -113,9 +96,9 @@ int RunWithStreams(const std::string& strCommandLine, const std::string& strIn, 
     return static_cast<int>(dwExitCode);
 }
 
-}  // namespace
-
 #endif
+
+}  // namespace
 
 CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>& args, const std::string& in,
                         const std::string& strTag)
@@ -123,7 +106,13 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
     const std::string strIn = folder.Path("stdin" + strTag), strOut = folder.Path("stdout" + strTag),
                       strErr = folder.Path("stderr" + strTag);
     WriteBytes(strIn, in);
-    std::string strCommand = Quote(ProgramPath());
+    std::string strProgram = VAULTRY_CLI_PATH;
+#ifdef _WIN32
+    // The build tree's path is a Unix path; Wine shows the root as drive Z:.
+    if (!strProgram.empty() && strProgram[0] == '/') strProgram = "Z:" + strProgram;
+    std::replace(strProgram.begin(), strProgram.end(), '/', '\\');
+#endif
+    std::string strCommand = Quote(strProgram);
     for (const std::string& arg : args) strCommand += " " + Quote(arg);
     CliResult result;
 #ifdef _WIN32

@@ -104,12 +104,9 @@ TEST(CString, ZeroesWhatItNoLongerHolds)
         CString* p = new (storage) CString(strSecret.substr(0, c.nLength).c_str());
         c.act(*p);
         const bool bOnHeap = p->GetString() < storage || p->GetString() >= storage + sizeof storage;
-        if (!holdsTail(p->GetString(), p->GetLength())) {
-            EXPECT_FALSE(holdsTail(storage, sizeof storage));
-            if (bOnHeap) {
-                EXPECT_FALSE(holdsTail(p->GetString(), c.nLength));  // the buffer is as long still
-            }
-        }
+        const bool bLetGo = !holdsTail(p->GetString(), p->GetLength());
+        EXPECT_FALSE(bLetGo && holdsTail(storage, sizeof storage));
+        EXPECT_FALSE(bLetGo && bOnHeap && holdsTail(p->GetString(), c.nLength));  // the buffer is as long still
         p->~CString();
         EXPECT_FALSE(holdsTail(storage, sizeof storage));
     }
