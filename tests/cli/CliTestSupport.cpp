@@ -39,12 +39,9 @@ CliResult RunCliInProcess(const std::vector<std::string>& args, const std::strin
     CliEnvironment environment;
     environment.strArguments = environment.strStreams = "UTF-8";
     environment.strCodePage = "1252";
-    CliResult result;
-    result.nCode = RunCli(static_cast<int>(argv.size()), argv.data(), input, out, err,
-                          pTerminal ? *pTerminal : noTerminal, environment);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    const int nCode = RunCli(static_cast<int>(argv.size()), argv.data(), input, out, err,
+                             pTerminal ? *pTerminal : noTerminal, environment);
+    return {nCode, out.str(), err.str()};
 }
 
 namespace {
@@ -91,8 +88,7 @@ int RunWithStreams(const std::string& strCommandLine, const std::string& strIn, 
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD dwExitCode = 0;
     GetExitCodeProcess(process.hProcess, &dwExitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    for (HANDLE hHandle : {process.hProcess, process.hThread}) CloseHandle(hHandle);
     return static_cast<int>(dwExitCode);
 }
 
@@ -114,16 +110,14 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
 #endif
     std::string strCommand = Quote(strProgram);
     for (const std::string& arg : args) strCommand += " " + Quote(arg);
-    CliResult result;
 #ifdef _WIN32
-    result.nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
+    const int nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
 #else
     strCommand += " <" + Quote(strIn) + " >" + Quote(strOut) + " 2>" + Quote(strErr);
-    int nStatus = std::system(strCommand.c_str());
-    result.nCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    const int nStatus = std::system(strCommand.c_str());
+    const int nCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 #endif
-    result.out = ReadBytes(strOut);
-    result.err = ReadBytes(strErr);
+    CliResult result{nCode, ReadBytes(strOut), ReadBytes(strErr)};
     // Standard error is a text stream: on Windows its lines end in CR LF.
     for (std::size_t n; (n = result.err.find("\r\n")) != std::string::npos;) result.err.erase(n, 1);
     return result;
