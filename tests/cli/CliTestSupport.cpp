@@ -2,6 +2,7 @@
 
 #include "CliTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 #include <sstream>
@@ -38,35 +39,16 @@ CliResult RunCliInProcess(const std::vector<std::string>& args, const std::strin
     CliEnvironment environment;
     environment.strArguments = environment.strStreams = "UTF-8";
     environment.strCodePage = "1252";
-    CliResult result;
-    result.nCode = RunCli(static_cast<int>(argv.size()), argv.data(), input, out, err,
-                          pTerminal ? *pTerminal : noTerminal, environment);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    const int nCode = RunCli(static_cast<int>(argv.size()), argv.data(), input, out, err,
+                             pTerminal ? *pTerminal : noTerminal, environment);
+    return {nCode, out.str(), err.str()};
 }
 
 namespace {
 
 std::string Quote(const std::string& s) { return "\"" + s + "\""; }
 
-std::string ProgramPath()
-{
-    std::string strPath = VAULTRY_CLI_PATH;
 #ifdef _WIN32
-    // The build tree's path is a Unix path; Wine shows the root as drive Z:.
-    if (!strPath.empty() && strPath[0] == '/') strPath = "Z:" + strPath;
-    for (char& ch : strPath)
-        if (ch == '/') ch = '\\';
-#endif
-    return strPath;
-}
-
-}  // namespace
-
-#ifdef _WIN32
-
-namespace {
 
 std::wstring Wide(const std::string& strUtf8)
 {
@@ -100,22 +82,19 @@ int RunWithStreams(const std::string& strCommandLine, const std::string& strIn, 
         std::wstring line = Wide(strCommandLine);
         BOOL bStarted =
             CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-        CloseHandle(startup.hStdInput);
-        CloseHandle(startup.hStdOutput);
-        CloseHandle(startup.hStdError);
+        for (HANDLE hStream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(hStream);
         if (!bStarted) return -1;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD dwExitCode = 0;
     GetExitCodeProcess(process.hProcess, &dwExitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    for (HANDLE hHandle : {process.hProcess, process.hThread}) CloseHandle(hHandle);
     return static_cast<int>(dwExitCode);
 }
 
-}  // namespace
-
 #endif
+
+}  // namespace
 
 CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>& args, const std::string& in,
                         const std::string& strTag)
@@ -123,18 +102,22 @@ CliResult RunCliProcess(const TempFolder& folder, const std::vector<std::string>
     const std::string strIn = folder.Path("stdin" + strTag), strOut = folder.Path("stdout" + strTag),
                       strErr = folder.Path("stderr" + strTag);
     WriteBytes(strIn, in);
-    std::string strCommand = Quote(ProgramPath());
-    for (const std::string& arg : args) strCommand += " " + Quote(arg);
-    CliResult result;
+    std::string strProgram = VAULTRY_CLI_PATH;
 #ifdef _WIN32
-    result.nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
+    // The build tree's path is a Unix path; Wine shows the root as drive Z:.
+    if (!strProgram.empty() && strProgram[0] == '/') strProgram = "Z:" + strProgram;
+    std::replace(strProgram.begin(), strProgram.end(), '/', '\\');
+#endif
+    std::string strCommand = Quote(strProgram);
+    for (const std::string& arg : args) strCommand += " " + Quote(arg);
+#ifdef _WIN32
+    const int nCode = RunWithStreams(strCommand, strIn, strOut, strErr);
 #else
     strCommand += " <" + Quote(strIn) + " >" + Quote(strOut) + " 2>" + Quote(strErr);
-    int nStatus = std::system(strCommand.c_str());
-    result.nCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    const int nStatus = std::system(strCommand.c_str());
+    const int nCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 #endif
-    result.out = ReadBytes(strOut);
-    result.err = ReadBytes(strErr);
+    CliResult result{nCode, ReadBytes(strOut), ReadBytes(strErr)};
     // Standard error is a text stream: on Windows its lines end in CR LF.
     for (std::size_t n; (n = result.err.find("\r\n")) != std::string::npos;) result.err.erase(n, 1);
     return result;

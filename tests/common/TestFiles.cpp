@@ -89,10 +89,9 @@ ReadBack ReadDatabaseFile(const std::string& strPath, const char* pszPassword)
     ReadBack result;
     CFile file;
     DatabaseHeader header;
-    if (!file.Open(strPath.c_str(), CFile::modeRead | CFile::shareDenyNone))
-        result.status = DatabaseStatus::notDatabase;
-    else
-        result.status = ReadDatabaseHeader(file, header);
+    result.status = file.Open(strPath.c_str(), CFile::modeRead | CFile::shareDenyNone)
+                        ? ReadDatabaseHeader(file, header)
+                        : DatabaseStatus::notDatabase;
     if (result.status != DatabaseStatus::ok) return result;
     result.wLocked = header.wLocked;
     result.status =

@@ -16,19 +16,16 @@ namespace {
 
 const BYTE* AsBytes(const std::string& s) { return reinterpret_cast<const BYTE*>(s.data()); }
 
-std::string FromHex(const char* hex)
+// The bytes of the hex text; with bBlock, a published block in this program's
+// byte order: each 4-byte half reversed.
+std::string FromHex(const char* hex, bool bBlock = true)
 {
     std::string out;
     for (; hex[0] && hex[1]; hex += 2) out += static_cast<char>(std::stoi(std::string(hex, 2), nullptr, 16));
-    return out;
-}
-
-// A published block, in this program's byte order: each 4-byte half reversed.
-std::string OurOrder(const char* hex)
-{
-    std::string out = FromHex(hex);
-    std::reverse(out.begin(), out.begin() + 4);
-    std::reverse(out.begin() + 4, out.end());
+    if (bBlock) {
+        std::reverse(out.begin(), out.begin() + 4);
+        std::reverse(out.begin() + 4, out.end());
+    }
     return out;
 }
 
@@ -48,7 +45,7 @@ void ExpectKnownAnswer(const std::string& key, const std::string& plain, const s
 TEST(Blowfish, KnownAnswers)
 {
     // One plaintext under the first n bytes of one key, n = 1 ... 24.
-    const std::string key = FromHex("F0E1D2C3B4A5968778695A4B3C2D1E0F0011223344556677");
+    const std::string key = FromHex("F0E1D2C3B4A5968778695A4B3C2D1E0F0011223344556677", false);
     const char* const cipher[24] = {
         "F9AD597C49DB005E", "E91D21C1D961A6D6", "E9C2B70A1BC65CF3", "BE1E639408640F05", "B39E44481BDB1E6E",
         "9457AA83B1928C0D", "8BB77032F960629D", "E87A244E2CC85E82", "15750E7A4F4EC577", "122BA70B3AB64AE0",
@@ -58,7 +55,7 @@ TEST(Blowfish, KnownAnswers)
     };
     for (int n = 1; n <= 24; ++n) {
         SCOPED_TRACE(n);
-        ExpectKnownAnswer(key.substr(0, n), OurOrder("FEDCBA9876543210"), OurOrder(cipher[n - 1]));
+        ExpectKnownAnswer(key.substr(0, n), FromHex("FEDCBA9876543210"), FromHex(cipher[n - 1]));
     }
 }
 
@@ -112,10 +109,8 @@ TEST(BlowfishStream, TablesAreZeroedAfterEveryOperation)
         try {
             (c.bEncipher ? EncryptStream : DecryptStream)(&failingSource, &failingDest, AsBytes("key"), 3);
         } catch (const CFileException&) {}
-        const BYTE* p = reinterpret_cast<const BYTE*>(g_BlowfishP);
-        const BYTE* s = reinterpret_cast<const BYTE*>(g_BlowfishS);
-        EXPECT_TRUE(std::all_of(p, p + sizeof g_BlowfishP, [](BYTE b) { return b == 0; }));
-        EXPECT_TRUE(std::all_of(s, s + sizeof g_BlowfishS, [](BYTE b) { return b == 0; }));
+        EXPECT_TRUE(std::all_of(g_BlowfishP, g_BlowfishP + 18, [](DWORD w) { return w == 0; }));
+        EXPECT_TRUE(std::all_of(&g_BlowfishS[0][0], &g_BlowfishS[3][255] + 1, [](DWORD w) { return w == 0; }));
     }
 }
 

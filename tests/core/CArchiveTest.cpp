@@ -2,7 +2,6 @@
 // fall across buffer refills. Its lines are tested with the text line reader.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "MemoryBytes.h"

@@ -42,7 +42,6 @@ TEST(TextLineReader, FollowsTheLineRule)
     } cases[] = {
         {"empty file", "", {}},
         {"one more CR LF adds an empty line", "a\r\nb\r\nc\r\n\r\n", {"a", "b", "c", ""}},
-        {"last line without a line end", "a\r\nb\r\nc", {"a", "b", "c"}},
         {"LF only", "a\nb\nc\n", {"a", "b", "c"}},
         {"lone CR ends a line", "a\rb\rc", {"a", "b", "c"}},
         {"CR CR LF is an empty line", "a\r\r\nb", {"a", "", "b"}},
