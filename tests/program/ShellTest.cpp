@@ -174,9 +174,13 @@ TEST_F(Shell, ViewMenuTogglesTheBarsWithCheckMarks)
     }
 }
 
-// About opens modally, centred over the main window, and closes with OK.
+// About opens modally, centred over the main window (here away from the screen's
+// centre), and closes with OK.
 TEST_F(Shell, AboutOpensModallyCentredAndClosesWithOk)
 {
+    CRect rcOld;
+    Frame()->GetWindowRect(&rcOld);
+    Frame()->MoveWindow(20, 10, 500, 400);
     harness::ModalDriver driver;
     driver.ExpectDialog("About Vaultry")
         .Call([](HWND dlg) {
@@ -189,6 +193,7 @@ TEST_F(Shell, AboutOpensModallyCentredAndClosesWithOk)
         .Click(IDOK);
     Command(ID_APP_ABOUT);
     EXPECT_TRUE(driver.AllAnswered());
+    Frame()->MoveWindow(rcOld.left, rcOld.top, rcOld.Width(), rcOld.Height());
 }
 
 // Double-clicking a database opens it in this program.
