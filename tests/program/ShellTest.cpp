@@ -65,6 +65,7 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
         {Frame(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0, "Ready"},
         {&bar, WM_MOUSEMOVE, 0, MAKELPARAM(rcAdd.CenterPoint().x, rcAdd.CenterPoint().y), "Add New Entry"},
         {&bar, WM_MOUSELEAVE, 0, 0, "Ready"},
+        {&status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Set by another program"), "Set by another program"},
     };
     for (const auto& step : steps) {
         step.pTo->SendMessage(step.message, step.wParam, step.lParam);
