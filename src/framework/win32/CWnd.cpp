@@ -326,11 +326,12 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-    HWND hWndCenter = pAlternateOwner != nullptr
-                          ? pAlternateOwner->m_hWnd
-                          : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
+    const bool bChild = (GetStyle() & WS_CHILD) != 0;
+    HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd
+                      : bChild                   ? ::GetParent(m_hWnd)
+                                                 : ::GetWindow(m_hWnd, GW_OWNER);
     CRect rcArea;
-    if (GetStyle() & WS_CHILD) {
+    if (bChild) {
         ::GetClientRect(::GetParent(m_hWnd), &rcArea);
         if (hWndCenter != nullptr) {
             ::GetWindowRect(hWndCenter, &rcArea);
@@ -343,10 +344,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     }
     CRect rcWindow;
     GetWindowRect(&rcWindow);
-    if (GetStyle() & WS_CHILD) ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&rcWindow), 2);
+    if (bChild) ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&rcWindow), 2);
     int x = (rcArea.left + rcArea.right) / 2 - rcWindow.Width() / 2;
     int y = (rcArea.top + rcArea.bottom) / 2 - rcWindow.Height() / 2;
-    if (!(GetStyle() & WS_CHILD)) {
+    if (!bChild) {
         // A window centred over a small owner near the screen's edge stays on the screen.
         CRect rcWork;
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
