@@ -45,7 +45,7 @@ protected:
                           MakeList({CEntry("mail", "joe", "secret", ""), CEntry("bank", "", "1234", "")}), "pw");
         WriteDatabaseFile(
             At("@open.vty"),
-            MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "a\tb", "pin", "line\r\nbreak"),
+            MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "\ta\tb", "pin", "line\r\nbreak"),
                       CEntry("bank", "", "x", "e-MAIL here"), CEntry("caf\xe9", "", "p\x81", kLong.c_str())}),
             nullptr);
         WriteBytes(At("@text.txt"), "mail,joe,secret,\r\n");
@@ -181,6 +181,7 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
         {"add @db.vty --username u", "", 1, "", "*add needs --for"},
         {"add @db.vty --for a\nb", "", 1, "", "*--for cannot hold a line break"},
         {"add @db.vty --for x --generate 0", "", 1, "", "*--generate must be a number from 1 to 1024"},
+        {"clip @db.vty mail --timeout 0", "", 1, "", "*--timeout must be a number from 1 to "},
         {"edit @db.vty 0", "", 1, "", "*nothing to change"},
         {"edit @db.vty 0 --password --generate 9", "", 1, "", "*either --password or --generate"},
         {"generate --length 2000", "", 1, "", "*--length must be a number from 1 to 1024"},
@@ -213,9 +214,9 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
 // hold, search over For, Username and Notes ignoring case, and help.
 TEST_F(CliCommands, EntriesAreFoundAndShown)
 {
-    const std::string kAll = "0\tmail\tjoe\n1\tBank\ta\\tb\n2\tbank\t\n3\tcaf\xC3\xA9\t\n";
+    const std::string kAll = "0\tmail\tjoe\n1\tBank\t\\ta\\tb\n2\tbank\t\n3\tcaf\xC3\xA9\t\n";
     const std::string kJson[] = {R"({"index": 0, "for": "mail", "username": "joe", "notes": "n1"})",
-                                 R"({"index": 1, "for": "Bank", "username": "a\tb", "notes": "line\r\nbreak"})",
+                                 R"({"index": 1, "for": "Bank", "username": "\ta\tb", "notes": "line\r\nbreak"})",
                                  R"({"index": 2, "for": "bank", "username": "", "notes": "e-MAIL here"})",
                                  R"({"index": 3, "for": "caf\u00e9", "username": "", "notes": ")" + kLong + "\"}"};
     Run({
@@ -232,13 +233,14 @@ TEST_F(CliCommands, EntriesAreFoundAndShown)
         {"show @open.vty 0 --field url", "", 1, "", "*"},
         {"ls @open.vty", "", 0, kAll, ""},
         {"search @open.vty mail", "", 0, "0\tmail\tjoe\n2\tbank\t\n", ""},
-        {"search @open.vty A\tB", "", 0, "1\tBank\ta\\tb\n", ""},
+        {"search @open.vty A\tB", "", 0, "1\tBank\t\\ta\\tb\n", ""},
         {"search @open.vty S3CRET", "", 1, "", ""},
         {"search @open.vty -- -mail", "", 0, "2\tbank\t\n", ""},
         {"search @open.vty ''", "", 0, kAll, ""},
         // Export keeps the stored bytes and names what the text format loses.
         {"export @open.vty", "", 0,
-         "mail,joe,s3cret,n1\r\nBank,a\tb,pin,line\r\nbreak\r\nbank,,x,e-MAIL here\r\ncaf\xe9,,p\x81," + kLong + "\r\n",
+         "mail,joe,s3cret,n1\r\nBank,\ta\tb,pin,line\r\nbreak\r\nbank,,x,e-MAIL here\r\ncaf\xe9,,p\x81," + kLong +
+             "\r\n",
          "vaultry-cli: warning: entry 1 (Bank) has a line break, which the text format cannot keep: an export of it "
          "imports as more than one entry\n"},
         // JSON: UTF-8, a character of its own for a byte the code page leaves undefined.
@@ -365,24 +367,25 @@ TEST_F(CliCommands, AuditFindsReusedEmptyShortAndGuessablePasswords)
         At("@weak.vty"),
         MakeList({CEntry("mail", "joe", "Tr0ub4dor&3xyzQ", ""), CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", ""),
                   CEntry("bank", "ann", "Tr0ub4dor&3xyzQ", ""), CEntry("shop", "", "", ""),
-                  CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", "")}),
+                  CEntry("x", "y", "Sh0rt!", ""), CEntry("server", "Administrator01", "administrator01", ""),
+                  CEntry("old", "", "Sh0rt!", "")}),
         nullptr);
     WriteDatabaseFile(At("@good.vty"), MakeList({CEntry("ok", "u", "q7#Vw!2pLx9@Rt4Zm8", "")}), nullptr);
     Run({
         {"audit @weak.vty", "", 1,
-         "*Same password: 0 (mail), 2 (bank)\n0 (mail): shares its password with other entries\n*\n3 (shop): empty "
-         "password"
-         "*\n4 (x): short password (under 12 characters)*\n5 (server): password equals its Username",
+         "*Same password: 0 (mail), 2 (bank)\nSame password: 4 (x), 6 (old)\n0 (mail): shares its password with other "
+         "entries\n*\n3 (shop): empty password*\n4 (x): shares its password with other entries; short password "
+         "(under 12 characters)*\n5 (server): password equals its Username",
          ""},
         {"audit @weak.vty -s", "", 1, "*; password: Tr0ub4dor&3xyzQ\n", ""},
         {"audit @good.vty", "", 0, "*0 of 1 entry flagged", ""},
     });
     const json report = json::parse(RunCliInProcess({"audit", At("@weak.vty"), "--json"}).out);
-    EXPECT_EQ(report["reused"], json::parse("[[0, 2]]"));
-    EXPECT_EQ(report["flagged"], 5);
+    EXPECT_EQ(report["reused"], json::parse("[[0, 2], [4, 6]]"));
+    EXPECT_EQ(report["flagged"], 6);
     std::vector<int> flagged;
     for (const json& item : report["findings"]) flagged.push_back(item["index"]);
-    EXPECT_EQ(flagged, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(flagged, (std::vector<int>{0, 2, 3, 4, 5, 6}));
     const json& shortOne = report["findings"][3];
     EXPECT_TRUE(shortOne["short"] && !shortOne["empty"] && !shortOne.contains("password"));
     EXPECT_EQ(report["strength_estimate"] == "zxcvbn", HaveStrengthEstimate() != FALSE);

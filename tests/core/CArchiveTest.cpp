@@ -68,4 +68,18 @@ TEST(CArchive, StringLengthPrefixes)
     }
 }
 
+// An archive only goes the way it was opened: reading from a storing one or
+// writing to a loading one throws and leaves the file as it was.
+TEST(CArchive, GoesOnlyTheWayItWasOpened)
+{
+    CMemFile f;
+    CArchive storing(&f, CArchive::store, kBuf);
+    BYTE by = 0;
+    EXPECT_THROW(storing.Read(&by, 1), CArchiveException);
+    EXPECT_THROW(storing.GetBytesLeft(), CArchiveException);
+    CArchive loading(&f, CArchive::load, kBuf);
+    EXPECT_THROW(loading.Write("x", 1), CArchiveException);
+    EXPECT_EQ(f.GetLength(), 0u);
+}
+
 }  // namespace

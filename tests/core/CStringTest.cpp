@@ -50,7 +50,7 @@ TEST(CString, SubstringsAndFindClampTheirArguments)
     };
     for (const auto& c : parts) EXPECT_EQ(c.got, c.expected) << &c - parts;
     const int finds[][2] = {{t.Find(','), 1},     {t.Find(',', 2), 3}, {t.Find(',', 99), -1}, {t.Find(',', -3), 1},
-                            {t.Find(",c", 4), 4}, {t.Find("c,"), -1},  {t.Find("c", 7), -1}};
+                            {t.Find(",c", 4), 4}, {t.Find("c,"), -1},  {t.Find("c", 7), -1},  {t.Find('z'), -1}};
     for (const auto& c : finds) EXPECT_EQ(c[0], c[1]) << &c - finds;
 }
 
