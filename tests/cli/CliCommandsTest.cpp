@@ -46,7 +46,7 @@ protected:
         WriteDatabaseFile(
             At("@open.vty"),
             MakeList({CEntry("mail", "joe", "s3cret", "n1"), CEntry("Bank", "\ta\tb", "pin", "line\r\nbreak"),
-                      CEntry("bank", "", "x", "e-MAIL here"), CEntry("caf\xe9", "", "p\x81", kLong.c_str())}),
+                      CEntry("bank", "\nx", "x", "e-MAIL here"), CEntry("caf\xe9", "", "p\x81", kLong.c_str())}),
             nullptr);
         WriteBytes(At("@text.txt"), "mail,joe,secret,\r\n");
     }
@@ -214,10 +214,10 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
 // hold, search over For, Username and Notes ignoring case, and help.
 TEST_F(CliCommands, EntriesAreFoundAndShown)
 {
-    const std::string kAll = "0\tmail\tjoe\n1\tBank\t\\ta\\tb\n2\tbank\t\n3\tcaf\xC3\xA9\t\n";
+    const std::string kAll = "0\tmail\tjoe\n1\tBank\t\\ta\\tb\n2\tbank\t\\nx\n3\tcaf\xC3\xA9\t\n";
     const std::string kJson[] = {R"({"index": 0, "for": "mail", "username": "joe", "notes": "n1"})",
                                  R"({"index": 1, "for": "Bank", "username": "\ta\tb", "notes": "line\r\nbreak"})",
-                                 R"({"index": 2, "for": "bank", "username": "", "notes": "e-MAIL here"})",
+                                 R"({"index": 2, "for": "bank", "username": "\nx", "notes": "e-MAIL here"})",
                                  R"({"index": 3, "for": "caf\u00e9", "username": "", "notes": ")" + kLong + "\"}"};
     Run({
         {"show @open.vty MAIL", "", 0, "For: mail\nUsername: joe\nPassword: (hidden; -s shows it)\nNotes: n1\n", ""},
@@ -232,17 +232,17 @@ TEST_F(CliCommands, EntriesAreFoundAndShown)
         {"show @open.vty 1 --field for", "", 0, "Bank\n", ""},
         {"show @open.vty 0 --field url", "", 1, "", "*"},
         {"ls @open.vty", "", 0, kAll, ""},
-        {"search @open.vty mail", "", 0, "0\tmail\tjoe\n2\tbank\t\n", ""},
+        {"search @open.vty mail", "", 0, "0\tmail\tjoe\n2\tbank\t\\nx\n", ""},
         {"search @open.vty A\tB", "", 0, "1\tBank\t\\ta\\tb\n", ""},
         {"search @open.vty S3CRET", "", 1, "", ""},
-        {"search @open.vty -- -mail", "", 0, "2\tbank\t\n", ""},
+        {"search @open.vty -- -mail", "", 0, "2\tbank\t\\nx\n", ""},
         {"search @open.vty ''", "", 0, kAll, ""},
         // Export keeps the stored bytes and names what the text format loses.
         {"export @open.vty", "", 0,
-         "mail,joe,s3cret,n1\r\nBank,\ta\tb,pin,line\r\nbreak\r\nbank,,x,e-MAIL here\r\ncaf\xe9,,p\x81," + kLong +
+         "mail,joe,s3cret,n1\r\nBank,\ta\tb,pin,line\r\nbreak\r\nbank,\nx,x,e-MAIL here\r\ncaf\xe9,,p\x81," + kLong +
              "\r\n",
-         "vaultry-cli: warning: entry 1 (Bank) has a line break, which the text format cannot keep: an export of it "
-         "imports as more than one entry\n"},
+         "*: warning: entry 1 (Bank) has a line break, which the text format cannot keep: an export of it imports as "
+         "more than one entry\nvaultry-cli: warning: entry 2 (bank) has a line break"},
         // JSON: UTF-8, a character of its own for a byte the code page leaves undefined.
         {"ls @open.vty --json", "", 0, "[" + kJson[0] + "," + kJson[1] + "," + kJson[2] + "," + kJson[3] + "]", ""},
         {"show @open.vty 3 --json", "", 0, kJson[3], ""},
