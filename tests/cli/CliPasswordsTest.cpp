@@ -47,7 +47,7 @@ TEST(CliGenerate, PassphrasesAreWordsOfTheList)
     const std::set<std::string> list(kPassphraseWords, kPassphraseWords + kPassphraseWordCount);
     TempFolder folder;
     WriteDatabaseFile(folder.Path("db.vty"), CEntryList(), nullptr);
-    EXPECT_EQ(RunCliInProcess({"add", folder.Path("db.vty"), "--for", "f", "--words", "4"}).nCode, 0);
+    ASSERT_EQ(RunCliInProcess({"add", folder.Path("db.vty"), "--for", "f", "--words", "4"}).nCode, 0);
     CliResult r = RunCliInProcess({"generate", "--words", "8", "--separator", "/"});
     EXPECT_EQ(r.err, "Entropy: 103.4 bits.\n");
     const std::string strStored =
