@@ -71,6 +71,11 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
         step.pTo->SendMessage(step.message, step.wParam, step.lParam);
         EXPECT_EQ(status.GetPaneText(0), step.pane);
     }
+    // Read into a buffer too small for it (the bar is a UTF-16 window), the text is cut
+    // to fit and nothing lies past it.
+    WCHAR wideCut[8] = L"xxxxxxx";
+    EXPECT_EQ(SendMessageW(status.m_hWnd, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(wideCut)), 3);
+    EXPECT_EQ(std::wstring(wideCut, 8), std::wstring(L"Set\0xxx\0", 8));
     const std::pair<int, const char*> locks[] = {{VK_CAPITAL, "CAP"}, {VK_NUMLOCK, "NUM"}, {VK_SCROLL, "SCRL"}};
     AfxGetApp()->OnIdle(0);
     for (int i = 0; i < 3; ++i) {
