@@ -51,7 +51,9 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     ExpectNothingElse();
 
     std::string strFresh = m_folder.Path("fresh.vty");
-    ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), CEntryList(), 0, kBuiltInKey), DatabaseStatus::ok);
+    CEntryList most;  // as many entries as the file can hold
+    for (int i = 0; i < kMaxEntries; ++i) most.Add(CEntry());
+    ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), most, 0, kBuiltInKey), DatabaseStatus::ok);
 #ifndef _WIN32
     struct stat st;  // it holds passwords: private to its owner
     ASSERT_EQ(stat(strFresh.c_str(), &st), 0);
