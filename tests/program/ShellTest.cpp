@@ -49,6 +49,15 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
 
     CStatusBar& status = Frame()->m_wndStatusBar;
     CToolBarEx& bar = Frame()->m_wndToolBar;
+    // The status bar's pane holds a whole line of its font.
+    TEXTMETRICA tm;
+    HDC hdc = GetDC(status.m_hWnd);
+    HGDIOBJ hOld = SelectObject(hdc, reinterpret_cast<HGDIOBJ>(status.SendMessage(WM_GETFONT)));
+    GetTextMetricsA(hdc, &tm);
+    ReleaseDC(status.m_hWnd, (SelectObject(hdc, hOld), hdc));
+    CRect rcPane;
+    status.SendMessage(SB_GETRECT, 0, reinterpret_cast<LPARAM>(&rcPane));
+    EXPECT_GE(rcPane.Height(), tm.tmHeight);
     bar.GetItemRect(bar.CommandToIndex(ID_ENTRY_ADD), &rcAdd);
     const LPARAM file = reinterpret_cast<LPARAM>(GetSubMenu(GetMenu(Frame()->m_hWnd), 0));
     const LPARAM system = reinterpret_cast<LPARAM>(GetSystemMenu(Frame()->m_hWnd, FALSE));
