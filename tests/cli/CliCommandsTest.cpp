@@ -352,6 +352,7 @@ TEST_F(CliCommands, CsvAndJsonCarryEveryText)
          "*line 2, Title holds characters that the database's code page (1252) cannot hold"},
         {"import @other.vty - --format json", "{\"for\": \"x\"}", 1, "", "*does not hold a JSON array of entries"},
         {"import @other.vty - --format json", "[{\"for\": 1}]", 1, "", "*entry 0: \"for\" is not a string"},
+        {"import @other.vty - --format json", "[{}, 1]", 1, "", "*, entry 1 is not an object; nothing was imported"},
     });
     EXPECT_TRUE(SameEntries(
         ReadDatabaseFile(At("@other.vty"), nullptr).list,
