@@ -82,9 +82,9 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
     }
     // Read into a buffer too small for it (the bar is a UTF-16 window), the text is cut
     // to fit and nothing lies past it.
-    WCHAR wideCut[8] = L"xxxxxxx";
-    EXPECT_EQ(SendMessageW(status.m_hWnd, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(wideCut)), 3);
-    EXPECT_EQ(std::wstring(wideCut, 8), std::wstring(L"Set\0xxx\0", 8));
+    WCHAR wideCut[24] = L"xxxxxxxxxxxxxxxxxxxxxxx";  // 22 given, as many as the text has
+    EXPECT_EQ(SendMessageW(status.m_hWnd, WM_GETTEXT, 22, reinterpret_cast<LPARAM>(wideCut)), 21);
+    EXPECT_EQ(std::wstring(wideCut, 24), std::wstring(L"Set by another progra\0x\0", 24));
     const std::pair<int, const char*> locks[] = {{VK_CAPITAL, "CAP"}, {VK_NUMLOCK, "NUM"}, {VK_SCROLL, "SCRL"}};
     AfxGetApp()->OnIdle(0);
     for (int i = 0; i < 3; ++i) {
