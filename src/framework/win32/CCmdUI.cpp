@@ -32,19 +32,6 @@ void CCmdUI::SetCheck(int nCheck)
     }
 }
 
-void CCmdUI::SetRadio(BOOL bOn)
-{
-    SetCheck(bOn ? 1 : 0);
-    if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE;
-        ::GetMenuItemInfoA(m_pMenu->m_hMenu, m_nIndex, TRUE, &info);
-        info.fType = bOn ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
-        ::SetMenuItemInfoA(m_pMenu->m_hMenu, m_nIndex, TRUE, &info);
-    }
-}
-
 void CCmdUI::SetText(LPCTSTR lpszText)
 {
     if (m_pMenu != nullptr) {

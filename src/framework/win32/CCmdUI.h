@@ -26,7 +26,6 @@ public:
 
     virtual void Enable(BOOL bOn = TRUE);
     virtual void SetCheck(int nCheck = 1);  // 0 unchecked, 1 checked, 2 indeterminate
-    virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
     // Lets the next object along the route update the item too.
     void ContinueRouting() { m_bContinueRouting = TRUE; }
@@ -42,6 +41,5 @@ public:
     BOOL m_bEnabled = TRUE;
     void Enable(BOOL bOn = TRUE) override;
     void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
     void SetText(LPCTSTR) override {}
 };

@@ -153,15 +153,6 @@ void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) 
     cxWidth = m_panes[nIndex].cxText;
 }
 
-void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
-{
-    Pane& pane = m_panes[nIndex];
-    pane.nID = nID;
-    pane.nStyle = nStyle;
-    pane.cxText = cxWidth;
-    UpdateAllPanes(TRUE, TRUE);
-}
-
 UINT CStatusBar::GetPaneStyle(int nIndex) const { return m_panes[nIndex].nStyle; }
 
 void CStatusBar::SetPaneStyle(int nIndex, UINT nStyle)

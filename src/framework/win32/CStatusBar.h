@@ -37,7 +37,6 @@ public:
     void GetPaneText(int nIndex, CString& rString) const;
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
     void GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const;
-    void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
     int GetCount() const override;

@@ -171,13 +171,6 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
     return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
 }
 
-HWND CWnd::UnsubclassWindow()
-{
-    HWND hWnd = m_hWnd;
-    DetachFromWindow();
-    return hWnd;
-}
-
 void CWnd::PreSubclassWindow() {}
 
 BOOL CWnd::Attach(HWND hWndNew)

@@ -52,7 +52,6 @@ public:
     // Attaches this object to an existing window by subclassing it.
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
     virtual void PreSubclassWindow();
     // Sets the handle only: the window's messages do not reach this object.
     BOOL Attach(HWND hWndNew);

@@ -1,6 +1,5 @@
 #include "framework/win32/DataExchange.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include "framework/win32/MessageBox.h"
@@ -93,28 +92,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
         value = strText;
     } else {
         ::SetWindowTextA(hWndCtrl, value);
-    }
-}
-
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
-{
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (hWndCtrl == nullptr) return;
-    if (pDX->m_bSaveAndValidate) {
-        char szText[64] = "";
-        ::GetWindowTextA(hWndCtrl, szText, sizeof(szText));
-        char* pEnd = nullptr;
-        long nValue = std::strtol(szText, &pEnd, 10);
-        while (pEnd != nullptr && (*pEnd == ' ' || *pEnd == '\t')) ++pEnd;
-        if (pEnd == szText || pEnd == nullptr || *pEnd != '\0') {
-            AfxMessageBox("Please enter an integer.", MB_ICONEXCLAMATION);
-            pDX->Fail();
-        }
-        value = static_cast<int>(nValue);
-    } else {
-        CString strText;
-        strText.Format("%d", value);
-        ::SetWindowTextA(hWndCtrl, strText);
     }
 }
 

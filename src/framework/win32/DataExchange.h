@@ -23,7 +23,6 @@ public:
 };
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // Subclasses the control into rControl the first time; the control's messages then
 // reach rControl's message map.

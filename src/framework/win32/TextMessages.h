@@ -1,8 +1,8 @@
-// Framework handlers of WM_GETTEXT, WM_GETTEXTLENGTH and WM_SETTEXT answer in the
-// form the message came in: UTF-16 for a subclassed Unicode window (the common
-// controls, dialogs), 8-bit text for a window of the framework's own classes.
-// Screen readers, UI automation and GetWindowTextW/A then read the same text
-// either way. The framework's texts are 8-bit text of the system code page.
+// Framework handlers of WM_GETTEXT, WM_GETTEXTLENGTH and WM_SETTEXT for a
+// subclassed common control. Those are Unicode windows: their messages come in
+// UTF-16 whichever way they were sent, as Windows converts a message sent as
+// 8-bit text, so screen readers, UI automation and GetWindowTextW/A read the
+// same text. The framework's texts are 8-bit text of the system code page.
 #pragma once
 
 #include "framework/portable/CString.h"
