@@ -87,6 +87,7 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
     EXPECT_EQ(std::wstring(wideCut, 24), std::wstring(L"Set by another progra\0x\0", 24));
     const std::pair<int, const char*> locks[] = {{VK_CAPITAL, "CAP"}, {VK_NUMLOCK, "NUM"}, {VK_SCROLL, "SCRL"}};
     AfxGetApp()->OnIdle(0);
+    EXPECT_EQ(status.SendMessage(SB_GETPARTS, 0, 0), 4);  // the message and the three indicators
     for (int i = 0; i < 3; ++i) {
         char text[16] = "";
         status.SendMessage(SB_GETTEXTA, static_cast<WPARAM>(i + 1), reinterpret_cast<LPARAM>(text));
