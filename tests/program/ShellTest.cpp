@@ -51,10 +51,9 @@ TEST_F(Shell, BarsAroundTheViewWithPromptsIndicatorsAndToolTips)
     CToolBarEx& bar = Frame()->m_wndToolBar;
     // The status bar's pane holds a whole line of its font.
     TEXTMETRICA tm;
-    HDC hdc = GetDC(status.m_hWnd);
-    HGDIOBJ hOld = SelectObject(hdc, reinterpret_cast<HGDIOBJ>(status.SendMessage(WM_GETFONT)));
-    GetTextMetricsA(hdc, &tm);
-    ReleaseDC(status.m_hWnd, (SelectObject(hdc, hOld), hdc));
+    CClientDC dc(&status);
+    dc.SelectObject(reinterpret_cast<HFONT>(status.SendMessage(WM_GETFONT)));
+    dc.GetTextMetrics(&tm);
     CRect rcPane;
     status.SendMessage(SB_GETRECT, 0, reinterpret_cast<LPARAM>(&rcPane));
     EXPECT_GE(rcPane.Height(), tm.tmHeight);

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <vector>
 
-
 namespace {
 
 std::vector<WCHAR> Wide(const CString& strText)

@@ -14,9 +14,8 @@ const UINT_PTR kSubclassId = 0xAF01;
 
 ATOM g_atomWnd = 0;
 ATOM g_atomFrameOrView = 0;
-CWnd* g_pWndInit = nullptr;   // the object waiting for its window
-MSG g_currentMsg = {};        // the message being handled
-BOOL g_bCurrentWide = FALSE;  // ... and whether it came in UTF-16
+CWnd* g_pWndInit = nullptr;  // the object waiting for its window
+MSG g_currentMsg = {};       // the message being handled
 
 ATOM RegisterFrameworkClass(LPCSTR lpszName, UINT nStyle)
 {
@@ -77,16 +76,12 @@ LRESULT CALLBACK CWndProcedure::SubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam
 {
     CWnd* pWnd = reinterpret_cast<CWnd*>(dwRefData);
     if (pWnd == nullptr || pWnd->m_hWnd != hWnd) return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
-    // The subclass chain runs in the window's own character set: UTF-16 for the
-    // common controls and for dialogs, 8-bit for controls made as 8-bit windows.
-    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam, ::IsWindowUnicode(hWnd));
+    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-LRESULT CWndProcedure::CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL bWide)
+LRESULT CWndProcedure::CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     MSG previous = g_currentMsg;
-    BOOL bPreviousWide = g_bCurrentWide;
-    g_bCurrentWide = bWide;
     g_currentMsg.hwnd = hWnd;
     g_currentMsg.message = nMsg;
     g_currentMsg.wParam = wParam;
@@ -116,7 +111,6 @@ LRESULT CWndProcedure::CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wPar
     }
 
     g_currentMsg = previous;
-    g_bCurrentWide = bPreviousWide;
 
     if (nMsg == WM_NCDESTROY) {
         pWnd->DetachFromWindow();
@@ -178,5 +172,3 @@ CWnd* CWndProcedure::SubclassedObject(HWND hWnd)
 }
 
 const MSG& CWndProcedure::CurrentMessage() { return g_currentMsg; }
-
-BOOL CWndProcedure::IsCurrentMessageWide() { return g_bCurrentWide; }

@@ -19,8 +19,7 @@ public:
                                          DWORD_PTR dwRefData);
     // Runs pWnd's WindowProc for one message: remembers the message for Default,
     // catches exceptions, and ends the object's tie to the window after WM_NCDESTROY.
-    // bWide: the message's texts are UTF-16 (it came through the subclass chain).
-    static LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL bWide = FALSE);
+    static LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
     // Attaches pWnd to the next window this thread creates, before its first message.
     static HHOOK HookWindowCreate(CWnd* pWnd);
@@ -33,9 +32,8 @@ public:
     static void Unsubclass(HWND hWnd);
     static CWnd* SubclassedObject(HWND hWnd);
 
-    // The message being handled, for CWnd::Default, and whether its texts are UTF-16.
+    // The message being handled, for CWnd::Default.
     static const MSG& CurrentMessage();
-    static BOOL IsCurrentMessageWide();
 
 private:
     static LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
