@@ -14,7 +14,7 @@ foreach(line IN LISTS lines)
 endforeach()
 file(WRITE "${OUT}.new"
   "// Generated from the EFF large word list by cmake/EmbedWordList.cmake.\n"
-  "#include \"cli/PassphraseWords.h\"\n\n"
+  "#include \"cli/passwords/PassphraseWords.h\"\n\n"
   "const char* const kPassphraseWords[] = {\n${body}};\n"
   "const unsigned kPassphraseWordCount = sizeof kPassphraseWords / sizeof kPassphraseWords[0];\n")
 file(COPY_FILE "${OUT}.new" "${OUT}" ONLY_IF_DIFFERENT)

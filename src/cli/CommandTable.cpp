@@ -1,4 +1,4 @@
-#include "cli/Commands.h"
+#include "cli/commands/Commands.h"
 
 const CliCommand* const kCliCommands[] = {
     &kCreateCommand, &kListCommand,  &kShowCommand,     &kSearchCommand, &kClipCommand,

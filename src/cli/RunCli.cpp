@@ -3,8 +3,8 @@
 #include <new>
 #include <ostream>
 
-#include "cli/Commands.h"
-#include "cli/PasswordGenerator.h"
+#include "cli/commands/Commands.h"
+#include "cli/passwords/PasswordGenerator.h"
 #include "framework/portable/Exceptions.h"
 
 #ifndef VAULTRY_VERSION

@@ -4,8 +4,8 @@
 
 #include <iosfwd>
 
-#include "cli/CliEnvironment.h"
-#include "cli/PasswordTerminal.h"
+#include "cli/base/CliEnvironment.h"
+#include "cli/terminal/PasswordTerminal.h"
 
 // argv[0] is the program's name, argv[1] the subcommand. Returns the exit code:
 // 0 success, 1 usage or bad input text, 2 not a database / wrong password /

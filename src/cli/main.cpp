@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/ConsolePasswordTerminal.h"
+#include "cli/terminal/ConsolePasswordTerminal.h"
 #include "cli/RunCli.h"
 
 #ifdef _WIN32
@@ -12,7 +12,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "cli/ConsoleStream.h"
+#include "cli/terminal/ConsoleStream.h"
 
 // The command line as Unicode, handed on as UTF-8: the ANSI arguments would have
 // turned every character outside the code page into a question mark unseen.

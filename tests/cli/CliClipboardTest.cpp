@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "CliTestSupport.h"
-#include "cli/Clipboard.h"
+#include "cli/clipboard/Clipboard.h"
 
 #ifdef _WIN32
 #include <windows.h>

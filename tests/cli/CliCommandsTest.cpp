@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CliTestSupport.h"
-#include "cli/PasswordAudit.h"
+#include "cli/passwords/PasswordAudit.h"
 
 #ifndef _WIN32
 #include <csignal>

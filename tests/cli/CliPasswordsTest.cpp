@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "CliTestSupport.h"
-#include "cli/PassphraseWords.h"
+#include "cli/passwords/PassphraseWords.h"
 
 namespace {
 

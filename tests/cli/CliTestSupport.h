@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/PasswordTerminal.h"
+#include "cli/terminal/PasswordTerminal.h"
 #include "common/TestFiles.h"
 
 // A terminal that answers with the lines it was given, and records the prompts.
