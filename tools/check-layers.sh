@@ -6,13 +6,22 @@
 #   database core   src/database/core             + portable
 #   textio core     src/textio/core               + portable, database core
 #   framework       src/framework/win32           + portable (never the cores)
-#   cli             src/cli                       + portable and the cores
+#   cli             src/cli, by folder:           + portable and the cores, and
+#     text          src/cli/text                    itself
+#     terminal      src/cli/terminal                itself
+#     base          src/cli/base                    text, terminal, itself
+#     formats       src/cli/formats                 base and below, itself
+#     clipboard     src/cli/clipboard               base and below, itself
+#     passwords     src/cli/passwords               base and below, itself
+#     commands      src/cli/commands                all the above, itself
+#     top           src/cli/*.cpp, *.h              all of src/cli
 #   program         src/app, frame, views, toolbar, database/document,
 #                   textio/commands               everything but the cli
 #
 # The tests of a layer may include what it may, and their own helpers: tests/common
 # (over the portable framework and the cores) and, under Windows, tests/harness
-# (plain Win32, nothing of src/).
+# (plain Win32, nothing of src/). tests/cli mirrors src/cli: tests/cli/formats may
+# include what src/cli/formats may, and the shared helpers at the top of tests/cli.
 #
 #   tools/check-layers.sh [ROOT]       checks the tree at ROOT (default: this one)
 #   tools/check-layers.sh --self-test  plants good and bad includes in a scratch
@@ -47,6 +56,18 @@ fail src/framework/win32/A.cpp       src/app/B.h
 fail src/cli/A.cpp                   src/framework/win32/B.h
 fail src/cli/A.cpp                   src/textio/commands/B.h
 fail src/views/A.cpp                 src/cli/B.h
+fail src/views/A.cpp                 src/cli/base/B.h
+fail src/cli/text/A.cpp              src/cli/base/B.h
+fail src/cli/terminal/A.cpp          src/cli/text/B.h
+fail src/cli/base/A.cpp              src/cli/formats/B.h
+fail src/cli/formats/A.cpp           src/cli/passwords/B.h
+fail src/cli/clipboard/A.cpp         src/cli/commands/B.h
+fail src/cli/passwords/A.cpp         src/cli/commands/B.h
+fail src/cli/commands/A.cpp          src/cli/B.h
+fail src/cli/misc/A.cpp              src/cli/base/B.h
+fail tests/cli/misc/A.cpp            tests/cli/B.h
+fail tests/cli/formats/A.cpp         src/cli/commands/B.h
+fail tests/cli/A.cpp                 tests/cli/formats/B.h
 fail tests/core/A.cpp                src/framework/win32/B.h
 fail tests/core/A.cpp                tests/harness/B.h
 fail tests/harness/A.cpp             src/framework/portable/B.h
@@ -58,6 +79,13 @@ pass src/cli/A.cpp                   src/textio/core/B.h
 pass src/database/document/A.cpp     src/framework/win32/B.h
 pass tests/program/A.cpp             tests/harness/B.h
 pass tests/cli/A.cpp                 tests/common/B.h
+pass src/cli/base/A.cpp              src/cli/text/B.h
+pass src/cli/base/A.cpp              src/cli/terminal/B.h
+pass src/cli/formats/A.cpp           src/cli/base/B.h
+pass src/cli/commands/A.cpp          src/cli/clipboard/B.h
+pass src/cli/A.cpp                   src/cli/commands/B.h
+pass tests/cli/passwords/A.cpp       src/cli/passwords/B.h
+pass tests/cli/formats/A.cpp         tests/cli/B.h
 EOF
     [ "$failures" -eq 0 ] && echo "check-layers self-test: every planted include judged right"
     exit "$failures"
@@ -75,9 +103,18 @@ function layer(path,    part) {
     if (path ~ /^src\/database\/core\//) return "database-core"
     if (path ~ /^src\/textio\/core\//) return "textio-core"
     if (path ~ /^src\/framework\/win32\//) return "framework"
-    if (path ~ /^src\/cli\//) return "cli"
+    if (path ~ /^src\/cli\/[^\/]*$/) return "cli"
+    if (path ~ "^src/cli/(" clisub ")/") {
+        split(path, part, "/")
+        return "cli/" part[3]
+    }
     if (path ~ /^src\/(app|frame|views|toolbar|database\/document|textio\/commands)\//) return "program"
-    if (path ~ /^tests\/(core|cli|framework|program|harness|common)\//) {
+    if (path ~ /^tests\/cli\/[^\/]*$/) return "tests/cli"
+    if (path ~ "^tests/cli/(" clisub ")/") {
+        split(path, part, "/")
+        return "tests/cli/" part[3]
+    }
+    if (path ~ /^tests\/(core|framework|program|harness|common)\//) {
         split(path, part, "/")
         return "tests/" part[2]
     }
@@ -106,12 +143,23 @@ BEGIN {
     may["database-core"] = " portable database-core"
     may["textio-core"] = core
     may["framework"] = " portable framework"
-    may["cli"] = core " cli"
+    clisub = "text|terminal|base|formats|clipboard|passwords|commands"
+    may["cli/text"] = core " cli/text"
+    may["cli/terminal"] = core " cli/terminal"
+    may["cli/base"] = core " cli/text cli/terminal cli/base"
+    may["cli/formats"] = may["cli/base"] " cli/formats"
+    may["cli/clipboard"] = may["cli/base"] " cli/clipboard"
+    may["cli/passwords"] = may["cli/base"] " cli/passwords"
+    may["cli/commands"] = may["cli/base"] " cli/formats cli/clipboard cli/passwords cli/commands"
+    may["cli"] = may["cli/commands"] " cli"
     may["program"] = core " framework program"
     may["tests/common"] = core " tests/common"
     may["tests/harness"] = " tests/harness"
     may["tests/core"] = core " tests/common tests/core"
-    may["tests/cli"] = core " cli tests/common tests/cli"
+    may["tests/cli"] = may["cli"] " tests/common tests/cli"
+    n = split(clisub, folder, "|")
+    for (i = 1; i <= n; i++)
+        may["tests/cli/" folder[i]] = may["cli/" folder[i]] " tests/common tests/cli tests/cli/" folder[i]
     may["tests/framework"] = " portable framework tests/harness tests/common tests/framework"
     may["tests/program"] = core " framework program tests/harness tests/common tests/program"
 }
