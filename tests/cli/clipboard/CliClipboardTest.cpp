@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "CliTestSupport.h"
+#include "cli/CliTestSupport.h"
 #include "cli/clipboard/Clipboard.h"
 
 #ifdef _WIN32

@@ -5,7 +5,7 @@
 #include <set>
 #include <sstream>
 
-#include "CliTestSupport.h"
+#include "cli/CliTestSupport.h"
 #include "cli/passwords/PassphraseWords.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <thread>
 
-#include "CliTestSupport.h"
+#include "cli/CliTestSupport.h"
 #include "database/core/DatabaseLock.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "CliTestSupport.h"
+#include "cli/CliTestSupport.h"
 
 namespace {
 
