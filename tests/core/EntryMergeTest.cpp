@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "common/TestFiles.h"
 #include "database/core/EntryDiff.h"
+#include "database/core/EntryHash.h"
 #include "database/core/EntryMerge.h"
 
 namespace {
@@ -100,6 +102,25 @@ TEST(EntryMergeTest, MergesByTheRules)
         EXPECT_EQ(Summary(result), row.summary);
         EXPECT_EQ(result.method, row.base ? MergeMethod::threeWay : MergeMethod::twoWay);
     }
+}
+
+// Entries that differ in one byte, or only where their texts part, hash apart:
+// otherwise the diff would compare their texts at every step. The texts are 0, 7, 8
+// and 17 bytes long, ending between words of the hash and at one.
+TEST(EntryHashTest, SeparatesNearEntries)
+{
+    const CEntry entry("", "seven77", "eight888", "seventeen 17 byte");
+    std::vector<CEntry> near{entry, CEntry("s", "even77", "eight888", "seventeen 17 byte"),
+                             CEntry("", "seven7", "7eight888", "seventeen 17 byte")};
+    for (CString CEntry::*text : {&CEntry::m_strUsername, &CEntry::m_strPassword, &CEntry::m_strNotes}) {
+        for (int i = 0; i < (entry.*text).GetLength(); ++i) {
+            near.push_back(entry);
+            (near.back().*text).SetAt(i, '!');
+        }
+    }
+    std::set<std::uint64_t> hashes;
+    for (const CEntry& e : near) hashes.insert(HashEntry(e));
+    EXPECT_EQ(hashes.size(), near.size());
 }
 
 std::string Edits(const char* pszOld, const char* pszNew)
