@@ -1,9 +1,6 @@
 #include "database/core/EntryDiff.h"
 
 #include <algorithm>
-#include <cstdint>
-
-#include "database/core/EntryHash.h"
 
 // A few hundred entries changed on a side are a few hundred to a thousand edits. At
 // the cap, the search's record of its steps (about kMaxEntryEdits^2 / 2 positions)
@@ -12,33 +9,11 @@ const int kMaxEntryEdits = 2000;
 
 namespace {
 
-// The two lists with their entries' hashes, to compare hashes first.
-class CHashedPair {
-public:
-    CHashedPair(const CEntryList& oldList, const CEntryList& newList) : m_old(oldList), m_new(newList)
-    {
-        Hash(oldList, m_oldHashes);
-        Hash(newList, m_newHashes);
-    }
-
-    bool Same(int nOld, int nNew) const
-    {
-        return m_oldHashes[nOld] == m_newHashes[nNew] && m_old.ElementAt(nOld) == m_new.ElementAt(nNew);
-    }
-    const CEntryList& Old() const { return m_old; }
-    const CEntryList& New() const { return m_new; }
-
-private:
-    static void Hash(const CEntryList& list, std::vector<std::uint64_t>& hashes)
-    {
-        hashes.resize(list.GetCount());
-        for (int i = 0; i < list.GetCount(); ++i) hashes[i] = HashEntry(list.ElementAt(i));
-    }
-
-    const CEntryList& m_old;
-    const CEntryList& m_new;
-    std::vector<std::uint64_t> m_oldHashes;
-    std::vector<std::uint64_t> m_newHashes;
+// The two lists compared, with their hashes.
+struct CHashedPair {
+    const CHashedEntryList& oldList;
+    const CHashedEntryList& newList;
+    bool Same(int nOld, int nNew) const { return oldList.Same(nOld, newList, nNew); }
 };
 
 // A run of old entries [nOldBegin, nOldEnd) replaced by new ones [nNewBegin, nNewEnd).
@@ -129,9 +104,9 @@ void AddHunkEdits(const CHashedPair& lists, const CHunk& hunk, std::vector<Entry
     };
     int nOldFrom = hunk.nOldBegin, nNewFrom = hunk.nNewBegin;
     for (int i = hunk.nOldBegin; i < hunk.nOldEnd; ++i) {
-        const CEntry& old = lists.Old().ElementAt(i);
+        const CEntry& old = lists.oldList.ElementAt(i);
         for (int j = nNewFrom; j < hunk.nNewEnd; ++j) {
-            if (!SameForAndUsername(old, lists.New().ElementAt(j))) continue;
+            if (!SameForAndUsername(old, lists.newList.ElementAt(j))) continue;
             addStretch(nOldFrom, i, nNewFrom, j);
             edits.push_back({EntryEditKind::changed, i, j});
             nOldFrom = i + 1;
@@ -146,8 +121,13 @@ void AddHunkEdits(const CHashedPair& lists, const CHunk& hunk, std::vector<Entry
 
 BOOL DiffEntries(const CEntryList& oldList, const CEntryList& newList, std::vector<EntryEdit>& edits)
 {
+    return DiffEntries(CHashedEntryList(oldList), CHashedEntryList(newList), edits);
+}
+
+BOOL DiffEntries(const CHashedEntryList& oldList, const CHashedEntryList& newList, std::vector<EntryEdit>& edits)
+{
     edits.clear();
-    const CHashedPair lists(oldList, newList);
+    const CHashedPair lists{oldList, newList};
     const int n = oldList.GetCount(), m = newList.GetCount();
     // The common start and end first: most often all but a few entries.
     int nStart = 0;

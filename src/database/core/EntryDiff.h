@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "database/core/EntryList.h"
+#include "database/core/EntryHash.h"
 
 // One step of the edits that turn an old entry sequence into a new one.
 enum class EntryEditKind {
@@ -35,3 +35,5 @@ extern const int kMaxEntryEdits;
 // entries; the rest are deleted or inserted.
 // FALSE (edits emptied) when the search would need more than kMaxEntryEdits edits.
 BOOL DiffEntries(const CEntryList& oldList, const CEntryList& newList, std::vector<EntryEdit>& edits);
+// The same with the lists' hashes made beforehand, for a list diffed more than once.
+BOOL DiffEntries(const CHashedEntryList& oldList, const CHashedEntryList& newList, std::vector<EntryEdit>& edits);

@@ -1,29 +1,16 @@
 #include "database/core/EntryHash.h"
 
-#include <cstring>
+#include <functional>
+#include <string_view>
 
 namespace {
 
-const std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
-
-// Folds one text into h, eight bytes at a time, its length first. Each step rotates
-// what came before and multiplies by an odd constant, so that every byte reaches
-// the high bits and the order of the bytes and of the texts counts.
+// Folds one text into h. The standard hash of the bytes covers the text's length,
+// and the odd multiplier makes the result depend on the texts' order.
 std::uint64_t AddText(std::uint64_t h, const CString& s)
 {
-    auto fold = [&h](std::uint64_t w) { h = (((h << 5) | (h >> 59)) ^ w) * kMultiplier; };
-    const char* p = s.GetString();
-    int n = s.GetLength();
-    fold(static_cast<std::uint64_t>(n));
-    for (; n >= 8; n -= 8, p += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, p, 8);
-        fold(w);
-    }
-    std::uint64_t w = 0;
-    std::memcpy(&w, p, n);
-    fold(w);
-    return h;
+    const std::uint64_t t = std::hash<std::string_view>()(std::string_view(s.GetString(), s.GetLength()));
+    return (h ^ t) * 0x9E3779B97F4A7C15u;
 }
 
 }  // namespace
@@ -41,4 +28,9 @@ std::uint64_t HashEntry(const CEntry& entry)
 bool SameForAndUsername(const CEntry& a, const CEntry& b)
 {
     return a.m_strFor == b.m_strFor && a.m_strUsername == b.m_strUsername;
+}
+
+CHashedEntryList::CHashedEntryList(const CEntryList& list) : m_list(list), m_hashes(list.GetCount())
+{
+    for (int i = 0; i < list.GetCount(); ++i) m_hashes[i] = HashEntry(list.ElementAt(i));
 }

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
-#include "database/core/Entry.h"
+#include "database/core/EntryList.h"
 
 // The four texts, each with its length, so that moving bytes from one text to the
 // next changes the hash.
@@ -14,3 +15,23 @@ std::uint64_t HashEntry(const CEntry& entry);
 std::uint64_t HashForAndUsername(const CEntry& entry);
 // Whether two entries have the same For and Username.
 bool SameForAndUsername(const CEntry& a, const CEntry& b);
+
+// A list with its entries' hashes, made once for a list that is compared more than
+// once. It refers to the list, which must outlive it and stay unchanged.
+class CHashedEntryList {
+public:
+    explicit CHashedEntryList(const CEntryList& list);
+
+    int GetCount() const { return m_list.GetCount(); }
+    const CEntry& ElementAt(int nIndex) const { return m_list.ElementAt(nIndex); }
+    std::uint64_t HashAt(int nIndex) const { return m_hashes[nIndex]; }
+    // Whether entry nIndex equals other's entry nOther: the hashes first, then the texts.
+    bool Same(int nIndex, const CHashedEntryList& other, int nOther) const
+    {
+        return m_hashes[nIndex] == other.m_hashes[nOther] && ElementAt(nIndex) == other.ElementAt(nOther);
+    }
+
+private:
+    const CEntryList& m_list;
+    std::vector<std::uint64_t> m_hashes;
+};

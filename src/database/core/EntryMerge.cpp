@@ -12,21 +12,20 @@ namespace {
 
 // For each of second's entries (by index), whether first holds it, as multisets:
 // each entry of first stands for one equal entry of second at most, the earliest.
-std::vector<bool> HeldBy(const CEntryList& first, const std::vector<int>& firstIndexes, const CEntryList& second,
-                         const std::vector<int>& secondIndexes)
+std::vector<bool> HeldBy(const CHashedEntryList& first, const std::vector<int>& firstIndexes,
+                         const CHashedEntryList& second, const std::vector<int>& secondIndexes)
 {
     std::vector<std::pair<std::uint64_t, int>> sorted;  // first's hashes and indexes, by hash
     sorted.reserve(firstIndexes.size());
-    for (int i : firstIndexes) sorted.emplace_back(HashEntry(first.ElementAt(i)), i);
+    for (int i : firstIndexes) sorted.emplace_back(first.HashAt(i), i);
     std::sort(sorted.begin(), sorted.end());
     std::vector<bool> used(sorted.size()), held(secondIndexes.size());
     for (size_t j = 0; j < secondIndexes.size(); ++j) {
-        const CEntry& entry = second.ElementAt(secondIndexes[j]);
-        const std::uint64_t hash = HashEntry(entry);
+        const std::uint64_t hash = second.HashAt(secondIndexes[j]);
         auto it = std::lower_bound(sorted.begin(), sorted.end(), std::make_pair(hash, -1));
         for (; it != sorted.end() && it->first == hash; ++it) {
             const size_t nAt = it - sorted.begin();
-            if (used[nAt] || first.ElementAt(it->second) != entry) continue;
+            if (used[nAt] || !first.Same(it->second, second, secondIndexes[j])) continue;
             used[nAt] = held[j] = true;
             break;
         }
@@ -69,7 +68,7 @@ struct CSideChanges {
 // merged list what each side made of them.
 class CThreeWayMerge {
 public:
-    CThreeWayMerge(const CEntryList& ancestor, const CEntryList& database, const CEntryList& other,
+    CThreeWayMerge(const CEntryList& ancestor, const CHashedEntryList& database, const CHashedEntryList& other,
                    const std::vector<EntryEdit>& toDatabase, const std::vector<EntryEdit>& toOther, MergeResult& result)
         : m_database(database), m_other(other), m_db(ancestor.GetCount(), toDatabase),
           m_oth(ancestor.GetCount(), toOther), m_result(result)
@@ -162,8 +161,8 @@ private:
         m_result.conflicts.push_back({first.m_strFor, first.m_strUsername, nDatabaseIndex, nOtherIndex});
     }
 
-    const CEntryList& m_database;
-    const CEntryList& m_other;
+    const CHashedEntryList& m_database;
+    const CHashedEntryList& m_other;
     const CSideChanges m_db, m_oth;
     size_t m_nNextDb = 0, m_nNextOth = 0;  // the first insertions not yet added
     MergeResult& m_result;
@@ -173,8 +172,14 @@ private:
 // nFirstAdded or beyond.
 std::vector<std::vector<int>> GroupsToReview(const CEntryList& merged, int nFirstAdded)
 {
-    std::vector<std::pair<std::uint64_t, int>> keys(merged.GetCount());
-    for (int i = 0; i < merged.GetCount(); ++i) keys[i] = {HashForAndUsername(merged.ElementAt(i)), i};
+    std::vector<std::uint64_t> addedKeys;
+    for (int i = nFirstAdded; i < merged.GetCount(); ++i) addedKeys.push_back(HashForAndUsername(merged.ElementAt(i)));
+    std::sort(addedKeys.begin(), addedKeys.end());
+    std::vector<std::pair<std::uint64_t, int>> keys;  // the entries that may share a key with an added one
+    for (int i = 0; i < merged.GetCount() && !addedKeys.empty(); ++i) {
+        const std::uint64_t key = HashForAndUsername(merged.ElementAt(i));
+        if (std::binary_search(addedKeys.begin(), addedKeys.end(), key)) keys.emplace_back(key, i);
+    }
     // By hash, then by the texts themselves (two keys may share a hash), then by index.
     std::sort(keys.begin(), keys.end(), [&merged](const auto& a, const auto& b) {
         if (a.first != b.first) return a.first < b.first;
@@ -200,12 +205,18 @@ std::vector<std::vector<int>> GroupsToReview(const CEntryList& merged, int nFirs
     return groups;
 }
 
-void MergeTwoWay(const CEntryList& database, const CEntryList& other, MergeResult& result)
+bool NothingChanged(const MergeCounts& counts)
+{
+    return counts.nAdded == 0 && counts.nChanged == 0 && counts.nDeleted == 0;
+}
+
+void MergeTwoWay(const CEntryList& database, const CEntryList& other, const CHashedEntryList& hashedDatabase,
+                 const CHashedEntryList& hashedOther, MergeResult& result)
 {
     std::vector<int> databaseIndexes(database.GetCount()), otherIndexes(other.GetCount());
     std::iota(databaseIndexes.begin(), databaseIndexes.end(), 0);
     std::iota(otherIndexes.begin(), otherIndexes.end(), 0);
-    const std::vector<bool> held = HeldBy(database, databaseIndexes, other, otherIndexes);
+    const std::vector<bool> held = HeldBy(hashedDatabase, databaseIndexes, hashedOther, otherIndexes);
 
     result.merged = database;
     for (int j = 0; j < other.GetCount(); ++j)
@@ -220,14 +231,18 @@ void MergeTwoWay(const CEntryList& database, const CEntryList& other, MergeResul
 MergeResult MergeEntries(const CEntryList& database, const CEntryList& other, const CEntryList* pBase)
 {
     MergeResult result;
+    const CHashedEntryList hashedDatabase(database), hashedOther(other);
     std::vector<EntryEdit> toDatabase, toOther;
-    if (pBase && DiffEntries(*pBase, database, toDatabase) && DiffEntries(*pBase, other, toOther)) {
-        CThreeWayMerge(*pBase, database, other, toDatabase, toOther, result).Run();
-    } else {
-        result.method = pBase ? MergeMethod::twoWayFallback : MergeMethod::twoWay;
-        MergeTwoWay(database, other, result);
+    if (pBase) {
+        const CHashedEntryList hashedBase(*pBase);
+        if (DiffEntries(hashedBase, hashedDatabase, toDatabase) && DiffEntries(hashedBase, hashedOther, toOther)) {
+            CThreeWayMerge(*pBase, hashedDatabase, hashedOther, toDatabase, toOther, result).Run();
+            result.bEqualsDatabase = NothingChanged(result.againstDatabase);
+            return result;
+        }
     }
-    const MergeCounts& counts = result.againstDatabase;
-    result.bEqualsDatabase = counts.nAdded == 0 && counts.nChanged == 0 && counts.nDeleted == 0;
+    result.method = pBase ? MergeMethod::twoWayFallback : MergeMethod::twoWay;
+    MergeTwoWay(database, other, hashedDatabase, hashedOther, result);
+    result.bEqualsDatabase = NothingChanged(result.againstDatabase);
     return result;
 }
