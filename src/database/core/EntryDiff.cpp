@@ -76,7 +76,8 @@ private:
             const int nPrevX = Trace(d - 1, nPrevK);
             const int nPrevY = nPrevX - nPrevK;
             const int nSnakeX = bInsertion ? nPrevX : nPrevX + 1;  // where the edit ended
-            if (nSnakeX != x)                                      // equal entries between this edit and the next
+            // Equal entries between this edit and the next: a new hunk.
+            if (nSnakeX != x)
                 hunks.push_back({m_nOld + nSnakeX, m_nOld + nSnakeX, m_nNew + nSnakeX - k, m_nNew + nSnakeX - k});
             hunks.back().nOldBegin = m_nOld + nPrevX;
             hunks.back().nNewBegin = m_nNew + nPrevY;

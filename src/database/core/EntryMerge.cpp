@@ -68,10 +68,10 @@ struct CSideChanges {
 // merged list what each side made of them.
 class CThreeWayMerge {
 public:
-    CThreeWayMerge(const CEntryList& ancestor, const CHashedEntryList& database, const CHashedEntryList& other,
+    CThreeWayMerge(int nAncestorCount, const CHashedEntryList& database, const CHashedEntryList& other,
                    const std::vector<EntryEdit>& toDatabase, const std::vector<EntryEdit>& toOther, MergeResult& result)
-        : m_database(database), m_other(other), m_db(ancestor.GetCount(), toDatabase),
-          m_oth(ancestor.GetCount(), toOther), m_result(result)
+        : m_database(database), m_other(other), m_db(nAncestorCount, toDatabase), m_oth(nAncestorCount, toOther),
+          m_result(result)
     {}
 
     void Run()
@@ -97,11 +97,6 @@ private:
             fromDatabase.push_back(m_db.inserted[m_nNextDb].second);
         for (; m_nNextOth < m_oth.inserted.size() && m_oth.inserted[m_nNextOth].first == nGap; ++m_nNextOth)
             fromOther.push_back(m_oth.inserted[m_nNextOth].second);
-        if (fromOther.empty()) {
-            for (int i : fromDatabase) Add(m_database.ElementAt(i));
-            m_result.againstOther.nAdded += static_cast<int>(fromDatabase.size());
-            return;
-        }
         const std::vector<bool> held = HeldBy(m_database, fromDatabase, m_other, fromOther);
         const int nHeld = static_cast<int>(std::count(held.begin(), held.end(), true));
         for (int i : fromDatabase) Add(m_database.ElementAt(i));
@@ -236,7 +231,7 @@ MergeResult MergeEntries(const CEntryList& database, const CEntryList& other, co
     if (pBase) {
         const CHashedEntryList hashedBase(*pBase);
         if (DiffEntries(hashedBase, hashedDatabase, toDatabase) && DiffEntries(hashedBase, hashedOther, toOther)) {
-            CThreeWayMerge(*pBase, hashedDatabase, hashedOther, toDatabase, toOther, result).Run();
+            CThreeWayMerge(pBase->GetCount(), hashedDatabase, hashedOther, toDatabase, toOther, result).Run();
             result.bEqualsDatabase = NothingChanged(result.againstDatabase);
             return result;
         }
