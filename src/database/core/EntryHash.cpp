@@ -34,3 +34,8 @@ CHashedEntryList::CHashedEntryList(const CEntryList& list) : m_list(list), m_has
 {
     for (int i = 0; i < list.GetCount(); ++i) m_hashes[i] = HashEntry(list.ElementAt(i));
 }
+
+CHashedEntryList::~CHashedEntryList()
+{
+    if (!m_hashes.empty()) SecureZero(m_hashes.data(), m_hashes.size() * sizeof m_hashes[0]);
+}

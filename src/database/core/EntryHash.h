@@ -17,10 +17,14 @@ std::uint64_t HashForAndUsername(const CEntry& entry);
 bool SameForAndUsername(const CEntry& a, const CEntry& b);
 
 // A list with its entries' hashes, made once for a list that is compared more than
-// once. It refers to the list, which must outlive it and stay unchanged.
+// once. It refers to the list, which must outlive it and stay unchanged. The hashes
+// cover the passwords, so they are wiped as the texts are.
 class CHashedEntryList {
 public:
     explicit CHashedEntryList(const CEntryList& list);
+    ~CHashedEntryList();
+    CHashedEntryList(const CHashedEntryList&) = delete;
+    CHashedEntryList& operator=(const CHashedEntryList&) = delete;
 
     int GetCount() const { return m_list.GetCount(); }
     const CEntry& ElementAt(int nIndex) const { return m_list.ElementAt(nIndex); }

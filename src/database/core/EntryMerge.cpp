@@ -15,17 +15,19 @@ namespace {
 std::vector<bool> HeldBy(const CHashedEntryList& first, const std::vector<int>& firstIndexes,
                          const CHashedEntryList& second, const std::vector<int>& secondIndexes)
 {
-    std::vector<std::pair<std::uint64_t, int>> sorted;  // first's hashes and indexes, by hash
-    sorted.reserve(firstIndexes.size());
-    for (int i : firstIndexes) sorted.emplace_back(first.HashAt(i), i);
-    std::sort(sorted.begin(), sorted.end());
+    // first's indexes by hash, equal ones in order (no copy of the hashes, which
+    // cover the passwords)
+    std::vector<int> sorted(firstIndexes);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&first](int a, int b) { return first.HashAt(a) < first.HashAt(b); });
     std::vector<bool> used(sorted.size()), held(secondIndexes.size());
     for (size_t j = 0; j < secondIndexes.size(); ++j) {
         const std::uint64_t hash = second.HashAt(secondIndexes[j]);
-        auto it = std::lower_bound(sorted.begin(), sorted.end(), std::make_pair(hash, -1));
-        for (; it != sorted.end() && it->first == hash; ++it) {
+        auto it = std::lower_bound(sorted.begin(), sorted.end(), hash,
+                                   [&first](int i, std::uint64_t h) { return first.HashAt(i) < h; });
+        for (; it != sorted.end() && first.HashAt(*it) == hash; ++it) {
             const size_t nAt = it - sorted.begin();
-            if (used[nAt] || !first.Same(it->second, second, secondIndexes[j])) continue;
+            if (used[nAt] || !first.Same(*it, second, secondIndexes[j])) continue;
             used[nAt] = held[j] = true;
             break;
         }
