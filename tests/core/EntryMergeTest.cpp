@@ -2,12 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "common/TestFiles.h"
 #include "database/core/EntryDiff.h"
-#include "database/core/EntryHash.h"
 #include "database/core/EntryMerge.h"
 
 namespace {
@@ -104,37 +102,15 @@ TEST(EntryMergeTest, MergesByTheRules)
     }
 }
 
-// Entries that differ in one byte, or only where their texts part, hash apart:
-// otherwise the diff would compare their texts at every step. The texts are 0, 7, 8
-// and 17 bytes long, ending between words of the hash and at one.
-TEST(EntryHashTest, SeparatesNearEntries)
-{
-    const CEntry entry("", "seven77", "eight888", "seventeen 17 byte");
-    std::vector<CEntry> near{entry, CEntry("s", "even77", "eight888", "seventeen 17 byte"),
-                             CEntry("", "seven7", "7eight888", "seventeen 17 byte")};
-    for (CString CEntry::*text : {&CEntry::m_strUsername, &CEntry::m_strPassword, &CEntry::m_strNotes}) {
-        for (int i = 0; i < (entry.*text).GetLength(); ++i) {
-            near.push_back(entry);
-            (near.back().*text).SetAt(i, '!');
-        }
-    }
-    std::set<std::uint64_t> hashes;
-    for (const CEntry& e : near) hashes.insert(HashEntry(e));
-    EXPECT_EQ(hashes.size(), near.size());
-}
-
 std::string Edits(const char* pszOld, const char* pszNew)
 {
     std::vector<EntryEdit> edits;
     EXPECT_TRUE(DiffEntries(Tokens(pszOld), Tokens(pszNew), edits));
     std::ostringstream out;
     for (const EntryEdit& e : edits) {
-        if (e.kind == EntryEditKind::inserted)
-            out << " +" << e.nNew;
-        else if (e.kind == EntryEditKind::deleted)
-            out << " -" << e.nOld;
-        else
-            out << " ~" << e.nOld << '>' << e.nNew;
+        out << (e.kind == EntryEditKind::inserted ? " +" : e.kind == EntryEditKind::deleted ? " -" : " ~");
+        out << (e.kind == EntryEditKind::inserted ? e.nNew : e.nOld);
+        if (e.kind == EntryEditKind::changed) out << '>' << e.nNew;
     }
     return out.str();
 }
