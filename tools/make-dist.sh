@@ -35,8 +35,13 @@ else
 fi
 case "$SOURCE_DATE_EPOCH" in
     "" | *[!0-9]*)
-        echo "make-dist: no date for the release: $from gave '$SOURCE_DATE_EPOCH'. Set SOURCE_DATE_EPOCH to" \
-             "its date in seconds since 1970 (an archive made by git archive carries it)." >&2
+        if [ "$from" = packaging/source-date ] && [ ! -f packaging/source-date ]; then
+            from="packaging/source-date is missing"
+        else
+            from="$from gave '$SOURCE_DATE_EPOCH'"
+        fi
+        echo "make-dist: no date for the release: $from. Set SOURCE_DATE_EPOCH to its date in seconds" \
+             "since 1970 (an archive made by git archive carries it)." >&2
         exit 1 ;;
 esac
 if [ -n "$clone" ] && [ -n "$(git status --porcelain)" ]; then
