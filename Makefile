@@ -14,7 +14,7 @@ export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 .PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers check-format lint test-native test-windows \
-        fuzz-smoke bench bench-windows fuzz run clean dist verify-dist test-dist install
+        fuzz-smoke bench bench-windows fuzz run screenshot clean dist verify-dist test-dist install
 
 all: native windows
 
@@ -114,9 +114,13 @@ fuzz-smoke: fuzz-seeds
 run: windows
 	tools/run-program.sh $(WINDOWS)/src/app/Vaultry.exe
 
+# docs/screenshot.png, made by the program over a sample database of its own.
+screenshot: windows
+	tools/make-screenshot.sh $(WINDOWS) $(BUILD)/screenshot docs/screenshot.png
+
 # A Wine server outlives its deleted prefix: each prefix's server is ended first.
 clean:
-	@for p in $(WINEPREFIX) $(BUILD)/dist-test/prefix; do \
+	@for p in $(WINEPREFIX) $(BUILD)/dist-test/prefix $(BUILD)/screenshot/prefix; do \
 	    [ ! -d "$$p" ] || WINEPREFIX="$$(cd "$$p" && pwd)" wineserver -k 2>/dev/null || true; \
 	done
 	rm -rf $(BUILD) dist
