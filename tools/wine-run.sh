@@ -35,12 +35,17 @@ wait $pid || status=$?
 [ "$status" -ne 0 ] && [ ! -s "$tmp/output" ] || exit "$status"
 
 # The second run: a batch file, as cmd's ERRORLEVEL holds the whole exit code;
-# the program by its drive Z: path (Wine's view of /), its arguments as given.
+# the program by its drive Z: path (Wine's view of /) or, without a folder, by
+# its name, its arguments as given.
 program="$1"
 shift
-case "$program" in /*) ;; *) program="$PWD/$program" ;; esac
+case "$program" in
+    /*) command="Z:$(printf %s "$program" | tr / '\\')" ;;
+    */*) command="Z:$(printf %s "$PWD/$program" | tr / '\\')" ;;
+    *) command="$program" ;;
+esac
 {
-    printf '@"Z:%s"' "$program" | tr / '\\'
+    printf '@"%s"' "$command"
     for argument; do printf ' "%s"' "$argument"; done
     printf '\r\n@echo wine-run: exit code %%ERRORLEVEL%%\r\n'
 } >"$tmp/again.bat"

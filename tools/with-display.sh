@@ -44,7 +44,10 @@ wineserver -k >/dev/null 2>&1 || true
 status=0
 if [ -z "$own" ]; then
     "$tools/wine-prefix.sh" || status=$?
-    [ $status -ne 0 ] || wineserver -p || status=$?
+    if [ $status -eq 0 ] && ! wineserver -p; then
+        echo "with-display: Wine's server for $WINEPREFIX did not start (is another one running?)" >&2
+        status=1
+    fi
 fi
 [ $status -ne 0 ] || "$@" || status=$?
 stop

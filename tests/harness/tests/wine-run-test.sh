@@ -1,16 +1,19 @@
 #!/bin/sh
-# tools/wine-run.sh on a program that Windows ends before it prints anything (a
-# DLL it needs is missing): the test fails with the exit status the shell sees
-# (53, the low byte of 0xC0000135), and says why: the whole exit code and
-# Wine's message naming the DLL.
+# tools/wine-run.sh --test on a program that Windows ends before it prints
+# anything (a DLL it needs is missing): the test fails with the exit status the
+# shell sees (53, the low byte of 0xC0000135), and says why: the whole exit code
+# and Wine's message naming the DLL. A program that succeeds without a word is
+# left alone.
 # Usage: wine-run-test.sh TOOLS PROGRAM
 set -u
+failed=0
 output="$("$1/wine-run.sh" --test "$2" 2>&1)"
 status=$?
 printf '%s\n' "$output"
-failed=0
 [ $status -eq 53 ] || { echo "FAIL: exit status $status, not 53"; failed=1; }
 for expected in "exit code 0xC0000135" "libvaultry-absent-library.dll.*not found"; do
     printf '%s\n' "$output" | grep -q "$expected" || { echo "FAIL: nothing says '$expected'"; failed=1; }
 done
+quiet="$("$1/wine-run.sh" --test cmd /c exit 0 2>&1)" && [ -z "$quiet" ] ||
+    { echo "FAIL: a program that succeeded silently gave: $quiet"; failed=1; }
 exit $failed
