@@ -13,6 +13,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 shot="${SCREENSHOT:-build/screenshot.png}"
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
+    "$tools/wine-prefix.sh"
     exec "$tools/wine-run.sh" "$exe" "$@"
 fi
 

@@ -5,9 +5,9 @@
 # the registry in its server and writes it to system.reg and user.reg only when
 # the server ends, so this waits for that (wineserver -w) and checks the file
 # before it marks the prefix ready; a later call finds the mark and returns at
-# once. Run it with the display the prefix will be used with (tools/with-display.sh
-# does), and before any persistent server for the prefix (wineserver -p):
-# waiting for such a server never ends.
+# once. Run it with the display the prefix will be used with (as
+# tools/with-display.sh does), and before any persistent server for the prefix
+# (wineserver -p): waiting for such a server never ends.
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 export WINEPREFIX WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="

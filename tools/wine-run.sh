@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in the build's private prefix, which is set
-# up first when it is not yet (tools/wine-prefix.sh). The display must already
-# be set (tools/with-display.sh).
+# up first when it never was (tools/wine-prefix.sh). The display must already be
+# set (tools/with-display.sh).
 #
 #   tools/wine-run.sh [--test] PROGRAM [ARG...]
 #
@@ -16,7 +16,9 @@ set -eu
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 : "${WINEDEBUG:=-all}"
 export WINEPREFIX WINEDEBUG
-"$(dirname "$0")/wine-prefix.sh"
+# (Only a prefix never set up: tools/with-display.sh has brought it up to date,
+# and setting it up again would wait for the run's own server.)
+[ -f "$WINEPREFIX/.vaultry-ready" ] || "$(dirname "$0")/wine-prefix.sh"
 [ "${1:-}" = --test ] || exec wine "$@"
 shift
 

@@ -6,10 +6,10 @@
 # The display is the caller's own when it has one (and CI is not set), else a
 # private Xvfb started here. The prefix is set up completely first
 # (tools/wine-prefix.sh), then one Wine server is kept running for the whole
-# command (wineserver -p): with a server that ends with its last program, as
-# Debian's does, every Windows program of a test run started a server of its
-# own, and one that started while the last one's server was still ending could
-# fail at once, printing nothing. With --own-prefix the command makes and ends
+# command (wineserver -p) with one desktop (below): with a server that ends with
+# its last program, as Debian's does, every Windows program of a test run
+# started a server of its own, and one that started while the last one's server
+# was still ending could fail at once, printing nothing. With --own-prefix the command makes and ends
 # its prefix and servers itself (tests/dist/test-install.sh). At the end, also
 # when interrupted, Wine's server and the Xvfb are stopped: nothing outlives the
 # command, and a persistent server outlives even a deleted prefix.
@@ -48,7 +48,20 @@ if [ -z "$own" ]; then
         echo "with-display: Wine's server for $WINEPREFIX did not start (is another one running?)" >&2
         status=1
     fi
+    # Wine's desktop process (explorer.exe, which also bridges the clipboard to
+    # X) starts with the first program that needs it and ends a second after its
+    # last user: a test that started it anew could copy to a clipboard whose
+    # manager was still coming up, and lose the copy. A program that waits for
+    # input (on a FIFO that nothing writes to) holds it for the whole command.
+    if [ $status -eq 0 ]; then
+        fifo="$(mktemp -u)"
+        mkfifo "$fifo"
+        exec 7<>"$fifo"
+        rm -f "$fifo"
+        wine cmd /c pause <&7 >/dev/null 2>&1 &
+        wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || status=$?
+    fi
 fi
-[ $status -ne 0 ] || "$@" || status=$?
+[ $status -ne 0 ] || "$@" 7<&- || status=$?
 stop
 exit $status
