@@ -14,7 +14,7 @@ export WINEDEBUG  := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 .PHONY: all deps native windows fuzz-build fuzz-seeds test check-layers check-format lint test-native test-windows \
-        fuzz-smoke bench bench-windows fuzz run clean dist verify-dist test-dist install
+        fuzz-smoke bench bench-windows fuzz run screenshot clean dist verify-dist test-dist install
 
 all: native windows
 
@@ -60,6 +60,8 @@ lint: native
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
+# tools/with-display.sh sets the prefix up first and keeps one Wine server for
+# the whole run.
 test-windows: windows
 	tools/with-display.sh sh -c 'cd $(WINDOWS) && ctest --output-on-failure'
 
@@ -74,7 +76,7 @@ verify-dist: deps
 
 # The release installed and uninstalled under Wine, in a fresh prefix of its own.
 test-dist: dist
-	WINEPREFIX=$(abspath $(BUILD))/dist-test/prefix tools/with-display.sh tests/dist/test-install.sh dist
+	WINEPREFIX=$(abspath $(BUILD))/dist-test/prefix tools/with-display.sh --own-prefix tests/dist/test-install.sh dist
 
 # The native vaultry-cli, its man page and its bash completion under PREFIX
 # (DESTDIR in front, for packaging).
@@ -112,5 +114,13 @@ fuzz-smoke: fuzz-seeds
 run: windows
 	tools/run-program.sh $(WINDOWS)/src/app/Vaultry.exe
 
+# docs/screenshot.png, made by the program over a sample database of its own.
+screenshot: windows
+	tools/make-screenshot.sh $(WINDOWS) $(BUILD)/screenshot docs/screenshot.png
+
+# A Wine server outlives its deleted prefix: each prefix's server is ended first.
 clean:
+	@for p in $(WINEPREFIX) $(BUILD)/dist-test/prefix $(BUILD)/screenshot/prefix; do \
+	    [ ! -d "$$p" ] || WINEPREFIX="$$(cd "$$p" && pwd)" wineserver -k 2>/dev/null || true; \
+	done
 	rm -rf $(BUILD) dist

@@ -5,7 +5,14 @@
 set -eu
 cd "$(dirname "$0")/.."
 FORMAT=$(command -v clang-format-14 || command -v clang-format)
-files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
+# The sources that git knows in a clone; in a tree without a .git of its own (a
+# source archive, also one unpacked inside another repository's work tree, whose
+# top is then that repository's) every such file there is.
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
+    files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
+else
+    files=$(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+fi
 if [ "${1:-}" = "--fix" ]; then
     # shellcheck disable=SC2086
     $FORMAT -i $files

@@ -2,9 +2,10 @@
 # Builds the release into OUT (default dist/): Vaultry-VERSION-win64.zip,
 # Vaultry-VERSION-setup.exe and SHA256SUMS. The executables are built afresh in
 # BUILD (default build/dist). Every date in the release is the last commit's
-# (SOURCE_DATE_EPOCH), and neither the folders nor the clock, time zone, umask
-# or locale of the build machine leave a trace, so the same commit gives the
-# same bytes anywhere: tools/verify-dist.sh checks that.
+# (SOURCE_DATE_EPOCH, below), and neither the folders nor the clock, time zone,
+# umask or locale of the build machine leave a trace, so the same commit gives
+# the same bytes anywhere, from a clone or a source archive: tools/verify-dist.sh
+# and CI (.ci/run) check that.
 # Usage: tools/make-dist.sh [BUILD [OUT]]
 set -eu
 umask 022
@@ -16,12 +17,37 @@ out="${2:-dist}"
 
 version="$(sed -n 's/^project(Vaultry VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 [ -n "$version" ] || { echo "make-dist: no version in CMakeLists.txt" >&2; exit 1; }
-: "${SOURCE_DATE_EPOCH:=$(git log -1 --format=%ct 2>/dev/null)}"
-[ -n "$SOURCE_DATE_EPOCH" ] || { echo "make-dist: no commit to date the release by; set SOURCE_DATE_EPOCH" >&2; exit 1; }
-export SOURCE_DATE_EPOCH
-if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+# The release's date: SOURCE_DATE_EPOCH when it is set; in a clone, the last
+# commit's; in a tree without a .git of its own (a source archive, also one
+# unpacked inside another repository's work tree), the one that git archive
+# wrote into packaging/source-date (export-subst in .gitattributes). Never the
+# clock's: the same sources must give the same bytes.
+clone=""
+[ "$(git rev-parse --show-toplevel 2>/dev/null)" != "$(pwd -P)" ] || clone=yes
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    from=SOURCE_DATE_EPOCH
+elif [ -n "$clone" ]; then
+    from="the last commit"
+    SOURCE_DATE_EPOCH="$(git log -1 --format=%ct 2>/dev/null || true)"
+else
+    from=packaging/source-date
+    SOURCE_DATE_EPOCH="$(sed -n '/^[^#]/p' packaging/source-date 2>/dev/null || true)"
+fi
+case "$SOURCE_DATE_EPOCH" in
+    "" | *[!0-9]*)
+        if [ "$from" = packaging/source-date ] && [ ! -f packaging/source-date ]; then
+            from="packaging/source-date is missing"
+        else
+            from="$from gave '$SOURCE_DATE_EPOCH'"
+        fi
+        echo "make-dist: no date for the release: $from. Set SOURCE_DATE_EPOCH to its date in seconds" \
+             "since 1970 (an archive made by git archive carries it)." >&2
+        exit 1 ;;
+esac
+if [ -n "$clone" ] && [ -n "$(git status --porcelain)" ]; then
     echo "make-dist: the tree has uncommitted changes; this release differs from a build of the last commit." >&2
 fi
+export SOURCE_DATE_EPOCH
 
 if [ -e "$build" ] && [ ! -f "$build/CMakeCache.txt" ]; then
     echo "make-dist: $build is not a build folder; it was left alone" >&2

@@ -2,7 +2,8 @@
 # Starts Vaultry.exe under Wine in the current folder, so that it opens (or
 # announces) ./Vaultry.vty. With a display (and not under CI) the program runs
 # there until it is closed. Without one it runs inside a private Xvfb for a few
-# seconds, a screenshot of its desktop is saved, and it is stopped again.
+# seconds, a screenshot of its desktop is saved (SCREENSHOT, default
+# build/screenshot.png; a PNG with no time stamp in it), and it is stopped again.
 set -e
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 shift
@@ -11,7 +12,8 @@ tools="$(cd "$(dirname "$0")" && pwd)"
 export WINEDEBUG="${WINEDEBUG:--all}"
 shot="${SCREENSHOT:-build/screenshot.png}"
 
-if [ -n "$DISPLAY" ] && [ -z "$CI" ]; then
+if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
+    "$tools/wine-prefix.sh"
     exec "$tools/wine-run.sh" "$exe" "$@"
 fi
 
@@ -25,7 +27,7 @@ fi
     done
     sleep 2
     mkdir -p "$(dirname "$shot")"
-    import -window root -crop 800x600+0+0 +repage "$shot"
+    import -window root -crop 800x600+0+0 +repage -strip -define png:exclude-chunks=date,time "$shot"
     wineserver -k >/dev/null 2>&1 || true
 ' run "$exe" "$shot" "$tools" "$@"
 echo "No display here: Vaultry ran under Xvfb; a screenshot of its window is in $shot."

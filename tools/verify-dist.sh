@@ -5,7 +5,9 @@
 # then prints both builds' SHA-256 sums and sizes and compares the files. Exits non-zero
 # when they differ. Uncommitted changes take no part.
 set -eu
-top="$(cd "$(dirname "$0")/.." && pwd)"
+top="$(cd "$(dirname "$0")/.." && pwd -P)"
+[ "$(git -C "$top" rev-parse --show-toplevel 2>/dev/null)" = "$top" ] ||
+    { echo "verify-dist: this needs a git clone: it builds the release from clones of its last commit." >&2; exit 1; }
 commit="$(git -C "$top" rev-parse HEAD)"
 [ -z "$(git -C "$top" status --porcelain)" ] ||
     echo "verify-dist: uncommitted changes take no part; this checks commit $commit." >&2
