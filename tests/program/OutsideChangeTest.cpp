@@ -1,10 +1,10 @@
 // Another program saves the open database (vaultry-cli.exe, or this test writing
 // the file itself): a save asks, then merges, replaces or saves nothing, with the
 // file's key; with no unsaved change the window reloads the file.
-#include <algorithm>
 #include <iostream>
 #include <thread>
 
+#include "CliProcess.h"
 #include "ProgramFixture.h"
 #include "app/resource.h"
 #include "database/core/DatabaseLock.h"
@@ -53,36 +53,9 @@ protected:
         Doc()->UpdateAllViews(nullptr);
     }
 
-    // Runs vaultry-cli.exe on path_ with arguments after the file name and input
-    // as its standard input; its exit code, after its standard error on failure.
     int Cli(const std::string& command, const std::string& arguments, const std::string& input = "")
     {
-        std::string exe = VAULTRY_CLI_PATH;
-        exe = "Z:" + exe;  // Wine's drive for "/"
-        std::replace(exe.begin(), exe.end(), '/', '\\');
-        std::string line = "\"" + exe + "\" " + command + " \"" + path_ + "\" " + arguments;
-        WriteBytes(folder_.Path("cli.in"), input);
-        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = CreateFileA(folder_.Path("cli.in").c_str(), GENERIC_READ, FILE_SHARE_READ, &inherit,
-                                        OPEN_EXISTING, 0, nullptr);
-        startup.hStdOutput = startup.hStdError =
-            CreateFileA(folder_.Path("cli.err").c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
-        PROCESS_INFORMATION process = {};
-        DWORD dwCode = 99;
-        if (CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                           &process)) {
-            WaitForSingleObject(process.hProcess, 30000);
-            GetExitCodeProcess(process.hProcess, &dwCode);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-        CloseHandle(startup.hStdInput);
-        CloseHandle(startup.hStdOutput);
-        if (dwCode != 0) ADD_FAILURE() << line << ":\n" << ReadBytes(folder_.Path("cli.err"));
-        return static_cast<int>(dwCode);
+        return RunCli(command, path_, arguments, input);
     }
 
     // Whether the window shows these entries within the time (a reload takes 1 to 2 s).
