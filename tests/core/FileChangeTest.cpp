@@ -77,6 +77,14 @@ TEST(DatabaseFileImage, ReadsTheFileWithItsIdentity)
     ASSERT_TRUE(again.Read(path.c_str(), CFile::shareDenyWrite));
     EXPECT_FALSE(again.Holds(identity));
 
+    // Read again: a file of one byte, no database; then nothing.
+    WriteBytes(path, "V");
+    ASSERT_TRUE(image.Read(path.c_str(), CFile::shareDenyNone));
+    EXPECT_EQ(image.GetBytes().GetLength(), 1u);
+    EXPECT_EQ(image.ReadHeader(header), DatabaseStatus::notDatabase);
+    ASSERT_TRUE(image.Read(folder.Path("none.vty").c_str(), CFile::shareDenyNone));
+    EXPECT_EQ(image.GetBytes().GetLength(), 0u);
+
     std::filesystem::create_directory(folder.Path("folder.vty"));
     EXPECT_THROW(again.Read(folder.Path("folder.vty").c_str(), CFile::shareDenyNone), CFileException);
 }

@@ -60,12 +60,13 @@ void CSha256::Update(const void* pData, std::size_t nCount)
     const BYTE* p = static_cast<const BYTE*>(pData);
     m_nTotal += nCount;
     while (nCount > 0) {
-        const std::size_t nTake = nCount < 64 - m_nInBlock ? nCount : 64 - m_nInBlock;
+        const std::size_t nRoom = sizeof m_block - m_nInBlock;
+        const std::size_t nTake = nCount < nRoom ? nCount : nRoom;
         std::memcpy(m_block + m_nInBlock, p, nTake);
         m_nInBlock += nTake;
         p += nTake;
         nCount -= nTake;
-        if (m_nInBlock == 64) {
+        if (m_nInBlock == sizeof m_block) {
             Compress(m_block);
             m_nInBlock = 0;
         }

@@ -121,7 +121,7 @@ void CVaultryDoc::TakeSavedAsBase(LPCTSTR lpszPathName)
 {
     CDatabaseFileImage saved;
     try {
-        ReadImage(saved, lpszPathName, CFile::shareDenyWrite);
+        ReadImage(saved, lpszPathName, CFile::shareDenyNone);
     } catch (const CFileException&) {
         // Saved, but not to be read back now: the next save reads it and finds
         // the same entries.
@@ -133,13 +133,13 @@ void CVaultryDoc::TakeSavedAsBase(LPCTSTR lpszPathName)
 BOOL CVaultryDoc::PrepareSave(LPCTSTR lpszPathName, SavePlan& plan)
 {
     try {
-        ReadImage(plan.seen, lpszPathName, CFile::shareDenyWrite);
+        ReadImage(plan.seen, lpszPathName, CFile::shareDenyNone);
     } catch (const CFileException& e) {
         AfxMessageBox(CString(kSaveError) + "\n" + e.GetErrorMessage(), MB_ICONEXCLAMATION);
         return FALSE;
     }
     plan.pMergeBase = &m_BaseList;
-    plan.strFileKey = DatabaseKeyText(m_wLocked, m_strPassword);
+    plan.strFileKey = KeyText();
     // Unchanged, or gone (then simply written).
     if (!plan.seen.Exists() || plan.seen.Holds(m_baseIdentity)) return TRUE;
 
@@ -218,7 +218,7 @@ BOOL CVaultryDoc::SaveOverBase(LPCTSTR lpszPathName, SavePlan& plan)
     CDatabaseLock lock;
     lock.Acquire(lpszPathName);
     CDatabaseFileImage now;
-    ReadImage(now, lpszPathName, CFile::shareDenyWrite);
+    ReadImage(now, lpszPathName, CFile::shareDenyNone);
     if (now.Exists() && !now.Holds(plan.seen.GetIdentity())) MergeAgain(lpszPathName, now, plan);
     if (plan.bMerged && plan.result.bEqualsDatabase && plan.fileIdentity.hash == now.GetIdentity().hash &&
         !plan.bKeepKey) {
