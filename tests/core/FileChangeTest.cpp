@@ -61,6 +61,7 @@ TEST(DatabaseFileImage, ReadsTheFileWithItsIdentity)
     EXPECT_EQ(identity.stamp, GetFileStamp(path.c_str()));
     EXPECT_EQ(identity.stamp.nSize, bytes.size());
     EXPECT_EQ(identity.hash, CSha256::Of(bytes.data(), bytes.size()));
+    EXPECT_EQ(identity.hash, CSha256::OfFile(image.GetBytes()));
     EXPECT_TRUE(image.Holds(identity));
     EXPECT_FALSE(image.Holds(missing.GetIdentity()));
     EXPECT_FALSE(missing.Holds(identity));

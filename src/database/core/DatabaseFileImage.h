@@ -22,9 +22,10 @@ class CDatabaseFileImage {
 public:
     // Reads the whole file at pszPath, opened with nShare (CFile::shareDenyNone to
     // let other programs save it meanwhile), and takes its identity. FALSE when
-    // its stamp changed while it was read: a writer was at work, so look again
-    // later. TRUE otherwise, also when nothing is there (Exists() is FALSE then).
-    // Throws CFileException when something is there that cannot be read.
+    // its stamp changed while it was read: a writer was at work, so the image is
+    // not to be used; look again later. TRUE otherwise, also when nothing is
+    // there (Exists() is FALSE then). Throws CFileException when something is
+    // there that cannot be read.
     BOOL Read(LPCTSTR pszPath, UINT nShare);
 
     BOOL Exists() const { return m_identity.stamp.bExists; }

@@ -95,3 +95,12 @@ Sha256Digest CSha256::Of(const void* pData, std::size_t nCount)
     hash.Update(pData, nCount);
     return hash.Finish();
 }
+
+Sha256Digest CSha256::OfFile(CFile& file)
+{
+    CSha256 hash;
+    BYTE buffer[65536];
+    file.SeekToBegin();
+    for (UINT n; (n = file.Read(buffer, sizeof buffer)) > 0;) hash.Update(buffer, n);
+    return hash.Finish();
+}

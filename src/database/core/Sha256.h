@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/portable/Types.h"
+#include "framework/portable/CFile.h"
 
 struct Sha256Digest {
     BYTE bytes[32] = {};
@@ -24,6 +24,8 @@ public:
 
     // The hash of one block of bytes.
     static Sha256Digest Of(const void* pData, std::size_t nCount);
+    // The hash of a file's bytes, from its start to its end.
+    static Sha256Digest OfFile(CFile& file);
 
 private:
     void Compress(const BYTE* pBlock);

@@ -19,6 +19,7 @@
 #include "framework/win32/Afx.h"
 
 struct MergeResult;
+class CSafeDatabaseWriter;
 
 // The hint of UpdateAllViews after a reload: the entries shown until then.
 class CReloadHint : public CObject {
@@ -104,7 +105,7 @@ private:
     BOOL SaveOverBase(LPCTSTR lpszPathName, SavePlan& plan);
     void MergeAgain(LPCTSTR lpszPathName, CDatabaseFileImage& now, SavePlan& plan);
     void WriteFile(CFile& file);
-    void TakeSavedAsBase(LPCTSTR lpszPathName);
+    BOOL WriteAndCommit(LPCTSTR lpszPathName, CSafeDatabaseWriter& writer);
 
     CString m_strBasePath;
     CEntryList m_BaseList;

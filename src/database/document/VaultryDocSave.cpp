@@ -94,11 +94,7 @@ BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
 BOOL CVaultryDoc::SaveNew(LPCTSTR lpszPathName)
 {
     CSafeDatabaseWriter writer(lpszPathName);
-    WriteFile(FileToWrite(writer.GetFile()));
-    if (m_bFileError) return FALSE;
-    writer.Commit(m_EntryList, m_wLocked, KeyText());
-    TakeSavedAsBase(lpszPathName);
-    return TRUE;
+    return WriteAndCommit(lpszPathName, writer);
 }
 
 // Writes the header through Serialize and, unless that failed, the body.
@@ -116,17 +112,21 @@ void CVaultryDoc::WriteFile(CFile& file)
     WriteDatabaseBody(file, m_EntryList, KeyText(), random);
 }
 
-// Called under the database's lock, after Commit: the file just written is the base.
-void CVaultryDoc::TakeSavedAsBase(LPCTSTR lpszPathName)
+// Writes the database through the writer and has it replace the file; the file
+// written is then the base. FALSE when the header could not be written.
+BOOL CVaultryDoc::WriteAndCommit(LPCTSTR lpszPathName, CSafeDatabaseWriter& writer)
 {
-    CDatabaseFileImage saved;
-    try {
-        ReadImage(saved, lpszPathName, CFile::shareDenyNone);
-    } catch (const CFileException&) {
-        // Saved, but not to be read back now: the next save reads it and finds
-        // the same entries.
-    }
-    SetBase(lpszPathName, m_EntryList, saved.GetIdentity());
+    WriteFile(FileToWrite(writer.GetFile()));
+    if (m_bFileError) return FALSE;
+    // The hash of the bytes that take the file's place, not of whatever is at
+    // the path afterwards: a program that replaced the file at once would
+    // otherwise pass for this save.
+    FileIdentity identity;
+    identity.hash = CSha256::OfFile(writer.GetFile());
+    writer.Commit(m_EntryList, m_wLocked, KeyText());
+    identity.stamp = GetFileStamp(lpszPathName);
+    SetBase(lpszPathName, m_EntryList, identity);
+    return TRUE;
 }
 
 // The questions before the lock. FALSE when nothing is to be saved.
@@ -227,11 +227,7 @@ BOOL CVaultryDoc::SaveOverBase(LPCTSTR lpszPathName, SavePlan& plan)
         return TRUE;
     }
     CSafeDatabaseWriter writer(lpszPathName, lock, now.Exists() ? &now.GetBytes() : nullptr);
-    WriteFile(FileToWrite(writer.GetFile()));
-    if (m_bFileError) return FALSE;
-    writer.Commit(m_EntryList, m_wLocked, KeyText());
-    TakeSavedAsBase(lpszPathName);
-    return TRUE;
+    return WriteAndCommit(lpszPathName, writer);
 }
 
 // The file changed again after the questions: the change is merged, with no
