@@ -1,7 +1,6 @@
 // The real Vaultry.exe as its own process, driven through window messages only.
 #include <gtest/gtest.h>
 
-#include "CliProcess.h"
 #include "common/TestFiles.h"
 #include "app/resource.h"
 #include "framework/win32/AfxRes.h"
@@ -35,7 +34,6 @@ protected:
         ASSERT_TRUE(box);
         EXPECT_EQ(harness::ReadMessageBox(box).text, text);
         harness::PostClick(box, nButton);
-        EXPECT_TRUE(program_.WaitUntilClosed(box));
     }
 
     TempFolder folder_;
@@ -128,39 +126,6 @@ TEST_F(EndToEnd, OpensANamedLockedDatabaseChangesItAndSavesItOnExit)
     ASSERT_EQ(back.status, DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(back.list, expected));
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Rows.vty"});
-}
-
-// vaultry-cli saves the open database: the list shows it within seconds, with no
-// window of its own; Exit merges the next change made there with the window's.
-TEST_F(EndToEnd, ShowsAnotherProgramsSaveAndMergesWithItAtExit)
-{
-    std::string path = folder_.Path("Shared.vty");
-    WriteDatabaseFile(path, SampleEntries(1));
-    ASSERT_TRUE(program_.Start(g_exe, "\"" + path + "\"", folder_.Path()));
-    HWND frame = program_.WaitForCaptionPrefix("Shared.vty - Vaultry");
-    ASSERT_TRUE(frame);
-    HWND list = harness::FindDescendant(frame, WC_LISTVIEWA);
-    ASSERT_EQ(RunCli("add", path, "--for reloaded --generate 8 -q"), 0);
-    EXPECT_TRUE(harness::WaitUntil([&] { return harness::ListViewItemCount(list) == 2; }, 6000));
-    EXPECT_EQ(program_.Windows().size(), 1u) << program_.DescribeWindows();
-
-    harness::PostMenuCommand(frame, ID_ENTRY_ADD);
-    Answer("Entry Properties", {{IDC_FOR, "window"}});
-    ASSERT_EQ(RunCli("add", path, "--for merged --generate 8 -q"), 0);
-    harness::PostMenuCommand(frame, ID_APP_EXIT);
-    AnswerBox("Save changes to Shared.vty?", IDYES);
-    AnswerBox("Shared.vty was changed by another program since it was opened here.\n\nYes: merge: keep the changes "
-              "made there and those made here, and save the result.\nNo: save the entries shown here over it; the "
-              "changes made there are lost.\nCancel: save nothing.",
-              IDYES);
-    AnswerBox("The changes another program saved in Shared.vty were merged with those made here, and the result "
-              "saved.\n\nFrom there: 1 added, 0 changed, 0 deleted.",
-              IDOK);
-    EXPECT_TRUE(program_.WaitForExit(harness::ProgramDriver::kTimeoutMs));
-    std::vector<std::string> names;
-    const CEntryList saved = ReadDatabaseFile(path).list;
-    for (int i = 0; i < saved.GetCount(); ++i) names.push_back(saved.GetAt(i).m_strFor.GetString());
-    EXPECT_EQ(names, (std::vector<std::string>{"site 0", "reloaded", "merged", "window"}));
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // Another program saves the open database (vaultry-cli.exe, or this test writing
 // the file itself): a save asks, then merges, replaces or saves nothing, with the
 // file's key; with no unsaved change the window reloads the file.
+#include <algorithm>
 #include <iostream>
 #include <thread>
 
-#include "CliProcess.h"
 #include "ProgramFixture.h"
 #include "app/resource.h"
 #include "database/core/DatabaseLock.h"
@@ -18,7 +18,9 @@ const char kQuestion[] = "db.vty was changed by another program since it was ope
                          "Yes: merge: keep the changes made there and those made here, and save the result.\n"
                          "No: save the entries shown here over it; the changes made there are lost.\n"
                          "Cancel: save nothing.";
-const CEntry kMine("from the window", "me", "p", "");
+
+CEntry E(const char* pszFor) { return CEntry(pszFor, "", "", ""); }
+const CEntry kMine("mine", "me", "p", "");
 
 std::string Report(int nAdded, int nChanged)
 {
@@ -27,9 +29,9 @@ std::string Report(int nAdded, int nChanged)
            std::to_string(nAdded) + " added, " + std::to_string(nChanged) + " changed, 0 deleted.";
 }
 
-CEntryList Join(CEntryList list, const CEntryList& more)
+CEntryList Join(CEntryList list, std::initializer_list<CEntry> more)
 {
-    for (int i = 0; i < more.GetCount(); ++i) list.Add(more.GetAt(i));
+    for (const CEntry& entry : more) list.Add(entry);
     return list;
 }
 
@@ -44,6 +46,7 @@ protected:
     // Opens path_ holding base, and adds kMine in the window.
     void OpenAndAdd(const CEntryList& base, const char* password = nullptr)
     {
+        StartNew();
         WriteDatabaseFile(path_, base, password);
         harness::ModalDriver driver;
         if (password) driver.ExpectDialog("Password Protection").Type(IDC_PASSWORD, password).Click(IDOK);
@@ -53,13 +56,37 @@ protected:
         Doc()->UpdateAllViews(nullptr);
     }
 
-    int Cli(const std::string& command, const std::string& arguments, const std::string& input = "")
+    // `vaultry-cli command "db.vty" arguments` as its own process, input its standard input.
+    void Cli(const std::string& command, const std::string& arguments, const std::string& input = "")
     {
-        return RunCli(command, path_, arguments, input);
+        std::string exe = std::string("Z:") + VAULTRY_CLI_PATH;  // Wine's drive for "/"
+        std::replace(exe.begin(), exe.end(), '/', '\\');
+        std::string line = "\"" + exe + "\" " + command + " \"" + path_ + "\" " + arguments;
+        WriteBytes(folder_.Path("cli.in"), input);
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput =
+            CreateFileA(folder_.Path("cli.in").c_str(), GENERIC_READ, 0, &inherit, OPEN_EXISTING, 0, nullptr);
+        startup.hStdOutput = startup.hStdError =
+            CreateFileA(folder_.Path("cli.err").c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+        PROCESS_INFORMATION process = {};
+        DWORD dwCode = ~0u;
+        if (CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                           &process)) {
+            WaitForSingleObject(process.hProcess, 30000);
+            GetExitCodeProcess(process.hProcess, &dwCode);
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+        CloseHandle(startup.hStdInput);
+        CloseHandle(startup.hStdOutput);
+        EXPECT_EQ(dwCode, 0u) << line << ":\n" << ReadBytes(folder_.Path("cli.err"));
     }
 
     // Whether the window shows these entries within the time (a reload takes 1 to 2 s).
-    static bool Reloaded(const CEntryList& expected, DWORD dwTimeoutMs = 6000)
+    static bool Shows(const CEntryList& expected, DWORD dwTimeoutMs = 6000)
     {
         return harness::WaitUntil([&] { return bool(SameEntries(Doc()->m_EntryList, expected)); }, dwTimeoutMs);
     }
@@ -67,31 +94,26 @@ protected:
     std::string path_;
 };
 
-// vaultry-cli adds an entry and edits one while the window adds one; File Save asks
-// before the lock (no session end may start a save meanwhile), and on Yes merges,
-// again with what was saved while it asked; at session end it merges unasked.
+// vaultry-cli adds an entry and edits one while the window adds one. File Save asks
+// before the lock (no session end may start a save meanwhile) and on Yes merges,
+// once more with what was saved while it asked; at session end it merges unasked.
 TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
 {
     const CEntryList base = MakeList({CEntry("first", "ann", "1", ""), CEntry("second", "bob", "2", "")});
     WriteDatabaseFile(path_, base);
-    ASSERT_EQ(Cli("add", "--for fromcli --generate 8 -q"), 0);
-    ASSERT_EQ(Cli("edit", "second --username cliuser -q"), 0);
+    Cli("add", "--for fromcli --generate 8 -q");
+    Cli("edit", "second --username cliuser -q");
     const std::string theirs = ReadBytes(path_);
     const CEntryList saved = ReadDatabaseFile(path_).list;  // first, second (cliuser), fromcli
-    const CEntry late("saved while the question was open", "", "", "");
     const struct {
         int nAnswer;  // 0: the session ends
         CEntryList expected;
-        std::string report;
-    } cases[] = {
-        {IDYES, Join(saved, MakeList({late, kMine})), Report(2, 1)},
-        {IDNO, Join(base, MakeList({kMine})), ""},
-        {IDCANCEL, saved, ""},
-        {0, Join(saved, MakeList({kMine})), ""},
-    };
+    } cases[] = {{IDYES, Join(saved, {E("late"), kMine})},
+                 {IDNO, Join(base, {kMine})},
+                 {IDCANCEL, saved},
+                 {0, Join(saved, {kMine})}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nAnswer);
-        StartNew();
         OpenAndAdd(base);
         WriteBytes(path_, theirs);
         harness::ModalDriver driver;
@@ -106,11 +128,10 @@ TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
                     EXPECT_NO_THROW(lock.Acquire(path_.c_str(), 0));
                     lock.Release();
                     EXPECT_EQ(Frame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
-                    ASSERT_EQ(SaveDatabaseFile(path_.c_str(), Join(saved, MakeList({late})), 0, kBuiltInKey),
-                              DatabaseStatus::ok);
+                    SaveDatabaseFile(path_.c_str(), Join(saved, {E("late")}), 0, kBuiltInKey);
                 })
                 .Click(c.nAnswer);
-            if (!c.report.empty()) driver.ExpectMessageBox(c.report, MB_OK | MB_ICONINFORMATION).Click(IDOK);
+            if (c.nAnswer == IDYES) driver.ExpectMessageBox(Report(2, 1), MB_OK | MB_ICONINFORMATION).Click(IDOK);
             Command(ID_FILE_SAVE);
         }
         EXPECT_TRUE(driver.AllAnswered());
@@ -124,88 +145,66 @@ TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
 // what is saved keeps the file's lock and key, and the window goes on with them.
 TEST_F(OutsideChange, ChangedFileIsReadAndSavedWithItsOwnKey)
 {
-    const CEntryList base = MakeList({CEntry("first", "ann", "1", "")});
-    const CEntryList added = Join(base, MakeList({CEntry("added there", "", "", "")}));
+    const CEntryList base = MakeList({E("first")}), added = MakeList({E("first"), E("added")});
     const struct {
-        const char* name;
         const char* password;  // the file's now; nullptr: not locked
-        bool bChanged;         // entries added there (else only the key changed, by vaultry-cli)
+        bool bAdded;           // else vaultry-cli only changed the password
         const char* typed;     // into the unlock dialog; nullptr: not asked, "": Cancel
-    } cases[] = {
-        {"same password", "pw", true, nullptr},
-        {"re-keyed", "new", false, "new"},
-        {"re-keyed, unlock cancelled", "new", true, ""},
-        {"lock removed", nullptr, true, nullptr},
-    };
+    } cases[] = {{"pw", true, nullptr}, {"new", false, "new"}, {"new", true, ""}, {nullptr, true, nullptr}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        StartNew();
+        SCOPED_TRACE(c.password ? c.password : "no lock");
         OpenAndAdd(base, "pw");
-        if (c.bChanged)
+        if (c.bAdded)
             WriteDatabaseFile(path_, added, c.password);
         else
-            ASSERT_EQ(Cli("passwd", "-q --password-stdin", "pw\nnew\nnew\n"), 0);
+            Cli("passwd", "-q --password-stdin", "pw\nnew\nnew\n");
         const std::string theirs = ReadBytes(path_);
-        const bool bSaves = !c.typed || *c.typed;
         harness::ModalDriver driver;
-        if (c.typed && *c.typed) driver.ExpectDialog("Password Protection").Type(IDC_PASSWORD, c.typed).Click(IDOK);
-        if (c.typed && !*c.typed) driver.ExpectDialog("Password Protection").Click(IDCANCEL);
-        if (bSaves && c.bChanged) {
+        if (c.typed)
+            driver.ExpectDialog("Password Protection").Type(IDC_PASSWORD, c.typed).Click(*c.typed ? IDOK : IDCANCEL);
+        if (c.bAdded && !(c.typed && !*c.typed)) {
             driver.ExpectMessageBox(kQuestion).Click(IDYES);
             driver.ExpectMessageBox(Report(1, 0)).Click(IDOK);
         }
         Command(ID_FILE_SAVE);
         EXPECT_TRUE(driver.AllAnswered());
-        if (!bSaves) {
+        if (c.typed && !*c.typed) {
             EXPECT_EQ(ReadBytes(path_), theirs);
             EXPECT_TRUE(Doc()->IsModified());
             continue;
         }
-        // Saved once more from the window, asking nothing: with the file's key.
-        Doc()->m_EntryList.Add(CEntry("last", "", "", ""));
+        Doc()->m_EntryList.Add(E("last"));  // saved once more, asking nothing
         Command(ID_FILE_SAVE);
         ReadBack back = ReadDatabaseFile(path_, c.password);
         EXPECT_EQ(back.wLocked, c.password ? 1 : 0);
-        EXPECT_TRUE(
-            SameEntries(back.list, Join(c.bChanged ? added : base, MakeList({kMine, CEntry("last", "", "", "")}))));
+        EXPECT_TRUE(SameEntries(back.list, Join(c.bAdded ? added : base, {kMine, E("last")})));
     }
 }
 
-// A file that no longer reads as a database is replaced only on Yes; a file that
-// is gone is written unasked. A save that fails after a merge keeps the file it
-// merged as the base: the next save asks nothing and brings nothing in twice.
+// A file that no longer reads as a database is replaced only on Yes, one that is
+// gone is written unasked. After a save that failed following a merge, the file it
+// merged is the base: the next save asks nothing and brings nothing in twice.
 TEST_F(OutsideChange, UnreadableGoneAndUnwritableFiles)
 {
-    const CEntryList base = MakeList({CEntry("first", "", "", "")});
-    const std::string question = "db.vty was changed by another program since it was opened here, and no longer "
-                                 "reads as a database:\n\nThis is not a Vaultry database, or else it is "
-                                 "corrupted.\n\nReplace it with the entries shown here?";
-    for (int nAnswer : {IDNO, IDYES}) {
-        StartNew();
+    const CEntryList base = MakeList({E("first")}), theirs = MakeList({E("first"), E("theirs")});
+    for (int nAnswer : {IDNO, IDYES, 0}) {  // 0: gone
         OpenAndAdd(base);
-        WriteBytes(path_, "notes of the user's");
+        nAnswer ? WriteBytes(path_, "notes") : CFile::Remove(path_.c_str());
         harness::ModalDriver driver;
-        driver.ExpectMessageBox(question, MB_YESNO | MB_ICONEXCLAMATION).Click(nAnswer);
+        if (nAnswer)
+            driver
+                .ExpectMessageBox("db.vty was changed by another program since it was opened here, and no longer "
+                                  "reads as a database:\n\nThis is not a Vaultry database, or else it is "
+                                  "corrupted.\n\nReplace it with the entries shown here?",
+                                  MB_YESNO | MB_ICONEXCLAMATION)
+                .Click(nAnswer);
         Command(ID_FILE_SAVE);
         EXPECT_TRUE(driver.AllAnswered());
-        if (nAnswer == IDNO)
-            EXPECT_EQ(ReadBytes(path_), "notes of the user's");
-        else
-            EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(base, MakeList({kMine}))));
+        EXPECT_EQ(ReadBytes(path_) == "notes", nAnswer == IDNO);
     }
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(base, {kMine})));
 
-    StartNew();
     OpenAndAdd(base);
-    CFile::Remove(path_.c_str());
-    {
-        harness::ModalDriver driver;
-        Command(ID_FILE_SAVE);
-    }
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(base, MakeList({kMine}))));
-
-    StartNew();
-    OpenAndAdd(base);
-    const CEntryList theirs = Join(base, MakeList({CEntry("theirs", "", "", "")}));
     WriteDatabaseFile(path_, theirs);
     SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
     harness::ModalDriver driver;
@@ -215,65 +214,54 @@ TEST_F(OutsideChange, UnreadableGoneAndUnwritableFiles)
     SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(Doc()->OnSaveDocument(path_.c_str()));
     EXPECT_TRUE(driver.AllAnswered());
-    EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(theirs, MakeList({kMine}))));
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(theirs, {kMine})));
 }
 
-// With no unsaved change, another program's save shows within seconds, keeping
-// the selected entry selected; never while a dialog is open, and a burst of saves
-// is read a handful of times.
+// With no unsaved change, another program's save shows within seconds, the selected
+// entry staying selected; never while a dialog is open; a burst of saves is read a
+// handful of times; a change that does not open with the window's key is told once.
 TEST_F(OutsideChange, UnchangedWindowReloadsTheFile)
 {
     const CEntryList base = SampleEntries(3);
-    WriteDatabaseFile(path_, base);
-    {
-        harness::ModalDriver driver;
-        ASSERT_TRUE(Open(path_));
-    }
-    View()->GetListCtrl().SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ASSERT_EQ(Cli("rm", "\"site 0\" --yes -q"), 0);
-    const CEntryList shorter = MakeList({base.GetAt(1), base.GetAt(2)});
-    ASSERT_TRUE(Reloaded(shorter));
-    EXPECT_EQ(View()->m_nSelected, 0);
-    EXPECT_FALSE(Doc()->IsModified());
-
+    WriteDatabaseFile(path_, base, "pw");
     harness::ModalDriver driver;
+    driver.ExpectDialog("Password Protection").Type(IDC_PASSWORD, "pw").Click(IDOK);
+    ASSERT_TRUE(Open(path_));
+    View()->GetListCtrl().SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Cli("rm", "\"site 0\" --yes -q --password-stdin", "pw\n");
+    EXPECT_TRUE(Shows(MakeList({base.GetAt(1), base.GetAt(2)})));
+    EXPECT_EQ(View()->m_nSelected, 0);
+
     driver.ExpectDialog("About Vaultry")
         .Call([&](HWND) {
-            WriteDatabaseFile(path_, base);
-            EXPECT_FALSE(Reloaded(base, 2500)) << "reloaded while a dialog was open";
+            WriteDatabaseFile(path_, base);  // and no longer locked
+            EXPECT_FALSE(Shows(base, 2500)) << "reloaded while a dialog was open";
         })
         .Click(IDOK);
     Command(ID_APP_ABOUT);
-    EXPECT_TRUE(Reloaded(base));
+    EXPECT_TRUE(Shows(base));
     EXPECT_EQ(View()->m_nSelected, 1);
+    EXPECT_FALSE(Doc()->IsModified());
 
     const int nReloads = Doc()->m_nReloads;
     std::thread script([&] {
         for (int n = 1; n <= 100; ++n) SaveDatabaseFile(path_.c_str(), SampleEntries(n), 0, kBuiltInKey);
     });
-    EXPECT_TRUE(Reloaded(SampleEntries(100)));
+    EXPECT_TRUE(Shows(SampleEntries(100)));
     script.join();
     std::cout << "[ figures  ] 100 saves by another program: " << Doc()->m_nReloads - nReloads << " reloads\n";
     EXPECT_LE(Doc()->m_nReloads - nReloads, 5);
-}
 
-// A change that does not open with the window's key is told once; the entries stay.
-TEST_F(OutsideChange, UnreadableChangeIsToldOnceAndTheEntriesStay)
-{
-    WriteDatabaseFile(path_, SampleEntries(2), "pw");
-    harness::ModalDriver driver;
-    driver.ExpectDialog("Password Protection").Type(IDC_PASSWORD, "pw").Click(IDOK);
-    ASSERT_TRUE(Open(path_));
     driver
         .ExpectMessageBox("db.vty was changed by another program, and no longer opens with the password used "
                           "here.\n\nThe entries shown here stay; the next save asks for its password.",
                           MB_OK | MB_ICONINFORMATION)
         .Click(IDOK);
-    WriteDatabaseFile(path_, SampleEntries(3), "other");
+    WriteDatabaseFile(path_, base, "other");
     EXPECT_TRUE(harness::WaitUntil([&] { return bool(driver.AllAnswered()); }, 6000));
     WriteDatabaseFile(path_, SampleEntries(4), "other");
-    EXPECT_FALSE(Reloaded(SampleEntries(4), 2500));
-    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(2)));
+    EXPECT_FALSE(Shows(SampleEntries(4), 2500));  // nor told again
+    EXPECT_TRUE(SameEntries(Doc()->m_EntryList, SampleEntries(100)));
 }
 
 }  // namespace
