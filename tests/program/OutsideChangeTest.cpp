@@ -94,9 +94,10 @@ protected:
     std::string path_;
 };
 
-// vaultry-cli adds an entry and edits one while the window adds one. File Save asks
-// before the lock (no session end may start a save meanwhile) and on Yes merges,
-// once more with what was saved while it asked; at session end it merges unasked.
+// vaultry-cli adds an entry and edits one while the window adds one (and edits the
+// same one: a conflict). File Save asks before the lock (no session end may start a
+// save meanwhile) and on Yes merges, once more with what was saved while it asked,
+// and reports; at session end it merges unasked.
 TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
 {
     const CEntryList base = MakeList({CEntry("first", "ann", "1", ""), CEntry("second", "bob", "2", "")});
@@ -105,16 +106,24 @@ TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
     Cli("edit", "second --username cliuser -q");
     const std::string theirs = ReadBytes(path_);
     const CEntryList saved = ReadDatabaseFile(path_).list;  // first, second (cliuser), fromcli
+    const CEntry mySecond("second", "me", "2", "");
+    const CEntryList conflict = MakeList({saved.GetAt(0), saved.GetAt(1), mySecond, saved.GetAt(2), E("late"), kMine});
     const struct {
         int nAnswer;  // 0: the session ends
+        bool bConflict;
         CEntryList expected;
-    } cases[] = {{IDYES, Join(saved, {E("late"), kMine})},
-                 {IDNO, Join(base, {kMine})},
-                 {IDCANCEL, saved},
-                 {0, Join(saved, {kMine})}};
+        std::string report;
+    } cases[] = {{IDYES, false, Join(saved, {E("late"), kMine}), Report(2, 1)},
+                 {IDNO, false, Join(base, {kMine}), ""},
+                 {IDCANCEL, false, saved, ""},
+                 {0, false, Join(saved, {kMine}), ""},
+                 {IDYES, true, conflict,
+                  Report(3, 0) + "\n\nChanged both there and here, so both versions were kept:\n    second "
+                                 "(cliuser): rows 2 (there) and 3 (here)"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nAnswer);
         OpenAndAdd(base);
+        if (c.bConflict) Doc()->m_EntryList.SetAt(1, mySecond);
         WriteBytes(path_, theirs);
         harness::ModalDriver driver;
         if (c.nAnswer == 0) {
@@ -131,7 +140,7 @@ TEST_F(OutsideChange, SaveOfAChangedFileAsksAndMergesReplacesOrSavesNothing)
                     SaveDatabaseFile(path_.c_str(), Join(saved, {E("late")}), 0, kBuiltInKey);
                 })
                 .Click(c.nAnswer);
-            if (c.nAnswer == IDYES) driver.ExpectMessageBox(Report(2, 1), MB_OK | MB_ICONINFORMATION).Click(IDOK);
+            if (!c.report.empty()) driver.ExpectMessageBox(c.report, MB_OK | MB_ICONINFORMATION).Click(IDOK);
             Command(ID_FILE_SAVE);
         }
         EXPECT_TRUE(driver.AllAnswered());
