@@ -226,6 +226,29 @@ TEST_F(OutsideChange, UnreadableGoneAndUnwritableFiles)
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(theirs, {kMine})));
 }
 
+// A file that shares too little with the base (every entry changed) is merged as a
+// union: nothing is deleted, and entries of the same For and Username are listed.
+TEST_F(OutsideChange, UnrelatedFileIsMergedAsAUnion)
+{
+    OpenAndAdd(SampleEntries(2100));
+    CEntryList theirs;  // every entry changed
+    for (int i = 0; i < 2100; ++i) theirs.Add(CEntry(("other " + std::to_string(i)).c_str(), "", "", ""));
+    theirs.Add(CEntry("mine", "me", "changed there", ""));
+    WriteDatabaseFile(path_, theirs);
+    harness::ModalDriver driver;
+    driver.ExpectMessageBox(kQuestion).Click(IDYES);
+    driver
+        .ExpectMessageBox(Report(2101, 0) + "\n\nThe two versions differ too much to be merged entry by entry: no "
+                                            "entry was deleted.\n\nEntries with the same For and Username, to "
+                                            "review:\n    mine (me): rows 2101, 4202")
+        .Click(IDOK);
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(driver.AllAnswered());
+    CEntryList expected = theirs, base = SampleEntries(2100);
+    for (int i = 0; i < base.GetCount(); ++i) expected.Add(base.GetAt(i));
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(path_).list, Join(expected, {kMine})));
+}
+
 // With no unsaved change, another program's save shows within seconds, the selected
 // entry staying selected; never while a dialog is open; a burst of saves is read a
 // handful of times; a change that does not open with the window's key is told once.

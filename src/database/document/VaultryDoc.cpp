@@ -97,7 +97,7 @@ void CVaultryDoc::Serialize(CArchive& ar)
         return;
     }
     // Any flag but 1 reads as not locked, and is saved as what it means: 0.
-    m_wLocked = header.IsLocked() ? 1 : 0;
+    m_wLocked = header.LockFlag();
     m_wEntryCount = header.wEntryCount;
 }
 

@@ -40,7 +40,7 @@ void CVaultryDoc::LookForOutsideChange()
         return;
     }
     // No longer locked: the window goes on without a lock too.
-    TakeKey(header.IsLocked() ? 1 : 0, strKey);
+    TakeKey(header.LockFlag(), strKey);
     SetBase(m_strBasePath, entries, identity);
     if (entries == m_EntryList) return;
     CEntryList shown = std::move(m_EntryList);

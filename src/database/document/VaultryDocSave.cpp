@@ -165,7 +165,7 @@ BOOL CVaultryDoc::PrepareSave(LPCTSTR lpszPathName, SavePlan& plan)
         return AfxMessageBox(NotDatabaseQuestion(GetTitle(), status), MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) ==
                IDYES;
     }
-    const WORD wFileLocked = header.IsLocked() ? 1 : 0;
+    const WORD wFileLocked = header.LockFlag();
     if (fileEntries == m_BaseList) {
         // Saved there with the same entries: only its lock or key may have changed,
         // on purpose, and stays so.
@@ -243,5 +243,5 @@ void CVaultryDoc::MergeAgain(LPCTSTR lpszPathName, CDatabaseFileImage& now, Save
         throw CTargetChangedException(lpszPathName, TRUE);
     MergeResult result = MergeEntries(fileEntries, *plan.pOwn, plan.pMergeBase);
     if (result.merged.GetCount() > kMaxEntries) throw CDatabaseVerifyException(lpszPathName);
-    ShowMerge(std::move(result), fileEntries, now.GetIdentity(), header.IsLocked() ? 1 : 0, plan);
+    ShowMerge(std::move(result), fileEntries, now.GetIdentity(), header.LockFlag(), plan);
 }
