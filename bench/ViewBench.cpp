@@ -2,7 +2,9 @@
 // into the running program (read, decipher, fill the list, paint), adds one entry
 // and deletes one through the view's commands, and prints how long each took.
 // Add and delete are timed from the moment Save or Yes is pressed until the list
-// shows the change. Runs under Wine (make bench-windows).
+// shows the change. Then File Save, of the file as read and of a file another
+// program changed meanwhile (merged as at the session's end: no question), and
+// the reload of a file another program saved. Runs under Wine (make bench-windows).
 #include <windows.h>
 
 #include <chrono>
@@ -12,6 +14,7 @@
 #include "common/TestFiles.h"
 #include "app/VaultryApp.h"
 #include "app/resource.h"
+#include "database/core/SafeDatabaseWriter.h"
 #include "database/document/VaultryDoc.h"
 #include "harness/UnmanagedWindows.h"
 
@@ -111,15 +114,47 @@ int main()
     const double del = TimeAnsweredCommand(pFrame, ID_ENTRY_DELETE, "Vaultry", IDYES);
     const int nRowsDeleted = static_cast<int>(SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0));
 
+    // File Save of the file as it was read; then of a file in which another program
+    // changed the first entry while the window changed the last; then the reload of
+    // a file another program changed while the window had nothing unsaved.
+    start = Clock::now();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE, 0);
+    const double save = Seconds(start);
+    CEntryList theirs = pDoc->m_EntryList;
+    theirs.SetAt(0, CEntry("site 0", "changed there", "", ""));
+    SaveDatabaseFile(large.c_str(), theirs, 0, kBuiltInKey);
+    pDoc->m_EntryList.SetAt(kMaxEntries - 1, CEntry("changed here", "", "", ""));
+    pDoc->SetModifiedFlag(TRUE);
+    pDoc->m_bEndingSession = TRUE;
+    start = Clock::now();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE, 0);
+    PaintNow(pFrame);
+    const double merge = Seconds(start);
+    pDoc->m_bEndingSession = FALSE;
+    const bool bMerged = !pDoc->IsModified() && pDoc->m_EntryList.GetAt(0).m_strUsername == "changed there";
+    theirs = pDoc->m_EntryList;
+    theirs.SetAt(1, CEntry("site 1", "changed there again", "", ""));
+    SaveDatabaseFile(large.c_str(), theirs, 0, kBuiltInKey);
+    pDoc->LookForOutsideChange();  // sees the change; the next look reads it
+    start = Clock::now();
+    pDoc->LookForOutsideChange();
+    PaintNow(pFrame);
+    const double reload = Seconds(start);
+    const bool bReloaded = pDoc->m_EntryList.GetAt(1).m_strUsername == "changed there again";
+
     std::printf("Entries view with %d entries (Wine)\n", kMaxEntries);
     std::printf("  open the database, fill and paint the list  %7.3f s   (target under 1 s)   rows: %d\n", open, nRows);
     std::printf("  add one entry, from Save to painted list    %7.3f s   (target under 0.25 s) rows: %d\n", add,
                 nRowsAdded);
     std::printf("  delete one entry, from Yes to painted list  %7.3f s   (target under 0.25 s) rows: %d\n", del,
                 nRowsDeleted);
+    std::printf("  save, the file as read                      %7.3f s\n", save);
+    std::printf("  save, merged with another program's change  %7.3f s   merged: %s\n", merge, bMerged ? "yes" : "NO");
+    std::printf("  reload of another program's save, painted   %7.3f s   reloaded: %s\n", reload,
+                bReloaded ? "yes" : "NO");
 
     const bool bOk = bOpened && nRows == kMaxEntries && add >= 0 && nRowsAdded == kMaxEntries + 1 && del >= 0 &&
-                     nRowsDeleted == kMaxEntries;
+                     nRowsDeleted == kMaxEntries && bMerged && bReloaded;
     pDoc->SetModifiedFlag(FALSE);
     pFrame->DestroyWindow();
     g_app.ExitInstance();

@@ -7,6 +7,8 @@ namespace {
 
 const int kWindowWidth = 563;
 const int kWindowHeight = 350;
+const UINT_PTR kFileWatchTimer = 1;
+const UINT kFileWatchMs = 1000;
 
 const UINT indicators[] = {
     ID_SEPARATOR,  // the message pane: prompts, otherwise "Ready"
@@ -25,9 +27,13 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_FILE_IMPORT, &CMainFrame::OnFileImport)
     ON_UPDATE_COMMAND_UI(ID_FILE_EXPORT, &CMainFrame::OnUpdateFileExport)
     ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, &CMainFrame::OnUpdateFileImport)
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_ENTERMENULOOP, &CMainFrame::OnEnterMenuLoop)
+    ON_MESSAGE(WM_EXITMENULOOP, &CMainFrame::OnExitMenuLoop)
+    ON_MESSAGE(WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : m_nTop(0), m_nLeft(0), m_nHeight(0), m_nWidth(0), m_bInMenuLoop(FALSE) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -76,7 +82,46 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
+    SetTimer(kFileWatchTimer, kFileWatchMs, nullptr);
     return 0;
+}
+
+// The document looks at its file only when the user is doing nothing here: no
+// dialog or message box is open (they disable this window), no menu, no drag
+// with the mouse. A command runs to its end before the next timer message comes.
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kFileWatchTimer) {
+        CFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (!IsWindowEnabled() || m_bInMenuLoop || ::GetCapture() != nullptr) return;
+    if (CVaultryDoc* pDoc = static_cast<CVaultryDoc*>(GetActiveDocument())) pDoc->LookForOutsideChange();
+}
+
+LRESULT CMainFrame::OnEnterMenuLoop(WPARAM, LPARAM)
+{
+    m_bInMenuLoop = TRUE;
+    return Default();
+}
+
+LRESULT CMainFrame::OnExitMenuLoop(WPARAM, LPARAM)
+{
+    m_bInMenuLoop = FALSE;
+    return Default();
+}
+
+// At log-off or shut-down a save merges another program's changes without
+// asking, and without the report (the document refuses the end itself while one
+// of its saves is asking something).
+LRESULT CMainFrame::OnQueryEndSession(WPARAM wParam, LPARAM lParam)
+{
+    CVaultryDoc* pDoc = static_cast<CVaultryDoc*>(GetActiveDocument());
+    if (pDoc == nullptr) return CFrameWnd::OnQueryEndSession(wParam, lParam);
+    pDoc->m_bEndingSession = TRUE;
+    const LRESULT lResult = CFrameWnd::OnQueryEndSession(wParam, lParam);
+    pDoc->m_bEndingSession = FALSE;
+    return lResult;
 }
 
 void CMainFrame::OnUpdateFileExport(CCmdUI* pCmdUI)

@@ -1,6 +1,8 @@
 // CMainFrame: the program's single top-level window. It carries the menu, the
 // toolbar and the status bar around the entries view, places itself centred at
-// a fixed size when created, and owns the text Import and Export commands.
+// a fixed size when created, and owns the text Import and Export commands. Its
+// timer has the document look about once a second whether another program
+// saved the database file, whenever nothing else is going on.
 #pragma once
 
 #include "framework/win32/Afx.h"
@@ -30,6 +32,10 @@ protected:
     afx_msg void OnFileImport();
     afx_msg void OnUpdateFileExport(CCmdUI* pCmdUI);
     afx_msg void OnUpdateFileImport(CCmdUI* pCmdUI);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnEnterMenuLoop(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
 
 public:
     CStatusBar m_wndStatusBar;
@@ -38,6 +44,7 @@ public:
     int m_nLeft;
     int m_nHeight;
     int m_nWidth;
+    BOOL m_bInMenuLoop;
 
     DECLARE_MESSAGE_MAP()
 };

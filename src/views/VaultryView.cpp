@@ -25,6 +25,22 @@ const CString& ColumnText(const CEntry& entry, int nColumn)
     }
 }
 
+// Where the entry at nShown of shown stands in entries: the same occurrence of an
+// equal entry, else its last one; -1 when none is left.
+int FindSameEntry(const CEntryList& shown, int nShown, const CEntryList& entries)
+{
+    const CEntry& entry = shown.ElementAt(nShown);
+    int nBefore = 0;
+    for (int i = 0; i < nShown; ++i) nBefore += shown.ElementAt(i) == entry;
+    int nFound = -1;
+    for (int i = 0; i < entries.GetCount() && nBefore >= 0; ++i) {
+        if (entries.ElementAt(i) != entry) continue;
+        nFound = i;
+        --nBefore;
+    }
+    return nFound;
+}
+
 void SetTexts(CEntry& entry, const CEntryDlg& dlg)
 {
     entry.m_strFor = dlg.m_strFor;
@@ -71,7 +87,21 @@ void CVaultryView::OnInitialUpdate()
     m_nSelected = -1;
 }
 
-void CVaultryView::OnUpdate(CView*, LPARAM, CObject*) { FillList(); }
+void CVaultryView::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
+{
+    const int nSelected = m_nSelected;
+    FillList();
+    if (lHint != CVaultryDoc::kHintReloaded || nSelected < 0) return;
+    // Another program's save was loaded: the entry selected stays selected where it still is.
+    const CEntryList& shown = static_cast<const CReloadHint*>(pHint)->m_shown;
+    if (nSelected >= shown.GetCount()) return;
+    const int nItem = FindSameEntry(shown, nSelected, GetDocument()->m_EntryList);
+    if (nItem < 0) return;
+    const UINT nBoth = LVIS_SELECTED | LVIS_FOCUSED;
+    CListCtrl& list = GetListCtrl();
+    list.SetItemState(nItem, nBoth, nBoth);
+    list.EnsureVisible(nItem, FALSE);
+}
 
 BOOL CVaultryView::HasEntry(int nIndex) const { return nIndex >= 0 && nIndex < GetDocument()->m_EntryList.GetCount(); }
 

@@ -3,6 +3,7 @@
 // key), AutoSize Headers, and editing an entry by double-clicking its row. Every
 // update of the document rebuilds all rows; row i always stands for entry i. The
 // rows are virtual: the control holds no copy of the texts, it asks the view.
+// After a reload of the file the selected entry stays selected where it still is.
 #pragma once
 
 #include "views/MyListView.h"

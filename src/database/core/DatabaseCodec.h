@@ -25,6 +25,8 @@ struct DatabaseHeader {
     WORD wLocked = 0;  // exactly 1: locked with the user's password
     WORD wEntryCount = 0;
     bool IsLocked() const { return wLocked == 1; }
+    // The flag as it is kept and saved: any value but 1 means not locked, 0.
+    WORD LockFlag() const { return IsLocked() ? 1 : 0; }
 };
 
 enum class DatabaseStatus {

@@ -9,6 +9,11 @@
 class CEntryList {
 public:
     CEntryList() = default;
+    CEntryList(const CEntryList&) = default;
+    CEntryList& operator=(const CEntryList&) = default;
+    // Moving hands the entries over without copying their texts.
+    CEntryList(CEntryList&&) noexcept = default;
+    CEntryList& operator=(CEntryList&&) noexcept = default;
     virtual ~CEntryList() = default;
 
     int GetCount() const { return m_entries.GetCount(); }
@@ -37,3 +42,13 @@ public:
 private:
     CArray<CEntry> m_entries;
 };
+
+// The same entries, in the same order.
+inline bool operator==(const CEntryList& a, const CEntryList& b)
+{
+    if (a.GetCount() != b.GetCount()) return false;
+    for (int i = 0; i < a.GetCount(); ++i)
+        if (a.ElementAt(i) != b.ElementAt(i)) return false;
+    return true;
+}
+inline bool operator!=(const CEntryList& a, const CEntryList& b) { return !(a == b); }

@@ -4,18 +4,18 @@
 
 #include "app/VaultryApp.h"
 #include "database/core/DatabaseCodec.h"
-#include "database/core/SafeDatabaseWriter.h"
 #include "database/document/SetPasswordDlg.h"
 #include "database/document/UnlockDlg.h"
 
 namespace {
 
-const int kArchiveBuffer = 512;
 const char kDefaultDatabase[] = "Vaultry.vty";
 const char kMissingDefault[] =
     "The default database vaultry.vty cannot be found.\nIf this is your first time using Vaultry, click Save\n"
     "when your done and leave the name vaultry.vty.";
 const char kSaveError[] = "Error saving database.";
+const int kReadTries = 20;
+const DWORD kReadRetryMs = 50;
 
 }  // namespace
 
@@ -26,7 +26,8 @@ BEGIN_MESSAGE_MAP(CVaultryDoc, CDocument)
 END_MESSAGE_MAP()
 
 CVaultryDoc::CVaultryDoc()
-    : m_wEntryCount(0), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE), m_wLocked(0)
+    : m_wEntryCount(0), m_pszKey(nullptr), m_bFileError(FALSE), m_bAskPassword(FALSE), m_wLocked(0),
+      m_bEndingSession(FALSE), m_nReloads(0), m_bToldUnreadable(FALSE), m_bSavingAs(FALSE), m_nSaving(0)
 {}
 
 CVaultryDoc::~CVaultryDoc() { FreeKey(); }
@@ -67,6 +68,7 @@ BOOL CVaultryDoc::OnNewDocument()
 {
     m_bAskPassword = TRUE;
     m_EntryList.RemoveAll();
+    ForgetBase();
     if (!CDocument::OnNewDocument()) {
         AfxMessageBox("Error creating new doc.");
         return FALSE;
@@ -95,7 +97,7 @@ void CVaultryDoc::Serialize(CArchive& ar)
         return;
     }
     // Any flag but 1 reads as not locked, and is saved as what it means: 0.
-    m_wLocked = header.IsLocked() ? 1 : 0;
+    m_wLocked = header.LockFlag();
     m_wEntryCount = header.wEntryCount;
 }
 
@@ -127,39 +129,36 @@ BOOL CVaultryDoc::OnOpenDocument(LPCTSTR lpszPathName)
     m_bAskPassword = FALSE;
     m_EntryList.RemoveAll();
 
-    // The body is only read, so a read-only database opens too.
-    CFile file;
-    if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite)) {
+    // The body is only read, so a read-only database opens too. The file is read
+    // whole, with its identity, which later saves and reloads compare.
+    CDatabaseFileImage image;
+    try {
+        ReadImage(image, lpszPathName, CFile::shareDenyWrite);
+    } catch (const CFileException&) {}
+    if (!image.Exists()) {
         AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::headerTruncated));
         m_bFileError = TRUE;
-    } else {
-        try {
-            if (ChooseOpenKey()) {
-                // The reader deciphers into a buffer of its own and wipes it before
-                // it returns: no deciphered text stays behind but the entries.
-                BuildKey();
-                DatabaseHeader header;
-                header.wLocked = m_wLocked;
-                header.wEntryCount = m_wEntryCount;
-                // A key of no bytes (a password that starts with a NUL) is wrong too.
-                if (ReadDatabaseBody(file, header, KeyText(), m_EntryList) != DatabaseStatus::ok) {
-                    AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
-                    m_bFileError = TRUE;
-                }
-            } else {
-                m_bFileError = TRUE;
-            }
-        } catch (const CFileException&) {
+    } else if (ChooseOpenKey()) {
+        // The reader deciphers into a buffer of its own and wipes it before it
+        // returns: no deciphered text stays behind but the entries.
+        BuildKey();
+        DatabaseHeader header;
+        header.wLocked = m_wLocked;
+        header.wEntryCount = m_wEntryCount;
+        // A key of no bytes (a password that starts with a NUL) is wrong too.
+        if (image.ReadEntries(header, KeyText(), m_EntryList) != DatabaseStatus::ok) {
             AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::unreadable));
             m_bFileError = TRUE;
         }
-        file.Abort();
+    } else {
+        m_bFileError = TRUE;
     }
 
     if (m_bFileError) {
         ResetToNew();
         return FALSE;
     }
+    SetBase(lpszPathName, m_EntryList, image.GetIdentity());
     return TRUE;
 }
 
@@ -199,48 +198,72 @@ BOOL CVaultryDoc::AskForNewPassword()
     return TRUE;
 }
 
-BOOL CVaultryDoc::OnSaveDocument(LPCTSTR lpszPathName)
-{
-    if (m_EntryList.GetCount() > kMaxEntries) {
-        AfxMessageBox(DatabaseStatusMessage(DatabaseStatus::tooManyEntries), MB_ICONEXCLAMATION);
-        return FALSE;
-    }
-    if (m_bAskPassword && !AskForNewPassword()) return FALSE;
-    BuildKey();
-    const CString strKey = KeyText();
-    if (strKey.IsEmpty()) {  // no usable key: never write a file that could not be read
-        AfxMessageBox(kSaveError);
-        return FALSE;
-    }
-
-    BOOL bSaved = FALSE;
-    try {
-        CSafeDatabaseWriter writer(lpszPathName);
-        CFile& file = FileToWrite(writer.GetFile());
-        {
-            CArchive ar(&file, CArchive::store, kArchiveBuffer);
-            Serialize(ar);
-            ar.Close();
-        }
-        if (!m_bFileError) {
-            CRandom random;
-            // The count and the key were checked above, so the body is written;
-            // Commit would refuse a file without it.
-            WriteDatabaseBody(file, m_EntryList, strKey, random);
-            writer.Commit(m_EntryList, m_wLocked, strKey);
-            bSaved = TRUE;
-        }
-    } catch (const CException&) {
-        AfxMessageBox(kSaveError);
-    }
-    // A failed save leaves the database marked changed: what is on the disk is not
-    // what the user sees.
-    SetModifiedFlag(!bSaved);
-    return bSaved;
-}
-
 void CVaultryDoc::OnFileSaveAs()
 {
     m_bAskPassword = TRUE;
+    // Whatever name is chosen, the file there is replaced, not merged with.
+    m_bSavingAs = TRUE;
     CDocument::OnFileSaveAs();
+    m_bSavingAs = FALSE;
+}
+
+BOOL CVaultryDoc::SaveModified()
+{
+    // While a save asks something, the session's end must not start another.
+    if (IsSaving()) return FALSE;
+    ++m_nSaving;
+    const BOOL bGoOn = CDocument::SaveModified();
+    --m_nSaving;
+    return bGoOn;
+}
+
+// The base.
+
+void CVaultryDoc::ReadImage(CDatabaseFileImage& image, LPCTSTR lpszPathName, UINT nShare)
+{
+    // A file that changes while it is read is being written: it is read again once
+    // the writer is done.
+    for (int nTry = 0; !image.Read(lpszPathName, nShare); ++nTry) {
+        if (nTry == kReadTries) throw CFileException(CFileException::sharingViolation, 0, lpszPathName);
+        ::Sleep(kReadRetryMs);
+    }
+}
+
+void CVaultryDoc::SetBase(LPCTSTR lpszPathName, const CEntryList& entries, const FileIdentity& identity)
+{
+    m_strBasePath = AfxFullPath(lpszPathName);
+    if (&entries != &m_BaseList) m_BaseList = entries;
+    m_baseIdentity = identity;
+    m_watch.SetKnown(identity.stamp);
+    m_bToldUnreadable = FALSE;
+}
+
+void CVaultryDoc::ForgetBase()
+{
+    m_strBasePath.Empty();
+    m_BaseList.RemoveAll();
+    m_baseIdentity = FileIdentity();
+}
+
+BOOL CVaultryDoc::IsBaseFor(LPCTSTR lpszPathName) const
+{
+    return !m_strBasePath.IsEmpty() && AfxFullPath(lpszPathName).CompareNoCase(m_strBasePath) == 0;
+}
+
+void CVaultryDoc::TakeKey(WORD wLocked, const CString& strKey)
+{
+    m_wLocked = wLocked;
+    m_strPassword = strKey;
+    BuildKey();
+}
+
+DatabaseStatus CVaultryDoc::ReadWithOwnKey(CDatabaseFileImage& image, DatabaseHeader& header, CEntryList& list,
+                                           CString& strKey)
+{
+    DatabaseStatus status = image.ReadHeader(header);
+    if (status != DatabaseStatus::ok) return status;
+    // A file locked since it was read here does not open with the built-in key.
+    strKey = header.IsLocked() ? (m_wLocked == 1 ? KeyText() : CString()) : CString(kBuiltInKey);
+    if (strKey.IsEmpty()) return DatabaseStatus::unreadable;
+    return image.ReadEntries(header, strKey, list);
 }

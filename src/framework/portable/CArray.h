@@ -11,6 +11,11 @@ template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
 public:
     CArray() = default;
+    CArray(const CArray&) = default;
+    CArray& operator=(const CArray&) = default;
+    // Moving hands the elements over without copying them.
+    CArray(CArray&&) noexcept = default;
+    CArray& operator=(CArray&&) noexcept = default;
     virtual ~CArray() = default;
 
     int GetSize() const { return static_cast<int>(m_data.size()); }

@@ -35,6 +35,22 @@ CString ResolveLinks(LPCTSTR pszPath);
 // too), or one the system would not let this user write.
 BOOL IsReadOnlyFile(LPCTSTR pszPath);
 
+// What a folder listing shows of a file, read without opening it: cheap enough to
+// look at every second, and changed by every save of the file.
+struct FileStamp {
+    BOOL bExists = FALSE;      // something is at the path (links followed)
+    ULONGLONG nSize = 0;       // bytes
+    ULONGLONG nWriteTime = 0;  // last write: nanoseconds since 1970 on POSIX, 100 ns since 1601 on Windows
+};
+inline bool operator==(const FileStamp& a, const FileStamp& b)
+{
+    return a.bExists == b.bExists && a.nSize == b.nSize && a.nWriteTime == b.nWriteTime;
+}
+inline bool operator!=(const FileStamp& a, const FileStamp& b) { return !(a == b); }
+
+// The stamp of the file at pszPath; all zero when nothing is there.
+FileStamp GetFileStamp(LPCTSTR pszPath);
+
 namespace PlatformFile {
 
 // Open files are the C runtime's file descriptors. These calls answer as the

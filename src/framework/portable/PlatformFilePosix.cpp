@@ -79,6 +79,17 @@ BOOL IsReadOnlyFile(LPCTSTR pszPath)
     return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, pszPath, W_OK, AT_EACCESS) != 0;
 }
 
+FileStamp GetFileStamp(LPCTSTR pszPath)
+{
+    FileStamp stamp;
+    struct stat st;
+    if (::stat(pszPath, &st) != 0) return stamp;
+    stamp.bExists = TRUE;
+    stamp.nSize = static_cast<ULONGLONG>(st.st_size);
+    stamp.nWriteTime = static_cast<ULONGLONG>(st.st_mtim.tv_sec) * 1000000000ULL + st.st_mtim.tv_nsec;
+    return stamp;
+}
+
 namespace PlatformFile {
 
 int Open(LPCTSTR pszPath, int nAccess, UINT) { return ::open(pszPath, nAccess | O_CLOEXEC, 0666); }

@@ -66,6 +66,18 @@ BOOL IsReadOnlyFile(LPCTSTR pszPath)
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+FileStamp GetFileStamp(LPCTSTR pszPath)
+{
+    FileStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (IsDeviceName(pszPath) || !GetFileAttributesExA(pszPath, GetFileExInfoStandard, &data)) return stamp;
+    stamp.bExists = TRUE;
+    stamp.nSize = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.nWriteTime =
+        (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
+}
+
 namespace PlatformFile {
 
 int Open(LPCTSTR pszPath, int nAccess, UINT nShare)
