@@ -2,8 +2,7 @@
 // and deciphering its body alone, to see what parsing the records adds.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-
+#include "BenchSupport.h"
 #include "database/core/BlowfishStream.h"
 #include "database/core/DatabaseCodec.h"
 #include "framework/portable/CMemFile.h"
@@ -12,61 +11,19 @@ namespace {
 
 const CString kPassword = "correct horse battery staple";
 
-CString Text(std::uint32_t& seed, int length)
-{
-    CString s;
-    char* p = s.GetBuffer(length);
-    for (int i = 0; i < length; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        p[i] = static_cast<char>(' ' + (seed >> 24) % 95);
-    }
-    s.ReleaseBuffer(length);
-    return s;
-}
-
-// Entries of typical shape: a name, a user, a password and a line of notes.
-const CEntryList& Entries()
-{
-    static CEntryList list = [] {
-        CEntryList l;
-        std::uint32_t seed = 1;
-        for (int i = 0; i < kMaxEntries; ++i) {
-            CEntry e;
-            e.m_strFor = Text(seed, 12 + i % 17);
-            e.m_strUsername = Text(seed, 8 + i % 9);
-            e.m_strPassword = Text(seed, 16);
-            e.m_strNotes = Text(seed, 40 + i % 31);
-            l.Add(e);
-        }
-        return l;
-    }();
-    return list;
-}
-
 CMemFile& DatabaseFile()
 {
     static CMemFile file;
     if (file.GetLength() == 0) {
         CRandom random;
-        WriteDatabase(file, Entries(), 1, kPassword, random);
+        WriteDatabase(file, TypicalEntries(), 1, kPassword, random);
     }
     return file;
 }
 
-// The reads are timed in this thread's processor time, not by the wall clock: on
-// a shared machine the wall clock counts other programs' turns, and the ratio of
-// the two reads jumps from run to run; processor time counts only the work.
-double ThreadSeconds()
-{
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-
 void BM_DatabaseWrite(benchmark::State& state)
 {
-    const CEntryList& list = Entries();
+    const CEntryList& list = TypicalEntries();
     CRandom random;
     ULONGLONG size = 0;
     for (auto _ : state) {
@@ -78,10 +35,12 @@ void BM_DatabaseWrite(benchmark::State& state)
 }
 BENCHMARK(BM_DatabaseWrite)->Unit(benchmark::kMillisecond);
 
-// Header, decipher and parse into a new list, timed without freeing the list
-// afterwards. With bParse false only the body is deciphered, into a memory file
-// of its size, which is the baseline for parsing. Each runs seven rounds, and
-// their medians are compared: one round can catch the machine busy.
+// Header, decipher and parse into a new list, timed in this thread's processor
+// time (by the wall clock, the ratio of the two reads jumps from run to run on a
+// shared machine) and without freeing the list afterwards. With bParse false only
+// the body is deciphered, into a memory file of its size, which is the baseline
+// for parsing. Each runs seven rounds, and their medians are compared: one round
+// can catch the machine busy.
 void ReadDatabase(benchmark::State& state, bool bParse)
 {
     CMemFile& file = DatabaseFile();
