@@ -171,31 +171,28 @@ std::vector<std::vector<int>> GroupsToReview(const CEntryList& merged, int nFirs
 {
     std::vector<std::uint64_t> addedKeys;
     for (int i = nFirstAdded; i < merged.GetCount(); ++i) addedKeys.push_back(HashForAndUsername(merged.ElementAt(i)));
+    if (addedKeys.empty()) return {};
     std::sort(addedKeys.begin(), addedKeys.end());
-    std::vector<std::pair<std::uint64_t, int>> keys;  // the entries that may share a key with an added one
-    for (int i = 0; i < merged.GetCount() && !addedKeys.empty(); ++i) {
-        const std::uint64_t key = HashForAndUsername(merged.ElementAt(i));
-        if (std::binary_search(addedKeys.begin(), addedKeys.end(), key)) keys.emplace_back(key, i);
+    // The entries that may share For and Username with an added one, by For and
+    // Username, those of one key in order.
+    std::vector<int> candidates;
+    for (int i = 0; i < merged.GetCount(); ++i) {
+        if (std::binary_search(addedKeys.begin(), addedKeys.end(), HashForAndUsername(merged.ElementAt(i))))
+            candidates.push_back(i);
     }
-    // By hash, then by the texts themselves (two keys may share a hash), then by index.
-    std::sort(keys.begin(), keys.end(), [&merged](const auto& a, const auto& b) {
-        if (a.first != b.first) return a.first < b.first;
-        const CEntry& ea = merged.ElementAt(a.second);
-        const CEntry& eb = merged.ElementAt(b.second);
-        if (int n = ea.m_strFor.Compare(eb.m_strFor)) return n < 0;
-        if (int n = ea.m_strUsername.Compare(eb.m_strUsername)) return n < 0;
-        return a.second < b.second;
+    std::stable_sort(candidates.begin(), candidates.end(), [&merged](int a, int b) {
+        const CEntry& ea = merged.ElementAt(a);
+        const CEntry& eb = merged.ElementAt(b);
+        return ea.m_strFor < eb.m_strFor || (ea.m_strFor == eb.m_strFor && ea.m_strUsername < eb.m_strUsername);
     });
     std::vector<std::vector<int>> groups;
     size_t i = 0;
-    while (i < keys.size()) {
-        const CEntry& first = merged.ElementAt(keys[i].second);
+    while (i < candidates.size()) {
+        const CEntry& first = merged.ElementAt(candidates[i]);
         size_t j = i + 1;
-        while (j < keys.size() && SameForAndUsername(first, merged.ElementAt(keys[j].second))) ++j;
-        if (j - i > 1 && keys[j - 1].second >= nFirstAdded) {
-            groups.emplace_back();
-            for (size_t t = i; t < j; ++t) groups.back().push_back(keys[t].second);
-        }
+        while (j < candidates.size() && SameForAndUsername(first, merged.ElementAt(candidates[j]))) ++j;
+        if (j - i > 1 && candidates[j - 1] >= nFirstAdded)
+            groups.emplace_back(candidates.begin() + i, candidates.begin() + j);
         i = j;
     }
     std::sort(groups.begin(), groups.end());
