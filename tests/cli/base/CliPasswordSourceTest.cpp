@@ -4,6 +4,10 @@
 
 #include <cstdlib>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "cli/CliCommandsFixture.h"
 
 namespace {
@@ -37,7 +41,9 @@ protected:
         }
         WriteBytes(At("@pw.txt"), "pw\nsecond\n");
         WriteBytes(At("@shared.txt"), "pw\n");
+        WriteBytes(At("@blank.txt"), "\r\npw\n");
         fs::permissions(At("@pw.txt"), fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(At("@blank.txt"), fs::perms::owner_read);
         fs::permissions(At("@shared.txt"), fs::perms(0644));
         MakeShared(At("@shared.txt"));
         WriteDatabaseFile(At("@empty.vty"), CEntryList(), "pw");
@@ -75,6 +81,7 @@ TEST_F(CliPasswordSource, TheCommandOrFileGivesTheDatabasesPassword)
         {"ls @db.vty --password-command @missing" + s, "", 1, "", "*it failed (exit status"},
         {"ls @db.vty --password-command ''", "", 1, "", "*--password-command is empty"},
         {"ls @db.vty --password-file @shared.txt", "", 1, "", "*@shared.txt: others than its owner may read it"},
+        {"ls @db.vty --password-file @blank.txt", "", 1, "", "*@blank.txt: the file's first line is empty"},
         {"ls @db.vty --password-file @missing.txt", "", 3, "", "*--password-file @missing.txt: "},
         {"ls @db.vty --password-file @", "", 3, "", "*--password-file @"},
         {"ls @db.vty --password-file @pw.txt --password-command @pw" + s, "", 1, "",
@@ -91,10 +98,20 @@ TEST_F(CliPasswordSource, TheCommandOrFileGivesTheDatabasesPassword)
 }
 
 #ifndef _WIN32
-// The command gets no standard input: a password piped in is not taken by it.
-TEST_F(CliPasswordSource, TheCommandReadsNothingOfTheStandardInput)
+// The command gets no standard input (a password piped in is not taken by it),
+// and one that a signal ends has failed. The file must be the user's (root can
+// make one that is not).
+TEST_F(CliPasswordSource, TheCommandHasNoInputAndTheFileMustBeTheUsers)
 {
-    Run({{"ls @db.vty --password-command cat", "pw\n", 1, "", "*it printed nothing"}});
+    WriteBytes(At("@killed.sh"), "#!/bin/sh\necho pw; kill -9 $$\n");
+    fs::permissions(At("@killed.sh"), fs::perms::owner_all);
+    std::vector<Step> steps = {
+        {"ls @db.vty --password-command cat", "pw\n", 1, "", "*it printed nothing"},
+        {"ls @db.vty --password-command @killed.sh", "", 1, "", "*it failed (exit status 137)"},
+    };
+    if (geteuid() == 0 && chown(At("@pw.txt").c_str(), 4321, 0) == 0)
+        steps.push_back({"ls @db.vty --password-file @pw.txt", "", 1, "", "*(mode 0600, owner 4321)"});
+    Run(steps);
 }
 #endif
 

@@ -31,7 +31,7 @@ enum class Base { none, empty, file };
 TEST_F(CliCommands, MergeKeepsEveryChangeAndReportsConflicts)
 {
     const CEntry a = E("a"), b = E("b"), c = E("c"), x = E("x"), y = E("y");
-    const CEntryList far = Numbered("far ", 1100);
+    const CEntryList far = Numbered("far ", 1100), most = Numbered("", kMaxEntries - 1);
     const struct {
         Base base;
         CEntryList ancestor, ours, theirs, merged;
@@ -67,11 +67,12 @@ TEST_F(CliCommands, MergeKeepsEveryChangeAndReportsConflicts)
         {Base::file, far, Numbered("near ", 1100), Joined(far, MakeList({x})),
          Joined(Numbered("near ", 1100), Joined(far, MakeList({x}))), 0,
          "*warning: a side differs from the common ancestor in more than 2000 places; merged without it"},
+        {Base::none, {}, most, MakeList({x}), Joined(most, MakeList({x})), 0, "*(two-way): 1 added"},
         {Base::none,
          {},
-         Numbered("", kMaxEntries),
-         MakeList({x}),
-         Numbered("", kMaxEntries),
+         most,
+         MakeList({x, y}),
+         most,
          1,
          "*the merged database would hold 65536 entries, more than the 65535 a database can; @ours.vty was not "
          "changed\n"},
