@@ -4,7 +4,11 @@
 
 #include <cstdlib>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -39,18 +43,16 @@ protected:
             WriteBytes(At("@" + std::string(script.first) + kScript), script.second);
             fs::permissions(At("@" + std::string(script.first) + kScript), fs::perms::owner_all);
         }
-        WriteBytes(At("@pw.txt"), "pw\nsecond\n");
-        WriteBytes(At("@shared.txt"), "pw\n");
-        WriteBytes(At("@blank.txt"), "\r\npw\n");
-        fs::permissions(At("@pw.txt"), fs::perms::owner_read | fs::perms::owner_write);
-        fs::permissions(At("@blank.txt"), fs::perms::owner_read);
-        fs::permissions(At("@shared.txt"), fs::perms(0644));
-        MakeShared(At("@shared.txt"));
+        const std::pair<const char*, bool> files[] = {{"pw.txt", true}, {"blank.txt", true}, {"shared.txt", false}};
+        for (const auto& file : files) {
+            WriteBytes(At("@") + file.first, std::string(file.first) == "blank.txt" ? "\r\npw\n" : "pw\nsecond\n");
+            SetReaders(At("@") + file.first, file.second);
+        }
         WriteDatabaseFile(At("@empty.vty"), CEntryList(), "pw");
     }
 
-    // Lets everyone read the file (on Windows, through its access list).
-    static void MakeShared(const std::string& strPath);
+    // Lets the user alone read the file, or everyone.
+    static void SetReaders(const std::string& strPath, bool bUserAlone);
 
 #ifdef _WIN32
     static constexpr const char* kScript = ".cmd";
@@ -60,13 +62,55 @@ protected:
 };
 
 #ifdef _WIN32
-void CliPasswordSource::MakeShared(const std::string& strPath)
+// Through the file's access list, protected from its folder's. Wine keeps a file's
+// access in its Unix mode, which an access list sets only in part: there the mode
+// is set through the Unix side as well.
+void CliPasswordSource::SetReaders(const std::string& strPath, bool bUserAlone)
 {
-    const std::string strCommand = "icacls \"" + strPath + "\" /grant *S-1-1-0:R >NUL";
-    ASSERT_EQ(std::system(strCommand.c_str()), 0);
+    HANDLE hToken = nullptr;
+    char user[SECURITY_MAX_SID_SIZE + sizeof(TOKEN_USER)];
+    DWORD dwSize = 0;
+    LPSTR pszUser = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken) &&
+                GetTokenInformation(hToken, TokenUser, user, sizeof user, &dwSize) &&
+                ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &pszUser));
+    CloseHandle(hToken);
+    const std::string strAcl =
+        "D:P(A;;FA;;;SY)(A;;FA;;;" + std::string(pszUser) + ")" + (bUserAlone ? "" : "(A;;FR;;;WD)");
+    LocalFree(pszUser);
+    PSECURITY_DESCRIPTOR pDescriptor = nullptr;
+    BOOL bPresent = FALSE, bDefaulted = FALSE;
+    PACL pAcl = nullptr;
+    ASSERT_TRUE(
+        ConvertStringSecurityDescriptorToSecurityDescriptorA(strAcl.c_str(), SDDL_REVISION_1, &pDescriptor, nullptr) &&
+        GetSecurityDescriptorDacl(pDescriptor, &bPresent, &pAcl, &bDefaulted));
+    EXPECT_EQ(SetNamedSecurityInfoA(const_cast<char*>(strPath.c_str()), SE_FILE_OBJECT,
+                                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                    pAcl, nullptr),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    LocalFree(pDescriptor);
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto pfnUnixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!pfnUnixName) return;
+    const std::wstring wide(strPath.begin(), strPath.end());
+    char* pszUnix = pfnUnixName(wide.c_str());
+    std::string strCommand = std::string("chmod ") + (bUserAlone ? "600 " : "644 ") + pszUnix;
+    HeapFree(GetProcessHeap(), 0, pszUnix);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA("Z:\\bin\\chmod", &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
 }
 #else
-void CliPasswordSource::MakeShared(const std::string&) {}
+void CliPasswordSource::SetReaders(const std::string& strPath, bool bUserAlone)
+{
+    fs::permissions(strPath, bUserAlone ? fs::perms(0600) : fs::perms(0644));
+}
 #endif
 
 TEST_F(CliPasswordSource, TheCommandOrFileGivesTheDatabasesPassword)
