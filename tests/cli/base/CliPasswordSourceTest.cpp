@@ -6,8 +6,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <aclapi.h>
-#include <sddl.h>
 #else
 #include <unistd.h>
 #endif
@@ -62,39 +60,21 @@ protected:
 };
 
 #ifdef _WIN32
-// Through the file's access list, protected from its folder's. Wine keeps a file's
-// access in its Unix mode, which an access list sets only in part: there the mode
-// is set through the Unix side as well.
+// Through the file's access list, no longer inherited from its folder's. Wine
+// keeps a file's access in its Unix mode, which an access list sets only in part:
+// there the mode is set instead.
 void CliPasswordSource::SetReaders(const std::string& strPath, bool bUserAlone)
 {
-    HANDLE hToken = nullptr;
-    char user[SECURITY_MAX_SID_SIZE + sizeof(TOKEN_USER)];
-    DWORD dwSize = 0;
-    LPSTR pszUser = nullptr;
-    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken) &&
-                GetTokenInformation(hToken, TokenUser, user, sizeof user, &dwSize) &&
-                ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &pszUser));
-    CloseHandle(hToken);
-    const std::string strAcl =
-        "D:P(A;;FA;;;SY)(A;;FA;;;" + std::string(pszUser) + ")" + (bUserAlone ? "" : "(A;;FR;;;WD)");
-    LocalFree(pszUser);
-    PSECURITY_DESCRIPTOR pDescriptor = nullptr;
-    BOOL bPresent = FALSE, bDefaulted = FALSE;
-    PACL pAcl = nullptr;
-    ASSERT_TRUE(
-        ConvertStringSecurityDescriptorToSecurityDescriptorA(strAcl.c_str(), SDDL_REVISION_1, &pDescriptor, nullptr) &&
-        GetSecurityDescriptorDacl(pDescriptor, &bPresent, &pAcl, &bDefaulted));
-    EXPECT_EQ(SetNamedSecurityInfoA(const_cast<char*>(strPath.c_str()), SE_FILE_OBJECT,
-                                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr, nullptr,
-                                    pAcl, nullptr),
-              static_cast<DWORD>(ERROR_SUCCESS));
-    LocalFree(pDescriptor);
     using UnixName = char*(CDECL*)(LPCWSTR);
     const auto pfnUnixName = reinterpret_cast<UnixName>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!pfnUnixName) return;
-    const std::wstring wide(strPath.begin(), strPath.end());
-    char* pszUnix = pfnUnixName(wide.c_str());
+    if (!pfnUnixName) {
+        const std::string strCommand = "icacls \"" + strPath + "\" /inheritance:r /grant:r \"%USERNAME%\":F" +
+                                       (bUserAlone ? "" : " /grant *S-1-1-0:R") + " >NUL";
+        ASSERT_EQ(std::system(strCommand.c_str()), 0);
+        return;
+    }
+    char* pszUnix = pfnUnixName(std::wstring(strPath.begin(), strPath.end()).c_str());
     std::string strCommand = std::string("chmod ") + (bUserAlone ? "600 " : "644 ") + pszUnix;
     HeapFree(GetProcessHeap(), 0, pszUnix);
     STARTUPINFOA startup = {};
