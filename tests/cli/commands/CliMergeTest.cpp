@@ -83,7 +83,7 @@ TEST_F(CliCommands, MergeKeepsEveryChangeAndReportsConflicts)
         WriteDatabaseFile(At("@theirs.vty"), t.theirs, "pw");
         if (t.base == Base::file) WriteDatabaseFile(At("@base.vty"), t.ancestor, "pw");
         if (t.base == Base::empty) WriteBytes(At("@base.vty"), "");
-        const std::string strOurs = ReadBytes(At("@ours.vty"));
+        const std::string strOurs = ReadBytes(At("@ours.vty")), strTheirs = ReadBytes(At("@theirs.vty"));
         std::vector<std::string> args = {"merge", At("@ours.vty"), At("@theirs.vty"), "--password-stdin"};
         if (t.base != Base::none) args.insert(args.end(), {"--base", At("@base.vty")});
         // Conflicts exit with 1 too, but write the merged file: not a failure for Run.
@@ -93,6 +93,7 @@ TEST_F(CliCommands, MergeKeepsEveryChangeAndReportsConflicts)
         ExpectText(r.err, At(t.err));
         EXPECT_TRUE(SameEntries(ReadDatabaseFile(At("@ours.vty"), "pw").list, t.merged));
         EXPECT_EQ(ReadBytes(At("@ours.vty")) == strOurs, static_cast<bool>(SameEntries(t.merged, t.ours)));
+        EXPECT_EQ(ReadBytes(At("@theirs.vty")), strTheirs);
         std::filesystem::remove(At("@base.vty"));
     }
 }
