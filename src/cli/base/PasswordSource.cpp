@@ -76,16 +76,14 @@ CString SystemMessage(DWORD dwError)
     return strMessage;
 }
 
-// Runs cmd.exe /c with the command, its output into the pipe. Returns its exit
-// code, or -1 when it could not start (dwError set).
-int RunThroughShell(const CString& strCommand, CFirstLine& output, DWORD& dwError)
+// Runs the source's command with cmd.exe /c, its output into output, and returns
+// its exit code. Throws CCliError when it cannot start.
+int RunThroughShell(const PasswordSource& source, CFirstLine& output)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE hRead = nullptr, hWrite = nullptr;
-    if (!CreatePipe(&hRead, &hWrite, &inherit, 0)) {
-        dwError = GetLastError();
-        return -1;
-    }
+    if (!CreatePipe(&hRead, &hWrite, &inherit, 0))
+        throw SourceError(kExitUsage, source, "cannot run it: " + SystemMessage(GetLastError()));
     SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -100,27 +98,27 @@ int RunThroughShell(const CString& strCommand, CFirstLine& output, DWORD& dwErro
     wchar_t szShell[MAX_PATH] = L"";
     if (!GetEnvironmentVariableW(L"ComSpec", szShell, MAX_PATH) || !*szShell) wcscpy(szShell, L"cmd.exe");
     // /s: cmd takes everything between the first and the last quote as it is.
-    std::wstring line = L"\"" + std::wstring(szShell) + L"\" /d /s /c \"" + Wide(strCommand) + L"\"";
+    std::wstring line = L"\"" + std::wstring(szShell) + L"\" /d /s /c \"" + Wide(source.strValue) + L"\"";
     PROCESS_INFORMATION process = {};
     const BOOL bStarted =
         CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    dwError = GetLastError();
+    const DWORD dwError = GetLastError();
     for (HANDLE h : {hWrite, startup.hStdInput, startup.hStdError})
         if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    int nExitCode = -1;
-    if (bStarted) {
-        char buffer[4096];
-        DWORD dwRead = 0;
-        while (ReadFile(hRead, buffer, sizeof buffer, &dwRead, nullptr) && dwRead > 0) output.Add(buffer, dwRead);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD dwCode = 0;
-        GetExitCodeProcess(process.hProcess, &dwCode);
-        nExitCode = static_cast<int>(dwCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
+    if (!bStarted) {
+        CloseHandle(hRead);
+        throw SourceError(kExitUsage, source, "cannot run it: " + SystemMessage(dwError));
     }
+    char buffer[4096];
+    DWORD dwRead = 0;
+    while (ReadFile(hRead, buffer, sizeof buffer, &dwRead, nullptr) && dwRead > 0) output.Add(buffer, dwRead);
     CloseHandle(hRead);
-    return nExitCode;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD dwCode = 0;
+    GetExitCodeProcess(process.hProcess, &dwCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return static_cast<int>(dwCode);
 }
 
 // The current user's SID, in a buffer the caller frees.
@@ -190,37 +188,33 @@ void ReadFileSource(const PasswordSource& source, CFirstLine& output)
 
 #else
 
-int RunThroughShell(const CString& strCommand, CFirstLine& output, int& nError)
+// Runs the source's command with /bin/sh -c, its output into output, and returns
+// its exit status (128 + the signal's number when a signal ended it, as the shell
+// counts). Throws CCliError when it cannot start.
+int RunThroughShell(const PasswordSource& source, CFirstLine& output)
 {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        nError = errno;
-        return -1;
-    }
+    if (pipe2(fds, O_CLOEXEC) != 0) throw SourceError(kExitUsage, source, std::strerror(errno));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
     char szShell[] = "sh", szOption[] = "-c";
-    char* argv[] = {szShell, szOption, const_cast<char*>(strCommand.GetString()), nullptr};
+    char* argv[] = {szShell, szOption, const_cast<char*>(source.strValue.GetString()), nullptr};
     pid_t pid = 0;
-    nError = posix_spawn(&pid, "/bin/sh", &actions, nullptr, argv, environ);
+    const int nError = posix_spawn(&pid, "/bin/sh", &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
-    int nExitCode = -1;
-    if (nError == 0) {
-        char buffer[4096];
-        for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) != 0;) {
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) break;
-            output.Add(buffer, static_cast<std::size_t>(n));
-        }
-        int nStatus = 0;
-        while (waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {}
-        nExitCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
+    if (nError != 0) {
+        close(fds[0]);
+        throw SourceError(kExitUsage, source, CString("cannot run it: ") + std::strerror(nError));
     }
+    char buffer[4096];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) output.Add(buffer, static_cast<std::size_t>(n));
     close(fds[0]);
-    return nExitCode;
+    int nStatus;
+    if (waitpid(pid, &nStatus, 0) != pid) throw SourceError(kExitUsage, source, std::strerror(errno));
+    return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
 }
 
 void ReadFileSource(const PasswordSource& source, CFirstLine& output)
@@ -241,11 +235,7 @@ void ReadFileSource(const PasswordSource& source, CFirstLine& output)
         throw SourceError(kExitUsage, source, strWhy);
     }
     char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        output.Add(buffer, static_cast<std::size_t>(n));
-    }
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) output.Add(buffer, static_cast<std::size_t>(n));
     close(fd);
 }
 
@@ -287,25 +277,13 @@ CString ReadFromPasswordSource(const PasswordSource& source)
         if (strPassword.IsEmpty()) throw SourceError(kExitUsage, source, "the file's first line is empty");
         return strPassword;
     }
-#ifdef _WIN32
-    DWORD nError = 0;
-#else
-    int nError = 0;
-#endif
-    const int nExitCode = RunThroughShell(source.strValue, output, nError);
+    const int nExitCode = RunThroughShell(source, output);
     CString strPassword = output.Take();
     CString strWhy;
-    if (nExitCode < 0) {
-#ifdef _WIN32
-        strWhy = "cannot run it: " + SystemMessage(nError);
-#else
-        strWhy = CString("cannot run it: ") + std::strerror(nError);
-#endif
-    } else if (nExitCode != 0) {
+    if (nExitCode != 0)
         strWhy.Format("it failed (exit status %d); no password", nExitCode);
-    } else if (strPassword.IsEmpty()) {
+    else if (strPassword.IsEmpty())
         strWhy = output.Any() ? "its first line is empty; no password" : "it printed nothing; no password";
-    }
     if (!strWhy.IsEmpty()) throw SourceError(kExitUsage, source, strWhy);
     return strPassword;
 }

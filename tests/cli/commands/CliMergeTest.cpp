@@ -113,6 +113,7 @@ TEST_F(CliCommands, MergeOpensTheOtherFilesWithTheDatabasesPassword)
         {"merge @db.vty @same.vty --base @text.txt --password-stdin", "pw\n", 2, "", "*not a Vaultry database"},
         {"merge @db.vty @same.vty --base '' --password-stdin", "pw\n", 1, "", "*the file name is empty"},
         {"merge @db.vty", "", 1, "", "*missing arguments (usage: vaultry-cli merge DB OTHER [--base BASE])"},
+        {"merge @db.vty @same.vty @open.vty", "", 1, "", "*too many arguments: @open.vty"},
         {"merge @db.vty @other.vty --base @same.vty --password-stdin", "pw\nother pw\n", 0, "",
          "vaultry-cli: @other.vty has another password; @db.vty keeps its own.\nMerged @other.vty into @db.vty "
          "(three-way): 0 added, 1 changed, 0 deleted.\n"},
@@ -144,6 +145,7 @@ TEST_F(CliCommands, DiffListsChangedEntriesPairedAsMergePairsThem)
         {"diff @db.vty @b.vty --json --password-stdin", "pw\n", 1, kJson, ""},
         {"diff @open.vty @b.vty --password-stdin", "wrong\n", 2, "", kWrong},
         {"diff @db.vty @missing.vty --password-stdin", "pw\n", 3, "", "*could not be found"},
+        {"diff @db.vty @b.vty @open.vty", "", 1, "", "*too many arguments: @open.vty"},
         {"diff @far-a.vty @far-b.vty", "", 1, "*-\t0\ta0\tu\n*-\t1099\ta1099\tu\n*+\t1\tb0\tu\n*+\t1100\tb1099\tu\n",
          "vaultry-cli: warning: the databases differ in more than 2000 places; changed entries are not paired, but "
          "shown as - and +\n"},
