@@ -82,7 +82,7 @@ TEST(EntryMergeTest, MergesByTheRules)
         {"a b", "a b~ n", "a b m", "a b~ n m | +1~0-0/+1~1-0"},
         {"a b", "a b'", "a b'", "a b' | +0~0-0/+0~0-0 ="},
         {"a b", "a b'", "a", "a b' | +0~0-0/+1~0-0 = !b:1/-1"},
-        {"a b c d", "b c", "a b", "b | +0~0-1/+0~0-1"},
+        {"a b c d", "b c", "a c", "c | +0~0-1/+0~0-1"},  // each side deletes the other's first
         {"a a b", "a b", "a a b x", "a b x | +1~0-0/+0~0-1"},
         {"a", "a n p", "a n q", "a n p q | +1~0-0/+1~0-0"},
         {"a", "x a", "x x a", "x x a | +1~0-0/+0~0-0"},

@@ -63,27 +63,26 @@ private:
     int Trace(int d, int k) const { return m_trace[static_cast<size_t>(d) * (d + 1) / 2 + (k + d) / 2]; }
 
     // From the end back to the start: each step's edit, gathered into hunks of edits
-    // with no kept entry between them. The ranges end with an edit: the last hunk
-    // ends at their end.
+    // with no kept entry between them. The ranges end with an edit, and start with one.
     void WalkBack(int nSteps, std::vector<CHunk>& hunks) const
     {
         int x = m_n, y = m_m;
-        hunks.push_back({m_nOld + x, m_nOld + x, m_nNew + y, m_nNew + y});
+        int nOldEnd = x, nNewEnd = y;  // where the hunk being walked back ends
         for (int d = nSteps; d > 0; --d) {
             const int k = x - y;
             const bool bInsertion = k == -d || (k != d && Trace(d - 1, k - 1) < Trace(d - 1, k + 1));
             const int nPrevK = bInsertion ? k + 1 : k - 1;
             const int nPrevX = Trace(d - 1, nPrevK);
-            const int nPrevY = nPrevX - nPrevK;
-            const int nSnakeX = bInsertion ? nPrevX : nPrevX + 1;  // where the edit ended
-            // Equal entries between this edit and the next: a new hunk.
-            if (nSnakeX != x)
-                hunks.push_back({m_nOld + nSnakeX, m_nOld + nSnakeX, m_nNew + nSnakeX - k, m_nNew + nSnakeX - k});
-            hunks.back().nOldBegin = m_nOld + nPrevX;
-            hunks.back().nNewBegin = m_nNew + nPrevY;
+            const int nSnakeX = bInsertion ? nPrevX : nPrevX + 1;  // where this step's edit ended
+            if (nSnakeX != x) {  // equal entries after it: the hunk from (x, y) is whole
+                hunks.push_back({m_nOld + x, m_nOld + nOldEnd, m_nNew + y, m_nNew + nNewEnd});
+                nOldEnd = nSnakeX;
+                nNewEnd = nSnakeX - k;
+            }
             x = nPrevX;
-            y = nPrevY;
+            y = nPrevX - nPrevK;
         }
+        hunks.push_back({m_nOld, m_nOld + nOldEnd, m_nNew, m_nNew + nNewEnd});  // x and y are 0 here
         std::reverse(hunks.begin(), hunks.end());
     }
 
