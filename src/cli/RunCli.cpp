@@ -15,14 +15,15 @@ namespace {
 
 const char kProgram[] = "vaultry-cli";
 
-const CliOption kCommonOptions[] = {
-    {"--help", FALSE, "-h"}, {"--quiet", FALSE, "-q"}, {"--password-stdin", FALSE}, {"--codepage", TRUE}};
+const CliOption kCommonOptions[] = {{"--help", FALSE, "-h"}, {"--quiet", FALSE, "-q"},     {"--password-stdin", FALSE},
+                                    {"--codepage", TRUE},    {"--password-command", TRUE}, {"--password-file", TRUE}};
 
 BOOL IsHelp(const CString& strArg) { return strArg == "--help" || strArg == "-h"; }
 
 void WriteOverview(std::ostream& out)
 {
     out << "Usage: vaultry-cli COMMAND [ARGUMENTS] [-q | --quiet] [--password-stdin] [--codepage CP]\n"
+           "         [--password-command CMD | --password-file FILE]\n"
            "       vaultry-cli -h | --help | help [COMMAND]\n"
            "       vaultry-cli -V | --version\n"
            "\n"
@@ -40,6 +41,18 @@ void WriteOverview(std::ostream& out)
            "Passwords are read from the terminal without echo. With --password-stdin each\n"
            "is read as one line of standard input instead: the database's password first\n"
            "(when it is locked), then any new one. Never put a password on the command line.\n"
+           "\n"
+           "--password-command CMD runs CMD through the shell (vaultry-cli.exe: cmd.exe /c)\n"
+           "and takes the first line it prints as the database's password; a command that\n"
+           "fails or prints nothing is an error. --password-file FILE takes the first line\n"
+           "of FILE, which must be the user's and readable by no one else (POSIX: mode\n"
+           "0600 or 0400; Windows: its access list lets no one but its owner, SYSTEM and\n"
+           "the Administrators read it, as in the user's own profile folder). Either gives\n"
+           "the password of the database the command opens (merge, diff: the first file\n"
+           "that needs one); a new password (create, passwd), an entry's, and that of a\n"
+           "second file that the first one's does not open are read as above. When none\n"
+           "of the three password options is given, VAULTRY_PASSWORD_COMMAND or\n"
+           "VAULTRY_PASSWORD_FILE serves as the option.\n"
            "\n"
            "Texts are stored in the database's code page, as the program stores them:\n"
            "Windows-1252 unless --codepage or VAULTRY_CODEPAGE names another single-byte\n"
@@ -63,6 +76,7 @@ void WriteOverview(std::ostream& out)
 void WriteCommandHelp(std::ostream& out, const CliCommand& command)
 {
     out << "Usage: vaultry-cli " << command.pszUsage << " [-q | --quiet] [--password-stdin] [--codepage CP]\n";
+    out << "Password options: [--password-command CMD | --password-file FILE] (see \"vaultry-cli help\")\n";
     if (command.bGenerates) {
         out << "Generator options: [--lower] [--upper] [--digits] [--symbols] [--exclude-similar]\n"
                "  [--exclude CHARS] [--words N] [--separator S]\n";

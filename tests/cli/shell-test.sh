@@ -30,11 +30,14 @@ done <<'TABLE'
 vaultry-cli se|search
 vaultry-cli help au|audit
 vaultry-cli show --s|--show-password
-vaultry-cli rm x -|--codepage --password-stdin --quiet --yes -q -y
+vaultry-cli rm x -|--codepage --password-command --password-file --password-stdin --quiet --yes -q -y
 vaultry-cli show @db.vty M|Mail\ box
 vaultry-cli clip @db.vty --field pa|password
 vaultry-cli export @db.vty --format j|json
 vaultry-cli import @db.vty @back|@backup.txt
+vaultry-cli show @db.vty --password-file @back|@backup.txt
+vaultry-cli merge @db.vty @db.vty --base @back|@backup.txt
+vaultry-cli show @db.vty --password-command vaultry-cl|vaultry-cli
 TABLE
 
 # Every command and option that --help names is in the man page.

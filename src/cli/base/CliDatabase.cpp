@@ -37,6 +37,12 @@ void SetDatabaseKey(CCliDatabase& db, const CString& strPassword)
 
 void CCliDatabase::Load(const CString& strFilePath, CPasswordInput& passwords) { Read(strFilePath, passwords, FALSE); }
 
+void CCliDatabase::LoadTryingKeys(const CString& strFilePath, std::initializer_list<const CCliDatabase*> known,
+                                  CPasswordInput& passwords)
+{
+    Read(strFilePath, passwords, FALSE, known);
+}
+
 void CCliDatabase::LoadForChange(const CString& strFilePath, CPasswordInput& passwords)
 {
     Read(strFilePath, passwords, TRUE);
@@ -96,7 +102,8 @@ void CCliDatabase::Lock()
     }
 }
 
-void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange)
+void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange,
+                        std::initializer_list<const CCliDatabase*> known)
 {
     strPath = strFilePath;
     CheckDatabasePath(strPath);
@@ -106,6 +113,12 @@ void CCliDatabase::Read(const CString& strFilePath, CPasswordInput& passwords, B
     DatabaseHeader header;
     DatabaseStatus status = ReadDatabaseHeader(m_bytesRead, header);
     if (status != DatabaseStatus::ok) throw DatabaseStatusError(strPath, status);
+    for (const CCliDatabase* pKnown : known) {
+        if (!header.IsLocked() || pKnown->wLocked != 1) continue;
+        wLocked = 1;
+        strKey = pKnown->strKey;
+        if (ReadDatabaseBody(m_bytesRead, header, strKey, list) == DatabaseStatus::ok) return;
+    }
     CString strPassword, strTyped;
     if (header.IsLocked()) {
         strPassword = passwords.ReadDatabasePassword(strPath, strTyped);

@@ -10,6 +10,8 @@
 // later one fails and writes nothing.
 #pragma once
 
+#include <initializer_list>
+
 #include "cli/base/PasswordInput.h"
 #include "database/core/DatabaseCodec.h"
 #include "database/core/DatabaseLock.h"
@@ -25,6 +27,12 @@ public:
     // does not decipher. A locked database without entries gets a note on
     // standard error: any password opens it.
     void Load(const CString& strPath, CPasswordInput& passwords);
+    // As Load, for another file of a command that opened a database already
+    // (merge's OTHER and BASE, diff's B): a locked file is first tried with the
+    // key of each database of known that is locked, in order, and its password
+    // is asked for only when none of them opens it.
+    void LoadTryingKeys(const CString& strPath, std::initializer_list<const CCliDatabase*> known,
+                        CPasswordInput& passwords);
     // As Load, for a command that changes the database: a read-only file is
     // refused first, and a locked database without entries needs its password
     // twice. No lock is taken yet.
@@ -53,7 +61,8 @@ public:
     CString strKey;    // the password, or the built-in key when not locked
 
 private:
-    void Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange);
+    void Read(const CString& strFilePath, CPasswordInput& passwords, BOOL bForChange,
+              std::initializer_list<const CCliDatabase*> known = {});
     void Lock();
     CCliError ChangedMeanwhile() const;
 

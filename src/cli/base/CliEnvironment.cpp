@@ -1,13 +1,40 @@
 #include "cli/base/CliEnvironment.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <string>
 #else
 #include <clocale>
 #include <langinfo.h>
 #endif
+
+namespace {
+
+// A variable in the command line's encoding: UTF-8 in vaultry-cli.exe, whose
+// arguments main hands on so; natively the bytes as they are.
+CString Variable(LPCTSTR pszName)
+{
+#ifdef _WIN32
+    std::wstring name(pszName, pszName + std::strlen(pszName));
+    wchar_t szValue[4096] = L"";
+    const DWORD dwLength = GetEnvironmentVariableW(name.c_str(), szValue, 4096);
+    if (dwLength == 0 || dwLength >= 4096) return CString();
+    CString strValue;
+    const int n = WideCharToMultiByte(CP_UTF8, 0, szValue, static_cast<int>(dwLength), nullptr, 0, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, szValue, static_cast<int>(dwLength), strValue.GetBufferSetLength(n), n, nullptr,
+                        nullptr);
+    return strValue;
+#else
+    const char* pszValue = std::getenv(pszName);
+    return pszValue ? CString(pszValue) : CString();
+#endif
+}
+
+}  // namespace
 
 CliEnvironment CliEnvironment::ForThisProcess()
 {
@@ -26,5 +53,7 @@ CliEnvironment CliEnvironment::ForThisProcess()
 #endif
     const char* pszVariable = std::getenv("VAULTRY_CODEPAGE");
     if (pszVariable && *pszVariable) environment.strCodePage = pszVariable;
+    environment.strPasswordCommand = Variable("VAULTRY_PASSWORD_COMMAND");
+    environment.strPasswordFile = Variable("VAULTRY_PASSWORD_FILE");
     return environment;
 }

@@ -11,6 +11,10 @@ struct CliEnvironment {
     CString strCodePage;   // the databases' code page unless --codepage names one
     CString strPaths;      // the encoding the system's file functions take names
                            // in; empty: the command line's bytes as they are
+    // $VAULTRY_PASSWORD_COMMAND and $VAULTRY_PASSWORD_FILE, in the command line's
+    // encoding (see PasswordSource.h)
+    CString strPasswordCommand;
+    CString strPasswordFile;
 
     // POSIX: the locale's encoding for both (UTF-8 when it is the C locale's
     // ASCII), Windows-1252 or $VAULTRY_CODEPAGE, file names as given. Windows:

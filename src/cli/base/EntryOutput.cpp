@@ -25,6 +25,8 @@ CString InColumn(const CTextCodec& codec, const CString& strText)
 
 }  // namespace
 
+CString ColumnText(const CTextCodec& codec, const CString& strText) { return InColumn(codec, strText); }
+
 void WriteText(std::ostream& out, const CString& strText) { out.write(strText.GetString(), strText.GetLength()); }
 
 CString EntryLabel(const CTextCodec& codec, int nIndex, const CEntry& entry)

@@ -9,6 +9,9 @@
 
 // The bytes of a text as they are, zero bytes included.
 void WriteText(std::ostream& out, const CString& strText);
+// A text as a column of ls shows it: converted for the standard output, a tab or
+// line break as \t, \n or \r.
+CString ColumnText(const CTextCodec& codec, const CString& strText);
 // An entry as messages name it: "3 (mail)".
 CString EntryLabel(const CTextCodec& codec, int nIndex, const CEntry& entry);
 // One line of ls and search: the index, For and Username, separated by tabs. A

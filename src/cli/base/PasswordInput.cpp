@@ -24,7 +24,8 @@ BOOL ReadStreamLine(std::istream& in, CString& strLine)
 
 CPasswordInput::CPasswordInput(CCliContext& context)
     : m_context(context),
-      m_bFromStdin(context.args.Has("--password-stdin") && !context.terminal.StandardInputIsTerminal())
+      m_bFromStdin(context.args.Has("--password-stdin") && !context.terminal.StandardInputIsTerminal()),
+      m_source(ChoosePasswordSource(context))
 {}
 
 CString CPasswordInput::ReadLine(LPCTSTR pszPrompt)
@@ -62,9 +63,15 @@ CString CPasswordInput::ToCodePage(const CString& strTyped) const
 
 CString CPasswordInput::ReadDatabasePassword(const CString& strPath, CString& strTyped)
 {
-    strTyped = ReadLine("Password for " + strPath + ": ");
+    m_bLastFromSource = m_source.kind != PasswordSourceKind::none;
+    if (m_bLastFromSource) {
+        strTyped = ReadFromPasswordSource(m_source);
+        m_source.kind = PasswordSourceKind::none;  // it gives one password
+    } else {
+        strTyped = ReadLine("Password for " + strPath + ": ");
+    }
     try {
-        return ToCodePage(strTyped);
+        return m_bLastFromSource ? m_context.codec.FromStream(strTyped, "the password") : ToCodePage(strTyped);
     } catch (const CCliError&) {
         return strTyped;
     }
@@ -72,6 +79,7 @@ CString CPasswordInput::ReadDatabasePassword(const CString& strPath, CString& st
 
 void CPasswordInput::ConfirmDatabasePassword(const CString& strPath, const CString& strTyped)
 {
+    if (m_bLastFromSource) return;
     if (ReadLine("Repeat the password (" + strPath + " holds no entries, so any password opens it): ") != strTyped)
         throw CCliError(kExitUsage, "the two passwords do not match; " + strPath +
                                         " holds no entries, so it cannot tell a wrong password; it was not changed");

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "cli/base/CliContext.h"
+#include "cli/base/PasswordSource.h"
 
 const int kMaxDatabasePasswordLength = 56;  // the program's password dialog takes no more
 
@@ -24,7 +25,8 @@ public:
     // Asks for the password of a database with no entries once more: such a
     // database opens with any password, so only a second typing catches a typo
     // before a change locks it with the typo. Throws CCliError (kExitUsage) when
-    // the two differ.
+    // the two differ. A password that came from a source was not typed: it is
+    // not asked for again.
     void ConfirmDatabasePassword(const CString& strPath, const CString& strTyped);
     // A new password for a database: 1 to 56 characters of the code page.
     CString ReadNewDatabasePassword();
@@ -38,4 +40,6 @@ private:
 
     CCliContext& m_context;
     BOOL m_bFromStdin;
+    PasswordSource m_source;
+    BOOL m_bLastFromSource = FALSE;  // the last database password came from m_source
 };

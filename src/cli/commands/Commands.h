@@ -1,6 +1,7 @@
 // The subcommands of vaultry-cli. Each lives in its own file and describes itself
-// here: its name, its help and the options it accepts besides --help, --quiet,
-// --password-stdin and --codepage, which every command takes.
+// here: its name, its help and the options it accepts besides the common ones
+// (RunCli's kCommonOptions: --help, --quiet, the password options, --codepage),
+// which every command takes.
 #pragma once
 
 #include <vector>
@@ -36,6 +37,8 @@ extern const CliCommand kCheckCommand;
 extern const CliCommand kGenerateCommand;
 extern const CliCommand kClipCommand;
 extern const CliCommand kAuditCommand;
+extern const CliCommand kDiffCommand;
+extern const CliCommand kMergeCommand;
 
 // What ls prints, as text lines or (--json) a JSON array: the entries of list
 // whose indexes pIndexes holds, or all of them when it is null. search prints
