@@ -3,6 +3,6 @@
 const CliCommand* const kCliCommands[] = {
     &kCreateCommand, &kListCommand,  &kShowCommand,     &kSearchCommand, &kClipCommand,
     &kAddCommand,    &kEditCommand,  &kRemoveCommand,   &kExportCommand, &kImportCommand,
-    &kPasswdCommand, &kCheckCommand, &kGenerateCommand, &kAuditCommand,
+    &kPasswdCommand, &kCheckCommand, &kGenerateCommand, &kAuditCommand,  &kTotpCommand,
 };
 const int kCliCommandCount = sizeof kCliCommands / sizeof kCliCommands[0];

@@ -35,6 +35,8 @@ vaultry-cli show @db.vty M|Mail\ box
 vaultry-cli clip @db.vty --field pa|password
 vaultry-cli export @db.vty --format j|json
 vaultry-cli import @db.vty @back|@backup.txt
+vaultry-cli to|totp
+vaultry-cli totp @db.vty M|Mail\ box
 TABLE
 
 # Every command and option that --help names is in the man page.

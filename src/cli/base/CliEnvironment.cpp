@@ -1,5 +1,6 @@
 #include "cli/base/CliEnvironment.h"
 
+#include <chrono>
 #include <cstdlib>
 
 #ifdef _WIN32
@@ -27,4 +28,11 @@ CliEnvironment CliEnvironment::ForThisProcess()
     const char* pszVariable = std::getenv("VAULTRY_CODEPAGE");
     if (pszVariable && *pszVariable) environment.strCodePage = pszVariable;
     return environment;
+}
+
+long long CliEnvironment::UnixTime() const
+{
+    if (clock) return clock();
+    using std::chrono::duration_cast;
+    return duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
 }

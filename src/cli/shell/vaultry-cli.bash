@@ -32,7 +32,7 @@ _vaultry_cli()
             operands+=("${COMP_WORDS[i]}")
         fi
     done
-    if [ "${#operands[@]}" -eq 1 ] && [[ " show clip edit rm " == *" $command "* ]]; then
+    if [ "${#operands[@]}" -eq 1 ] && [[ " show clip edit rm totp " == *" $command "* ]]; then
         local db="${operands[0]/#\~/$HOME}" name
         while IFS= read -r name; do
             [[ "$name" == "$cur"* ]] && COMPREPLY+=("$(printf '%q' "$name")")
