@@ -37,6 +37,8 @@ vaultry-cli export @db.vty --format j|json
 vaultry-cli import @db.vty @back|@backup.txt
 vaultry-cli to|totp
 vaultry-cli totp @db.vty M|Mail\ box
+vaultry-cli audit @db.vty --breached @back|@backup.txt
+vaultry-cli audit @db.vty --br|--breached
 TABLE
 
 # Every command and option that --help names is in the man page.

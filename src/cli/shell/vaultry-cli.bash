@@ -16,6 +16,7 @@ _vaultry_cli()
         --field) COMPREPLY=($(compgen -W "for username password notes" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "text csv json" -- "$cur")); return ;;
         --for|--username|--notes|--generate|--words|--length|--separator|--exclude|--timeout|--codepage) return ;;
+        --breached) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$cur")); return ;;
     esac
     if [[ "$cur" == -* ]]; then
         local options
@@ -24,7 +25,7 @@ _vaultry_cli()
         return
     fi
     # Which operand is being typed: the words before it that are no option.
-    local i operands=() takes_value='^--(for|username|notes|generate|words|length|separator|exclude|timeout|codepage|field|format)$'
+    local i operands=() takes_value='^--(for|username|notes|generate|words|length|separator|exclude|timeout|codepage|field|format|breached)$'
     for ((i = 2; i < COMP_CWORD; i++)); do
         if [[ "${COMP_WORDS[i]}" =~ $takes_value ]]; then
             ((i++))
