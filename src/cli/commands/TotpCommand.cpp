@@ -23,13 +23,9 @@ OtpSecret EntrySecret(const CCliContext& context, const CString& strEntry, const
     if (!FindOtpToken(entry.m_strNotes, token))
         throw CCliError(kExitUsage, strEntry + " has no one-time code secret in its Notes (an otpauth://totp/ URI, " +
                                         "or \"totp:\" and a Base32 secret)");
-    std::string text = context.codec.ToUtf8(entry.m_strNotes.Mid(token.nValue, token.nEnd - token.nValue));
     try {
-        OtpSecret secret = ParseOtpSecret(text, token.bUri);
-        SecureZero(&text[0], text.size());
-        return secret;
+        return ParseOtpSecret(context.codec, entry.m_strNotes.Mid(token.nValue, token.nEnd - token.nValue), token.bUri);
     } catch (const CCliError& e) {
-        SecureZero(&text[0], text.size());
         throw CCliError(kExitUsage, "the one-time code secret of " + strEntry + " cannot be used: " + e.m_strMessage);
     }
 }
@@ -80,7 +76,7 @@ void RunTotp(CCliContext& context)
     }
     if (context.args.Has("--json")) {
         nlohmann::ordered_json result = {{"index", nIndex}, {"for", context.codec.ToUtf8(entry.m_strFor)}};
-        if (!secret.label.empty()) result["label"] = secret.label;
+        if (!secret.label.IsEmpty()) result["label"] = secret.label.GetString();
         result["code"] = strCode.GetString();
         result["valid_for"] = nLeft;
         result["time"] = UtcTimeText(nTime, TRUE).GetString();

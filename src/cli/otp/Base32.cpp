@@ -15,12 +15,13 @@ int DigitValue(char ch)
 
 }  // namespace
 
-CString DecodeBase32(const std::string& text)
+CString DecodeBase32(const CString& strText)
 {
     CString strBytes;
     unsigned nBits = 0, nBitCount = 0, nDigits = 0;
     bool bPadding = false;
-    for (char ch : text) {
+    for (int i = 0; i < strText.GetLength(); ++i) {
+        const char ch = strText[i];
         if (ch == ' ') continue;
         if (ch == '=') {
             bPadding = true;

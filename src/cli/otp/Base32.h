@@ -2,10 +2,8 @@
 // secrets: letters in either case, spaces anywhere, "=" padding at the end.
 #pragma once
 
-#include <string>
-
 #include "framework/portable/CString.h"
 
 // The bytes the text encodes. Throws CCliError (kExitUsage) saying what is
 // wrong without quoting the text, which is a secret.
-CString DecodeBase32(const std::string& text);
+CString DecodeBase32(const CString& strText);

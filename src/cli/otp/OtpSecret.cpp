@@ -1,8 +1,6 @@
 #include "cli/otp/OtpSecret.h"
 
-#include <algorithm>
 #include <climits>
-#include <set>
 
 #include "cli/base/CommandLine.h"
 #include "cli/otp/Base32.h"
@@ -10,12 +8,12 @@
 
 namespace {
 
+// Texts here are CStrings, which wipe their bytes: the secret passes through them.
 const char kScheme[] = "otpauth://";
+const int kSchemeLength = sizeof kScheme - 1;
 const int kMinKeyBytes = 10;  // 80 bits, the shortest secret sites hand out
 
-[[noreturn]] void Refuse(const std::string& strWhy) { throw CCliError(kExitUsage, strWhy.c_str()); }
-
-bool SameNoCase(const std::string& a, LPCTSTR psz) { return CString(a.c_str()).CompareNoCase(psz) == 0; }
+[[noreturn]] void Refuse(const CString& strWhy) { throw CCliError(kExitUsage, strWhy); }
 
 int HexValue(char ch)
 {
@@ -26,35 +24,35 @@ int HexValue(char ch)
 }
 
 // The text with each %XX replaced by its byte.
-std::string PercentDecoded(const std::string& text)
+CString PercentDecoded(const CString& strText)
 {
-    std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            decoded += text[i];
+    CString strDecoded;
+    for (int i = 0; i < strText.GetLength(); ++i) {
+        if (strText[i] != '%') {
+            strDecoded += strText[i];
             continue;
         }
-        const int nHigh = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
-        const int nLow = nHigh >= 0 ? HexValue(text[i + 2]) : -1;
+        const int nHigh = i + 2 < strText.GetLength() ? HexValue(strText[i + 1]) : -1;
+        const int nLow = nHigh >= 0 ? HexValue(strText[i + 2]) : -1;
         if (nLow < 0) Refuse("the URI has a \"%\" that is not followed by two hex digits");
-        decoded += static_cast<char>(nHigh * 16 + nLow);
+        strDecoded += static_cast<char>(nHigh * 16 + nLow);
         i += 2;
     }
-    return decoded;
+    return strDecoded;
 }
 
-int ReadNumber(const std::string& strValue, LPCTSTR pszName, int nMin, int nMax)
+int ReadNumber(const CString& strValue, LPCTSTR pszName, int nMin, int nMax)
 {
     int n = 0;
-    if (!ParseDecimal(strValue.c_str(), nMax, n) || n < nMin) {
+    if (!ParseDecimal(strValue, nMax, n) || n < nMin) {
         CString strMessage;
         strMessage.Format("the URI's %s= must be a number from %d to %d", pszName, nMin, nMax);
-        Refuse(strMessage.GetString());
+        Refuse(strMessage);
     }
     return n;
 }
 
-void ReadKey(OtpSecret& secret, const std::string& strBase32)
+void ReadKey(OtpSecret& secret, const CString& strBase32)
 {
     secret.strKey = DecodeBase32(strBase32);
     if (secret.strKey.GetLength() < kMinKeyBytes) {
@@ -62,58 +60,62 @@ void ReadKey(OtpSecret& secret, const std::string& strBase32)
         strMessage.Format("the secret is only %d bits long; one-time code secrets have 80 or more (in Notes it is "
                           "one word, without spaces)",
                           secret.strKey.GetLength() * 8);
-        Refuse(strMessage.GetString());
+        Refuse(strMessage);
     }
 }
 
-void ReadParameter(OtpSecret& secret, const std::string& strName, const std::string& strValue)
+void ReadParameter(OtpSecret& secret, const CString& strName, const CString& strValue)
 {
-    if (SameNoCase(strName, "secret")) {
+    if (strName == "secret") {
         ReadKey(secret, strValue);
-    } else if (SameNoCase(strName, "digits")) {
+    } else if (strName == "digits") {
         secret.nDigits = ReadNumber(strValue, "digits", 6, 8);
-    } else if (SameNoCase(strName, "period")) {
+    } else if (strName == "period") {
         secret.nPeriod = ReadNumber(strValue, "period", 1, INT_MAX);
-    } else if (SameNoCase(strName, "algorithm")) {
-        if (SameNoCase(strValue, "SHA1"))
+    } else if (strName == "algorithm") {
+        if (strValue.CompareNoCase("SHA1") == 0)
             secret.algorithm = DigestAlgorithm::sha1;
-        else if (SameNoCase(strValue, "SHA256"))
+        else if (strValue.CompareNoCase("SHA256") == 0)
             secret.algorithm = DigestAlgorithm::sha256;
-        else if (SameNoCase(strValue, "SHA512"))
+        else if (strValue.CompareNoCase("SHA512") == 0)
             secret.algorithm = DigestAlgorithm::sha512;
         else
             Refuse("the URI's algorithm= must be SHA1, SHA256 or SHA512, not " + strValue);
     }
 }
 
-OtpSecret ParseUri(const std::string& uri)
+OtpSecret ParseUri(const CString& strUri)
 {
-    if (uri.find_first_of(" \t\r\n") != std::string::npos)
-        Refuse("the URI holds white space (a space in it is written %20)");
-    if (!SameNoCase(uri.substr(0, sizeof kScheme - 1), kScheme)) Refuse("it is not an otpauth:// URI");
-    const std::size_t nTypeEnd = uri.find_first_of("/?", sizeof kScheme - 1);
-    const std::string strType = uri.substr(sizeof kScheme - 1, nTypeEnd - (sizeof kScheme - 1));
-    if (SameNoCase(strType, "hotp"))
+    for (int i = 0; i < strUri.GetLength(); ++i)
+        if (strUri[i] == ' ' || strUri[i] == '\t') Refuse("the URI holds white space (a space in it is written %20)");
+    if (strUri.Left(kSchemeLength).CompareNoCase(kScheme) != 0) Refuse("it is not an otpauth:// URI");
+    int nQuery = strUri.Find('?');
+    if (nQuery < 0) nQuery = strUri.GetLength();
+    int nTypeEnd = strUri.Find('/', kSchemeLength);
+    if (nTypeEnd < 0 || nTypeEnd > nQuery) nTypeEnd = nQuery;
+    const CString strType = strUri.Mid(kSchemeLength, nTypeEnd - kSchemeLength);
+    if (strType.CompareNoCase("hotp") == 0)
         Refuse("it is an otpauth://hotp/ URI: counter-based codes are not supported, only time-based ones "
                "(otpauth://totp/)");
-    if (!SameNoCase(strType, "totp")) Refuse("it is not an otpauth://totp/ URI");
-    const std::size_t nQuery = uri.find('?');
+    if (strType.CompareNoCase("totp") != 0) Refuse("it is not an otpauth://totp/ URI");
     OtpSecret secret;
-    if (nTypeEnd < nQuery) secret.label = PercentDecoded(uri.substr(nTypeEnd + 1, nQuery - nTypeEnd - 1));
+    if (nTypeEnd < nQuery) secret.label = PercentDecoded(strUri.Mid(nTypeEnd + 1, nQuery - nTypeEnd - 1));
     std::u32string decoded;
     CTextEncoding utf8;
-    if (!utf8.Open("UTF-8") || !utf8.Decode(secret.label.c_str(), decoded)) Refuse("the URI's label is not UTF-8 text");
-    std::set<std::string> seen;
-    for (std::size_t nAt = nQuery; nAt < uri.size();) {
-        const std::size_t nEnd = std::min(uri.find('&', nAt + 1), uri.size());
-        const std::string strParameter = uri.substr(nAt + 1, nEnd - nAt - 1);
+    if (!utf8.Open("UTF-8") || !utf8.Decode(secret.label, decoded)) Refuse("the URI's label is not UTF-8 text");
+    CString strSeen = "&";  // the names read, each followed by "&"
+    for (int nAt = nQuery; nAt < strUri.GetLength();) {
+        int nEnd = strUri.Find('&', nAt + 1);
+        if (nEnd < 0) nEnd = strUri.GetLength();
+        const CString strParameter = strUri.Mid(nAt + 1, nEnd - nAt - 1);
         nAt = nEnd;
-        const std::size_t nEquals = strParameter.find('=');
-        if (nEquals == std::string::npos) Refuse("the URI has a parameter without \"=\"");
-        CString strName = PercentDecoded(strParameter.substr(0, nEquals)).c_str();
+        const int nEquals = strParameter.Find('=');
+        if (nEquals < 0) Refuse("the URI has a parameter without \"=\"");
+        CString strName = PercentDecoded(strParameter.Left(nEquals));
         strName.MakeLower();
-        if (!seen.insert(strName.GetString()).second) Refuse("the URI gives " + std::string(strName) + "= twice");
-        ReadParameter(secret, strName.GetString(), PercentDecoded(strParameter.substr(nEquals + 1)));
+        if (strSeen.Find("&" + strName + "&") >= 0) Refuse("the URI gives " + strName + "= twice");
+        strSeen += strName + "&";
+        ReadParameter(secret, strName, PercentDecoded(strParameter.Mid(nEquals + 1)));
     }
     if (secret.strKey.IsEmpty()) Refuse("the URI has no secret=");
     return secret;
@@ -121,12 +123,20 @@ OtpSecret ParseUri(const std::string& uri)
 
 }  // namespace
 
-OtpSecret ParseOtpSecret(const std::string& text, BOOL bUri)
+OtpSecret ParseOtpSecret(const CString& strText, BOOL bUri)
 {
-    if (bUri) return ParseUri(text);
+    if (bUri) return ParseUri(strText);
     OtpSecret secret;
-    ReadKey(secret, text);
+    ReadKey(secret, strText);
     return secret;
+}
+
+OtpSecret ParseOtpSecret(const CTextCodec& codec, const CString& strStored, BOOL bUri)
+{
+    std::string text = codec.ToUtf8(strStored);
+    const CString strText(text.data(), static_cast<int>(text.size()));
+    SecureZero(&text[0], text.size());
+    return ParseOtpSecret(strText, bUri);
 }
 
 CString OtpTokenToStore(const CTextCodec& codec, const CString& strTyped)
@@ -134,16 +144,13 @@ CString OtpTokenToStore(const CTextCodec& codec, const CString& strTyped)
     int nStart = 0, nEnd = strTyped.GetLength();
     while (nStart < nEnd && (strTyped[nStart] == ' ' || strTyped[nStart] == '\t')) ++nStart;
     while (nEnd > nStart && (strTyped[nEnd - 1] == ' ' || strTyped[nEnd - 1] == '\t')) --nEnd;
-    CString strText = strTyped.Mid(nStart, nEnd - nStart);
-    const BOOL bUri = strText.Left(sizeof kScheme - 1).CompareNoCase(kScheme) == 0;
-    std::string utf8 = codec.ToUtf8(strText);
+    const CString strText = strTyped.Mid(nStart, nEnd - nStart);
+    const BOOL bUri = strText.Left(kSchemeLength).CompareNoCase(kScheme) == 0;
     try {
-        ParseOtpSecret(utf8, bUri);
+        ParseOtpSecret(codec, strText, bUri);
     } catch (const CCliError& e) {
-        SecureZero(&utf8[0], utf8.size());
         throw CCliError(kExitUsage, "--totp: " + e.m_strMessage + "; nothing was stored");
     }
-    SecureZero(&utf8[0], utf8.size());
     if (bUri) return strText;
     CString strSecret;
     for (int i = 0; i < strText.GetLength(); ++i)

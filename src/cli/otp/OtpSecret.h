@@ -5,8 +5,6 @@
 // defaults: 6 digits every 30 seconds by HMAC-SHA1.
 #pragma once
 
-#include <string>
-
 #include "cli/base/Digest.h"
 #include "cli/base/TextCodec.h"
 
@@ -21,12 +19,14 @@ struct OtpSecret {
     DigestAlgorithm algorithm = DigestAlgorithm::sha1;
     int nDigits = 6;
     int nPeriod = 30;
-    std::string label;  // the URI's label, decoded (UTF-8); empty for a bare secret
+    CString label;  // the URI's label, decoded (UTF-8); empty for a bare secret
 };
 
 // Reads a URI (bUri) or a bare secret, given in UTF-8. Throws CCliError
 // (kExitUsage) saying what is wrong, without quoting the secret.
-OtpSecret ParseOtpSecret(const std::string& text, BOOL bUri);
+OtpSecret ParseOtpSecret(const CString& strText, BOOL bUri);
+// The same for a text in the code page (from Notes, or typed).
+OtpSecret ParseOtpSecret(const CTextCodec& codec, const CString& strStored, BOOL bUri);
 
 // What add and edit --totp put into Notes for a URI or a bare secret typed in
 // the code page: the URI as it is, or "totp:", a space and the secret in upper
