@@ -20,6 +20,6 @@ inline std::size_t DigestSize(DigestAlgorithm algorithm)
 // The digest of the bytes, DigestSize bytes to pDigest. Throw CCliError
 // (kExitIo) when the platform's cryptography fails.
 void ComputeDigest(DigestAlgorithm algorithm, const void* pData, std::size_t nData, BYTE* pDigest);
-// The HMAC of the message under the key, DigestSize bytes to pMac.
+// The HMAC of the message under the key (not empty), DigestSize bytes to pMac.
 void ComputeHmac(DigestAlgorithm algorithm, const void* pKey, std::size_t nKey, const void* pMessage,
                  std::size_t nMessage, BYTE* pMac);

@@ -34,11 +34,7 @@ void ComputeDigest(DigestAlgorithm algorithm, const void* pData, std::size_t nDa
 void ComputeHmac(DigestAlgorithm algorithm, const void* pKey, std::size_t nKey, const void* pMessage,
                  std::size_t nMessage, BYTE* pMac)
 {
-    // An empty key is a valid HMAC key; HMAC() takes a null pointer for it as
-    // "no key given", so it gets a real one.
-    static const BYTE kNoKey = 0;
     unsigned nSize = 0;
-    if (!HMAC(Md(algorithm), nKey ? pKey : &kNoKey, static_cast<int>(nKey), static_cast<const BYTE*>(pMessage),
-              nMessage, pMac, &nSize))
+    if (!HMAC(Md(algorithm), pKey, static_cast<int>(nKey), static_cast<const BYTE*>(pMessage), nMessage, pMac, &nSize))
         ThrowFailed();
 }

@@ -30,16 +30,12 @@ void Check(NTSTATUS status)
 void Compute(DigestAlgorithm algorithm, BOOL bHmac, const void* pKey, std::size_t nKey, const void* pData,
              std::size_t nData, BYTE* pOut)
 {
-    // CNG takes an empty key for an HMAC through a pointer to something.
-    static UCHAR s_noKey = 0;
     BCRYPT_ALG_HANDLE hAlgorithm = nullptr;
     Check(BCryptOpenAlgorithmProvider(&hAlgorithm, AlgorithmId(algorithm), nullptr,
                                       bHmac ? BCRYPT_ALG_HANDLE_HMAC_FLAG : 0));
     BCRYPT_HASH_HANDLE hHash = nullptr;
-    NTSTATUS status =
-        BCryptCreateHash(hAlgorithm, &hHash, nullptr, 0,
-                         bHmac ? (nKey ? static_cast<PUCHAR>(const_cast<void*>(pKey)) : &s_noKey) : nullptr,
-                         static_cast<ULONG>(nKey), 0);
+    NTSTATUS status = BCryptCreateHash(hAlgorithm, &hHash, nullptr, 0, static_cast<PUCHAR>(const_cast<void*>(pKey)),
+                                       static_cast<ULONG>(nKey), 0);
     if (status >= 0)
         status = BCryptHashData(hHash, static_cast<PUCHAR>(const_cast<void*>(pData)), static_cast<ULONG>(nData), 0);
     if (status >= 0) status = BCryptFinishHash(hHash, pOut, static_cast<ULONG>(DigestSize(algorithm)), 0);

@@ -25,21 +25,20 @@ BOOL NextWord(const CString& strText, int nFrom, int& nStart, int& nEnd)
 // A URI with the value of each of its secret= parameters masked.
 CString MaskUri(const CString& strUri)
 {
-    const int nQuery = strUri.Find('?');
-    if (nQuery < 0) return strUri;
-    CString strMasked = strUri.Left(nQuery + 1);
-    int nAt = nQuery + 1;
-    while (nAt <= strUri.GetLength()) {
-        int nNext = strUri.Find('&', nAt);
-        if (nNext < 0) nNext = strUri.GetLength();
-        const CString strParameter = strUri.Mid(nAt, nNext - nAt);
+    int nQuery = strUri.Find('?');
+    if (nQuery < 0) nQuery = strUri.GetLength();
+    CString strMasked = strUri.Left(nQuery);
+    for (int nAt = nQuery; nAt < strUri.GetLength();) {
+        int nEnd = strUri.Find('&', nAt + 1);
+        if (nEnd < 0) nEnd = strUri.GetLength();
+        const CString strParameter = strUri.Mid(nAt + 1, nEnd - nAt - 1);
         const int nEquals = strParameter.Find('=');
+        strMasked += strUri[nAt];
         if (nEquals >= 0 && strParameter.Left(nEquals).CompareNoCase("secret") == 0)
             strMasked += strParameter.Left(nEquals + 1) + kMask;
         else
             strMasked += strParameter;
-        if (nNext < strUri.GetLength()) strMasked += '&';
-        nAt = nNext + 1;
+        nAt = nEnd;
     }
     return strMasked;
 }

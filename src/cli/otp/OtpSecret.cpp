@@ -32,7 +32,8 @@ CString PercentDecoded(const CString& strText)
             strDecoded += strText[i];
             continue;
         }
-        const int nHigh = i + 2 < strText.GetLength() ? HexValue(strText[i + 1]) : -1;
+        // A CString ends in a zero byte, which is no hex digit.
+        const int nHigh = HexValue(strText[i + 1]);
         const int nLow = nHigh >= 0 ? HexValue(strText[i + 2]) : -1;
         if (nLow < 0) Refuse("the URI has a \"%\" that is not followed by two hex digits");
         strDecoded += static_cast<char>(nHigh * 16 + nLow);

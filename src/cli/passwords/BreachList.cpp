@@ -22,12 +22,6 @@ const struct {
     {"\x1F\x8B", 2, "gzip"},
     {"7z\xBC\xAF\x27\x1C", 6, "7z"},
     {"PK\x03\x04", 4, "zip"},
-    {"PK\x05\x06", 4, "zip"},
-    {"\xFD"
-     "7zXZ",
-     5, "xz"},
-    {"BZh", 3, "bzip2"},
-    {"\x28\xB5\x2F\xFD", 4, "zstd"},
 };
 
 int HexValue(char ch)
@@ -129,13 +123,9 @@ unsigned long long CBreachList::Count(const BYTE hash[kSha1Size])
         const unsigned long long nMiddle = nLow + (nHigh - nLow) / 2;
         const BOOL bLine = LineAtOrAfter(nMiddle, line);
         if (bLine && ((bLow && std::memcmp(line.hash, low.hash, kSha1Size) < 0) ||
-                      (bHigh && std::memcmp(line.hash, high.hash, kSha1Size) > 0))) {
-            const Line& other = bLow && std::memcmp(line.hash, low.hash, kSha1Size) < 0 ? low : high;
-            throw CCliError(kExitUsage, m_strName + " is not ordered by hash (the lines at bytes " +
-                                            Offset(std::min(other.nStart, line.nStart)) + " and " +
-                                            Offset(std::max(other.nStart, line.nStart)) +
-                                            " are out of order); audit --breached needs the list ordered by hash");
-        }
+                      (bHigh && std::memcmp(line.hash, high.hash, kSha1Size) > 0)))
+            throw CCliError(kExitUsage, m_strName + " is not ordered by hash (the line at byte " + Offset(line.nStart) +
+                                            " is out of order); audit --breached needs the list ordered by hash");
         if (!bLine || std::memcmp(line.hash, hash, kSha1Size) >= 0) {
             nHigh = nMiddle;
             bHigh = bLine;
@@ -146,11 +136,7 @@ unsigned long long CBreachList::Count(const BYTE hash[kSha1Size])
             low = line;
         }
     }
-    const unsigned long long nCount = bHigh && std::memcmp(high.hash, hash, kSha1Size) == 0 ? high.nCount : 0;
-    SecureZero(&line, sizeof line);
-    SecureZero(&low, sizeof low);
-    SecureZero(&high, sizeof high);
-    return nCount;
+    return bHigh && std::memcmp(high.hash, hash, kSha1Size) == 0 ? high.nCount : 0;
 }
 
 void FindBreachedPasswords(const CTextCodec& codec, const CEntryList& list, CBreachList& breaches, PasswordAudit& audit)

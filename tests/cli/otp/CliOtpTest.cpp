@@ -51,6 +51,9 @@ TEST(CliOtp, TheRfcVectors)
     const CliResult r = RunCliAtTime([] { return 59LL; }, {"totp", strDb, "sha1"});
     EXPECT_EQ(r.out, "94287082\n");
     EXPECT_EQ(r.err, "Valid for 1 more second (time used: 1970-01-01 00:00:59 UTC).\n");
+    EXPECT_EQ(RunCliAtTime([] { return 0LL; }, {"totp", strDb, "sha1", "-q"}).out, "84755224\n");
+    EXPECT_EQ(RunCliAtTime([] { return -1LL; }, {"totp", strDb, "sha1"}).err,
+              "vaultry-cli: the system's clock is set before 1970\n");
 }
 
 // Notes as users write them give the code of the secret at 00:00:59; those that
@@ -62,10 +65,11 @@ TEST(CliOtp, SecretsAsUsersWriteThemAndAsTheyDoNotParse)
         std::string notes;
         const char* pszCodeOrError;
     } cases[] = {
-        {"2FA: otpauth://totp/ACME%20Co:joe%40mail?secret=gezd%20gnbv%20gy3t%20qojq%20gezd%20gnbv%20gy3t%20qojq "
-         "backup in the drawer",
+        {"2FA: otpauth://totp/ACME%20Co:joe%40mail?secret=gezd%20gnbv%20gy3t%20qojq%20gezd%20gnbv%20gy3t%20qojq"
+         "&digits=6 backup in the drawer",
          "287082"},
         {"totp: gezdgnbvgy3tqojqgezdgnbvgy3tqojq", "287082"},
+        {"totp: GEZDGNBVGY3TQOJQ", "263420"},  // 80 bits, the shortest
         {"codes TOTP:" + kKey20 + " and more", "287082"},
         {"OTPAUTH://TOTP/x?SECRET=" + kKey20 + "GEZDGNBVGY3TQOJQGEZA%3D%3D%3D%3D&Algorithm=sha256&digits=8",
          "46119246"},

@@ -81,6 +81,7 @@ TEST_F(CliCommands, AuditRefusesWhatIsNoBreachList)
         {"@count", kPassword + ":x\r\n"},
         {"@long", kPassword + ":12345678901234567890\n"},
         {"@empty", ""},
+        {"@wide", strGood + std::string(300, 'A') + "\n"},
         {"@garbled", strGarbled},
         {"@descending", strDescending},
     };
@@ -95,9 +96,9 @@ TEST_F(CliCommands, AuditRefusesWhatIsNoBreachList)
         {"audit @db.vty --breached @count", "", 1, "", "*the line at byte 0 is not HASH:COUNT"},
         {"audit @db.vty --breached @long", "", 1, "", "*the line at byte 0 is not HASH:COUNT"},
         {"audit @db.vty --breached @empty", "", 1, "", "*@empty is empty"},
+        {"audit @open.vty --breached @wide", "", 1, "", "*@wide: the line at byte * is longer than HASH:COUNT"},
         {"audit @open.vty --breached @garbled", "", 1, "", "*@garbled: the line at byte * is not HASH:COUNT"},
-        {"audit @open.vty --breached @descending", "", 1, "",
-         "*@descending is not ordered by hash (the lines at bytes "},
+        {"audit @open.vty --breached @descending", "", 1, "", "*@descending is not ordered by hash (the line at byte "},
     });
 }
 
