@@ -117,7 +117,7 @@ TEST(CliClip, TotpCopiesTheNextCodeWhenTheCurrentOneEndsSoon)
         CliResult r;
         std::thread totp([&] {
             r = RunCliAtTime([&] { return std::exchange(nTime, 60); },
-                             {"totp", folder.Path("db.vty"), "0", "--clip", "--timeout", "2"});
+                             {"totp", folder.Path("db.vty"), "0", "--clip", "--timeout", "5"});
         });
         std::string strSeen;
         for (int nWait = 0; nWait < 300 && strSeen != c.pszCode; ++nWait) {
