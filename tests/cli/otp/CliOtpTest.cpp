@@ -69,7 +69,7 @@ TEST(CliOtp, SecretsAsUsersWriteThemAndAsTheyDoNotParse)
          "&digits=6 backup in the drawer",
          "287082"},
         {"totp: gezdgnbvgy3tqojqgezdgnbvgy3tqojq", "287082"},
-        {"totp: GEZDGNBVGY3TQOJQ", "263420"},  // 80 bits, the shortest
+        {"totp: 7777777722222222", "718215"},  // 80 bits, the shortest
         {"codes TOTP:" + kKey20 + " and more", "287082"},
         {"OTPAUTH://TOTP/x?SECRET=" + kKey20 + "GEZDGNBVGY3TQOJQGEZA%3D%3D%3D%3D&Algorithm=sha256&digits=8",
          "46119246"},
