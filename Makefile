@@ -87,6 +87,7 @@ bench: native bench-windows
 	$(NATIVE)/bench/vaultry-bench
 	$(NATIVE)/bench/vaultry-cli-bench
 	$(NATIVE)/bench/vaultry-cli-merge-bench
+	$(NATIVE)/bench/vaultry-breach-bench
 
 # The entries view with the largest database, under Wine: prints its figures.
 bench-windows: windows

@@ -13,6 +13,7 @@
 #     formats       src/cli/formats                 base and below, itself
 #     clipboard     src/cli/clipboard               base and below, itself
 #     passwords     src/cli/passwords               base and below, itself
+#     otp           src/cli/otp                     base and below, itself
 #     commands      src/cli/commands                all the above, itself
 #     top           src/cli/*.cpp, *.h              all of src/cli
 #   program         src/app, frame, views, toolbar, database/document,
@@ -63,6 +64,9 @@ fail src/cli/base/A.cpp              src/cli/formats/B.h
 fail src/cli/formats/A.cpp           src/cli/passwords/B.h
 fail src/cli/clipboard/A.cpp         src/cli/commands/B.h
 fail src/cli/passwords/A.cpp         src/cli/commands/B.h
+fail src/cli/otp/A.cpp               src/cli/passwords/B.h
+fail src/cli/base/A.cpp              src/cli/otp/B.h
+fail tests/cli/otp/A.cpp             src/cli/commands/B.h
 fail src/cli/commands/A.cpp          src/cli/B.h
 fail src/cli/misc/A.cpp              src/cli/base/B.h
 fail tests/cli/misc/A.cpp            tests/cli/B.h
@@ -83,6 +87,9 @@ pass src/cli/base/A.cpp              src/cli/text/B.h
 pass src/cli/base/A.cpp              src/cli/terminal/B.h
 pass src/cli/formats/A.cpp           src/cli/base/B.h
 pass src/cli/commands/A.cpp          src/cli/clipboard/B.h
+pass src/cli/commands/A.cpp          src/cli/otp/B.h
+pass src/cli/otp/A.cpp               src/cli/base/B.h
+pass tests/cli/otp/A.cpp             src/cli/otp/B.h
 pass src/cli/A.cpp                   src/cli/commands/B.h
 pass tests/cli/passwords/A.cpp       src/cli/passwords/B.h
 pass tests/cli/formats/A.cpp         tests/cli/B.h
@@ -143,14 +150,15 @@ BEGIN {
     may["database-core"] = " portable database-core"
     may["textio-core"] = core
     may["framework"] = " portable framework"
-    clisub = "text|terminal|base|formats|clipboard|passwords|commands"
+    clisub = "text|terminal|base|formats|clipboard|passwords|otp|commands"
     may["cli/text"] = core " cli/text"
     may["cli/terminal"] = core " cli/terminal"
     may["cli/base"] = core " cli/text cli/terminal cli/base"
     may["cli/formats"] = may["cli/base"] " cli/formats"
     may["cli/clipboard"] = may["cli/base"] " cli/clipboard"
     may["cli/passwords"] = may["cli/base"] " cli/passwords"
-    may["cli/commands"] = may["cli/base"] " cli/formats cli/clipboard cli/passwords cli/commands"
+    may["cli/otp"] = may["cli/base"] " cli/otp"
+    may["cli/commands"] = may["cli/base"] " cli/formats cli/clipboard cli/passwords cli/otp cli/commands"
     may["cli"] = may["cli/commands"] " cli"
     may["program"] = core " framework program"
     may["tests/common"] = core " tests/common"

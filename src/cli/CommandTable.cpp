@@ -1,8 +1,9 @@
 #include "cli/commands/Commands.h"
 
 const CliCommand* const kCliCommands[] = {
-    &kCreateCommand,   &kListCommand,   &kShowCommand,   &kSearchCommand, &kClipCommand,   &kAddCommand,
-    &kEditCommand,     &kRemoveCommand, &kExportCommand, &kImportCommand, &kPasswdCommand, &kCheckCommand,
-    &kGenerateCommand, &kAuditCommand,  &kDiffCommand,   &kMergeCommand,
+    &kCreateCommand, &kListCommand,  &kShowCommand,     &kSearchCommand, &kClipCommand,
+    &kAddCommand,    &kEditCommand,  &kRemoveCommand,   &kExportCommand, &kImportCommand,
+    &kPasswdCommand, &kCheckCommand, &kGenerateCommand, &kAuditCommand,  &kTotpCommand,
+    &kDiffCommand,   &kMergeCommand,
 };
 const int kCliCommandCount = sizeof kCliCommands / sizeof kCliCommands[0];

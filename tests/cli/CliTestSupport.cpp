@@ -26,8 +26,10 @@ TerminalRead CScriptedTerminal::ReadHidden(LPCTSTR pszPrompt, CString& strLine)
     return TerminalRead::ok;
 }
 
-CliResult RunCliInProcess(const std::vector<std::string>& args, const std::string& in, CPasswordTerminal* pTerminal,
-                          bool bOutputFails)
+namespace {
+
+CliResult RunCliWith(const std::vector<std::string>& args, const std::string& in, CPasswordTerminal* pTerminal,
+                     bool bOutputFails, const std::function<long long()>& clock)
 {
     std::vector<const char*> argv{"vaultry-cli"};
     for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -39,9 +41,24 @@ CliResult RunCliInProcess(const std::vector<std::string>& args, const std::strin
     CliEnvironment environment;
     environment.strArguments = environment.strStreams = "UTF-8";
     environment.strCodePage = "1252";
+    environment.clock = clock;
     const int nCode = RunCli(static_cast<int>(argv.size()), argv.data(), input, out, err,
                              pTerminal ? *pTerminal : noTerminal, environment);
     return {nCode, out.str(), err.str()};
+}
+
+}  // namespace
+
+CliResult RunCliInProcess(const std::vector<std::string>& args, const std::string& in, CPasswordTerminal* pTerminal,
+                          bool bOutputFails)
+{
+    return RunCliWith(args, in, pTerminal, bOutputFails, nullptr);
+}
+
+CliResult RunCliAtTime(const std::function<long long()>& clock, const std::vector<std::string>& args,
+                       const std::string& in)
+{
+    return RunCliWith(args, in, nullptr, false, clock);
 }
 
 namespace {

@@ -37,6 +37,10 @@ struct CliResult {
 // bytes.
 CliResult RunCliInProcess(const std::vector<std::string>& args, const std::string& in = "",
                           CPasswordTerminal* pTerminal = nullptr, bool bOutputFails = false);
+// The same with the companion's clock giving the times of clock (seconds since
+// 1970, UTC) instead of the system's.
+CliResult RunCliAtTime(const std::function<long long()>& clock, const std::vector<std::string>& args,
+                       const std::string& in = "");
 
 // Runs the vaultry-cli program (vaultry-cli.exe under Wine in the Windows build,
 // its command line in Unicode) with UTF-8 arguments and in as standard input; its

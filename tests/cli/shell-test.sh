@@ -38,6 +38,10 @@ vaultry-cli import @db.vty @back|@backup.txt
 vaultry-cli show @db.vty --password-file @back|@backup.txt
 vaultry-cli merge @db.vty @db.vty --base @back|@backup.txt
 vaultry-cli show @db.vty --password-command vaultry-cl|vaultry-cli
+vaultry-cli to|totp
+vaultry-cli totp @db.vty M|Mail\ box
+vaultry-cli audit @db.vty --breached @back|@backup.txt
+vaultry-cli audit @db.vty --br|--breached
 TABLE
 
 # Every command and option that --help names is in the man page.

@@ -1,5 +1,6 @@
 #include "cli/base/CliEnvironment.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -56,4 +57,11 @@ CliEnvironment CliEnvironment::ForThisProcess()
     environment.strPasswordCommand = Variable("VAULTRY_PASSWORD_COMMAND");
     environment.strPasswordFile = Variable("VAULTRY_PASSWORD_FILE");
     return environment;
+}
+
+long long CliEnvironment::UnixTime() const
+{
+    if (clock) return clock();
+    using std::chrono::duration_cast;
+    return duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
 }

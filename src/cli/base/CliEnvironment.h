@@ -1,7 +1,9 @@
 // CliEnvironment: what vaultry-cli takes from its process besides the command
-// line: the character encodings outside and the code page variable. main() asks
-// the system (ForThisProcess); tests set them.
+// line: the character encodings outside, the code page variable and the clock.
+// main() asks the system (ForThisProcess); tests set them.
 #pragma once
+
+#include <functional>
 
 #include "framework/portable/CString.h"
 
@@ -15,6 +17,11 @@ struct CliEnvironment {
     // encoding (see PasswordSource.h)
     CString strPasswordCommand;
     CString strPasswordFile;
+
+    // The time in seconds since 1970-01-01 00:00 UTC; when not set, the system's.
+    std::function<long long()> clock;
+
+    long long UnixTime() const;
 
     // POSIX: the locale's encoding for both (UTF-8 when it is the C locale's
     // ASCII), Windows-1252 or $VAULTRY_CODEPAGE, file names as given. Windows:

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "cli/base/OtpNotes.h"
+
 namespace {
 
 CString InColumn(const CTextCodec& codec, const CString& strText)
@@ -60,6 +62,8 @@ void WriteEntryDetails(std::ostream& out, const CTextCodec& codec, const CEntry&
         out << field.pszLabel;
         if (&field.strText == &entry.m_strPassword && !bShowPassword)
             out << "(hidden; -s shows it)";
+        else if (&field.strText == &entry.m_strNotes && !bShowPassword)
+            WriteText(out, codec.ToStream(MaskOtpSecrets(field.strText)));
         else
             WriteText(out, codec.ToStream(field.strText));
         out << '\n';

@@ -17,6 +17,6 @@ CString EntryLabel(const CTextCodec& codec, int nIndex, const CEntry& entry);
 // One line of ls and search: the index, For and Username, separated by tabs. A
 // tab or line break inside a text shows as \t, \n or \r, so that the columns hold.
 void WriteEntrySummary(std::ostream& out, const CTextCodec& codec, int nIndex, const CEntry& entry);
-// The four texts of show, one "Label: text" line each; the password only with
-// bShowPassword.
+// The four texts of show, one "Label: text" line each; the password, and the
+// one-time code secrets in Notes, only with bShowPassword.
 void WriteEntryDetails(std::ostream& out, const CTextCodec& codec, const CEntry& entry, BOOL bShowPassword);

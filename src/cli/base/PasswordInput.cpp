@@ -103,3 +103,10 @@ CString CPasswordInput::ReadEntryPassword()
     CheckEntryText("the password", strPassword);
     return strPassword;
 }
+
+CString CPasswordInput::ReadOtpSecret()
+{
+    const CString strTyped = ReadLine("One-time code URI (otpauth://totp/...) or Base32 secret: ");
+    return m_bFromStdin ? m_context.codec.FromStream(strTyped, "--totp")
+                        : m_context.codec.FromArgument(strTyped, "--totp");
+}

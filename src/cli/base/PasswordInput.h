@@ -32,6 +32,9 @@ public:
     CString ReadNewDatabasePassword();
     // A password to store in an entry: any length, empty allowed.
     CString ReadEntryPassword();
+    // A one-time code URI or Base32 secret for an entry (add and edit --totp), in
+    // the code page: read as a password is, once; never from the command line.
+    CString ReadOtpSecret();
 
 private:
     CString ReadLine(LPCTSTR pszPrompt);

@@ -1,54 +1,27 @@
 // clip DB ENTRY [--field F] [--timeout S]: copies the password (or another text)
 // of an entry to the clipboard and clears it again after S seconds.
 #include "cli/base/CliDatabase.h"
-#include "cli/clipboard/Clipboard.h"
+#include "cli/clipboard/ClipboardHold.h"
 #include "cli/commands/Commands.h"
 #include "cli/base/EntryFields.h"
 #include "cli/base/EntryLookup.h"
 #include "cli/base/EntryOutput.h"
-#include "cli/terminal/InterruptCatcher.h"
 
 namespace {
-
-const int kDefaultTimeout = 10;
-const int kMaxTimeout = 24 * 60 * 60;
 
 void RunClip(CCliContext& context)
 {
     const int nField = GetFieldOption(context, kPasswordField);
-    const int nTimeout = context.args.GetNumber("--timeout", kDefaultTimeout, 1, kMaxTimeout);
+    const int nTimeout = context.args.GetNumber("--timeout", kDefaultClipTimeout, 1, kMaxClipTimeout);
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.Load(context.PathOperand(0), passwords);
     const int nIndex = FindEntry(context, db.strPath, db.list, context.args.GetOperand(1));
     const CEntry& entry = db.list.ElementAt(nIndex);
-    std::unique_ptr<CClipboard> clipboard = OpenSystemClipboard();
-    CInterruptCatcher interrupts;
-    {
-        std::string text = context.codec.ToUtf8(FieldText(entry, nField));
-        clipboard->Copy(text);
-        SecureZero(&text[0], text.size());
-    }
-    const BOOL bCountdown = context.terminal.StandardErrorIsTerminal() && !context.args.Has("--quiet");
-    context.Note(CString("The ") + kFieldNames[nField] + " of entry " + EntryLabel(context.codec, nIndex, entry) +
-                 " is on the clipboard.");
-    for (int nLeft = nTimeout; nLeft > 0 && !interrupts.Caught(); --nLeft) {
-        if (bCountdown) {
-            CString strLine;
-            strLine.Format("\rClearing the clipboard in %d s (Ctrl+C clears it now)... ", nLeft);
-            context.err << strLine.GetString() << std::flush;
-        }
-        interrupts.Wait(1000);
-    }
-    if (bCountdown) context.err << '\n';
-    if (clipboard->StillHolds()) {
-        clipboard->Clear();
-        context.Note("Clipboard cleared.");
-    } else {
-        context.Note("The clipboard has changed meanwhile; it was left as it is.");
-    }
-    context.err.flush();
-    interrupts.Resend();
+    std::string text = context.codec.ToUtf8(FieldText(entry, nField));
+    HoldOnClipboard(context, text,
+                    CString("The ") + kFieldNames[nField] + " of entry " + EntryLabel(context.codec, nIndex, entry),
+                    nTimeout);
 }
 
 const CliOption kOptions[] = {{kFieldOption, TRUE}, {"--timeout", TRUE}};

@@ -39,6 +39,7 @@ extern const CliCommand kClipCommand;
 extern const CliCommand kAuditCommand;
 extern const CliCommand kDiffCommand;
 extern const CliCommand kMergeCommand;
+extern const CliCommand kTotpCommand;
 
 // What ls prints, as text lines or (--json) a JSON array: the entries of list
 // whose indexes pIndexes holds, or all of them when it is null. search prints

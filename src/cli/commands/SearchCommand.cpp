@@ -1,6 +1,7 @@
 // search DB TEXT [--json]: the entries whose For, Username or Notes contain TEXT,
 // ignoring case, printed as ls prints them; exit code 1 when there are none.
 #include "cli/base/CliDatabase.h"
+#include "cli/base/OtpNotes.h"
 #include "cli/commands/Commands.h"
 
 namespace {
@@ -30,7 +31,7 @@ void RunSearch(CCliContext& context)
         const CEntry& entry = db.list.ElementAt(i);
         if (ContainsNoCase(codePage, entry.m_strFor, strText) ||
             ContainsNoCase(codePage, entry.m_strUsername, strText) ||
-            ContainsNoCase(codePage, entry.m_strNotes, strText))
+            ContainsNoCase(codePage, MaskOtpSecrets(entry.m_strNotes), strText))
             found.push_back(i);
     }
     WriteEntries(context, db.list, &found);
@@ -46,8 +47,9 @@ const CliOption kOptions[] = {{"--json", FALSE}};
 const CliCommand kSearchCommand = {
     "search", "search DB TEXT [--json]", "list the entries whose For, Username or Notes contain TEXT",
     "Prints the matching entries as ls does (--json too). Case is ignored for every\n"
-    "letter of the database's code page; passwords are not searched. A TEXT that\n"
-    "starts with a dash follows \"--\". The exit status is 1 when nothing matches.\n",
+    "letter of the database's code page; passwords and the one-time code secrets in\n"
+    "Notes are not searched. A TEXT that starts with a dash follows \"--\". The exit\n"
+    "status is 1 when nothing matches.\n",
     kOptions, 1, 2, 2, RunSearch,
 };
 // clang-format on

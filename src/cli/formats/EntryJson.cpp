@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/base/EntryFields.h"
+#include "cli/base/OtpNotes.h"
 
 nlohmann::ordered_json EntryJson(const CTextCodec& codec, int nIndex, const CEntry& entry, BOOL bPassword)
 {
@@ -11,7 +12,7 @@ nlohmann::ordered_json EntryJson(const CTextCodec& codec, int nIndex, const CEnt
     object["for"] = codec.ToUtf8(entry.m_strFor);
     object["username"] = codec.ToUtf8(entry.m_strUsername);
     if (bPassword) object["password"] = codec.ToUtf8(entry.m_strPassword);
-    object["notes"] = codec.ToUtf8(entry.m_strNotes);
+    object["notes"] = codec.ToUtf8(bPassword ? entry.m_strNotes : MaskOtpSecrets(entry.m_strNotes));
     return object;
 }
 

@@ -12,8 +12,8 @@
 #include "cli/base/TextCodec.h"
 #include "database/core/EntryList.h"
 
-// An entry as an object; "index" only when nIndex >= 0, "password" only with
-// bPassword.
+// An entry as an object; "index" only when nIndex >= 0, "password" (and the
+// one-time code secrets in "notes") only with bPassword.
 nlohmann::ordered_json EntryJson(const CTextCodec& codec, int nIndex, const CEntry& entry, BOOL bPassword);
 // The document, indented, and a line end.
 void WriteJson(std::ostream& out, const nlohmann::ordered_json& document);

@@ -21,8 +21,9 @@ struct PasswordFindings {
     bool bSameAsUsername = false;
     double dBits = -1;  // zxcvbn's estimate; -1 without it
     bool bWeak = false;
+    unsigned long long nBreachCount = 0;  // times seen in a breach list (audit --breached)
 
-    bool Any() const { return bReused || bEmpty || bShort || bSameAsFor || bSameAsUsername || bWeak; }
+    bool Any() const { return bReused || bEmpty || bShort || bSameAsFor || bSameAsUsername || bWeak || nBreachCount; }
 };
 
 // TRUE when this build estimates strength with zxcvbn.

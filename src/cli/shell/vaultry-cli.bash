@@ -18,6 +18,7 @@ _vaultry_cli()
         --for|--username|--notes|--generate|--words|--length|--separator|--exclude|--timeout|--codepage) return ;;
         --password-command) COMPREPLY=($(compgen -c -- "$cur")); return ;;
         --base|--password-file) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --breached) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$cur")); return ;;
     esac
     if [[ "$cur" == -* ]]; then
         local options
@@ -26,7 +27,7 @@ _vaultry_cli()
         return
     fi
     # Which operand is being typed: the words before it that are no option.
-    local i operands=() takes_value='^--(for|username|notes|generate|words|length|separator|exclude|timeout|codepage|field|format|base|password-command|password-file)$'
+    local i operands=() takes_value='^--(for|username|notes|generate|words|length|separator|exclude|timeout|codepage|field|format|base|password-command|password-file|breached)$'
     for ((i = 2; i < COMP_CWORD; i++)); do
         if [[ "${COMP_WORDS[i]}" =~ $takes_value ]]; then
             ((i++))
@@ -34,7 +35,7 @@ _vaultry_cli()
             operands+=("${COMP_WORDS[i]}")
         fi
     done
-    if [ "${#operands[@]}" -eq 1 ] && [[ " show clip edit rm " == *" $command "* ]]; then
+    if [ "${#operands[@]}" -eq 1 ] && [[ " show clip edit rm totp " == *" $command "* ]]; then
         local db="${operands[0]/#\~/$HOME}" name
         while IFS= read -r name; do
             [[ "$name" == "$cur"* ]] && COMPREPLY+=("$(printf '%q' "$name")")

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 #include "cli/CliTestSupport.h"
 #include "cli/clipboard/Clipboard.h"
@@ -87,6 +88,48 @@ TEST(CliClip, ClearsTheClipboardAfterTheTimeoutUnlessItChanged)
         EXPECT_EQ(r.nCode, 0) << r.err;
         EXPECT_EQ(r.err, std::string("The ") + c.pszField + " of entry 0 (mail) is on the clipboard.\n" + c.pszLast);
         EXPECT_EQ(ReadClipboard(), c.pszMeanwhile ? c.pszMeanwhile : "");
+    }
+}
+
+// totp --clip with 5 seconds of the code left copies it; with 2 seconds it
+// waits for the next one and copies that.
+TEST(CliClip, TotpCopiesTheNextCodeWhenTheCurrentOneEndsSoon)
+{
+#ifndef _WIN32
+    if (!std::getenv("DISPLAY") || std::system("command -v xclip >/dev/null") != 0)
+        GTEST_SKIP() << "needs a display and xclip (ctest runs this as cli-clipboard, under xvfb-run)";
+#endif
+    TempFolder folder;
+    WriteDatabaseFile(folder.Path("db.vty"),
+                      MakeList({CEntry("site", "", "", "totp: GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ")}), nullptr);
+    const struct {
+        long long nTime;
+        const char* pszCode;
+        const char* pszNotes;
+    } cases[] = {
+        {55, "287082", "Valid for 5 more seconds (time used: 1970-01-01 00:00:55 UTC).\n"},
+        {58, "359152",
+         "The code changes in 2 s; waiting for the next one.\nValid for 30 more seconds (time used: 1970-01-01 "
+         "00:01:00 UTC).\n"},
+    };
+    for (const auto& c : cases) {
+        long long nTime = c.nTime;
+        CliResult r;
+        std::thread totp([&] {
+            r = RunCliAtTime([&] { return std::exchange(nTime, 60); },
+                             {"totp", folder.Path("db.vty"), "0", "--clip", "--timeout", "5"});
+        });
+        std::string strSeen;
+        for (int nWait = 0; nWait < 300 && strSeen != c.pszCode; ++nWait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            strSeen = ReadClipboard();
+        }
+        totp.join();
+        EXPECT_EQ(strSeen, c.pszCode);
+        EXPECT_EQ(r.nCode, 0) << r.err;
+        EXPECT_EQ(r.err, std::string(c.pszNotes) +
+                             "The one-time code of entry 0 (site) is on the clipboard.\nClipboard cleared.\n");
+        EXPECT_EQ(ReadClipboard(), "");
     }
 }
 
