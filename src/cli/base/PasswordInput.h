@@ -30,6 +30,8 @@ public:
     CString ReadNewDatabasePassword();
     // A password to store in an entry: any length, empty allowed.
     CString ReadEntryPassword();
+    // Whether passwords are typed at the terminal (not read from standard input).
+    BOOL ReadsFromTerminal() const { return !m_bFromStdin; }
 
 private:
     CString ReadLine(LPCTSTR pszPrompt);

@@ -1,0 +1,40 @@
+// The new password of create and passwd. It is typed, or with --words N made
+// here: a passphrase of N words of the EFF large word list, shown once on the
+// terminal and typed back before it is used. A password that an attacker with
+// the file, making 10^10 guesses a second, would find within a century is
+// warned about on standard error; at a terminal the user is then asked whether
+// to keep it (--yes: not asked). Without a terminal, or when the password came
+// from standard input, the warning alone, so that scripts keep working.
+#pragma once
+
+#include "cli/base/PasswordInput.h"
+
+const int kMaxPassphraseWords = 8;  // more rarely fit the 56 characters
+
+#ifdef VAULTRY_HAVE_ZXCVBN
+#define NEW_PASSWORD_ESTIMATE "zxcvbn"
+#else
+#define NEW_PASSWORD_ESTIMATE                                                                                          \
+    "vaultry-cli's own estimate (this build has no zxcvbn):\n"                                                         \
+    "zxcvbn's lists of common passwords, words and names, keyboard rows,\n"                                            \
+    "sequences, repeats, years, dates, capitals and l33t"
+#endif
+
+// What the help of create and passwd says about them.
+#define NEW_PASSWORD_HELP                                                                                              \
+    "The file has no key stretching, so its password alone protects it: the\n"                                         \
+    "new password's guesses are estimated by " NEW_PASSWORD_ESTIMATE ".\n"                                             \
+    "When an attacker who has the file and makes 10^10 guesses a second (graphics\n"                                   \
+    "cards running Blowfish's key schedule) would find it within a century, a\n"                                       \
+    "warning says so on standard error; at a terminal you are then asked whether\n"                                    \
+    "to keep it, unless --yes is given. --words N makes the password a passphrase\n"                                   \
+    "of N words (1 to 8; 6 suggested, 5 fall within the century) of the EFF large\n"                                   \
+    "word list, at most 56 characters, and says its exact strength: it is shown once\n"                                \
+    "on the terminal (refused without one) and you type it back once.\n"
+
+// The new password in the database's code page; empty with --no-lock. Reads the
+// options --no-lock, --words N and --yes, which create and passwd take. Throws
+// CCliError (kExitUsage) when a weak password is not to be kept, a passphrase
+// is typed back wrong or has no terminal to be shown on, or --words comes with
+// --no-lock.
+CString ChooseNewDatabasePassword(CCliContext& context, CPasswordInput& passwords);
