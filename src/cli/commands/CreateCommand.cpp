@@ -8,10 +8,11 @@ namespace {
 
 void RunCreate(CCliContext& context)
 {
+    CNewDatabasePassword newPassword(context);
     CCliDatabase db(context);
     db.StartNew(context.PathOperand(0));
     CPasswordInput passwords(context);
-    const CString strPassword = ChooseNewDatabasePassword(context, passwords);
+    const CString strPassword = newPassword.Choose(passwords);
     SetDatabaseKey(db, strPassword);
     db.Save();
     context.Note(db.strPath + (strPassword.IsEmpty() ? " created, not locked." : " created."));

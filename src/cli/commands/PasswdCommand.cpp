@@ -8,10 +8,11 @@ namespace {
 
 void RunPasswd(CCliContext& context)
 {
+    CNewDatabasePassword newPassword(context);
     CPasswordInput passwords(context);
     CCliDatabase db(context);
     db.LoadForChange(context.PathOperand(0), passwords);
-    const CString strPassword = ChooseNewDatabasePassword(context, passwords);
+    const CString strPassword = newPassword.Choose(passwords);
     db.LockForChange();
     SetDatabaseKey(db, strPassword);
     db.Save();

@@ -32,9 +32,22 @@ const int kMaxPassphraseWords = 8;  // more rarely fit the 56 characters
     "word list, at most 56 characters, and says its exact strength: it is shown once\n"                                \
     "on the terminal (refused without one) and you type it back once.\n"
 
-// The new password in the database's code page; empty with --no-lock. Reads the
-// options --no-lock, --words N and --yes, which create and passwd take. Throws
-// CCliError (kExitUsage) when a weak password is not to be kept, a passphrase
-// is typed back wrong or has no terminal to be shown on, or --words comes with
-// --no-lock.
-CString ChooseNewDatabasePassword(CCliContext& context, CPasswordInput& passwords);
+class CNewDatabasePassword {
+public:
+    // Reads the options --no-lock, --words N and --yes, which create and passwd
+    // take, before anything is asked. Throws CCliError (kExitUsage) for a wrong
+    // number of words, or --words with --no-lock.
+    explicit CNewDatabasePassword(CCliContext& context);
+
+    // The new password in the database's code page; empty with --no-lock.
+    // Throws CCliError (kExitUsage) when a weak password is not to be kept, or a
+    // passphrase has no terminal to be shown on or is typed back wrong.
+    CString Choose(CPasswordInput& passwords);
+
+private:
+    void WarnIfWeak(double dBits, const CString& strEstimate, BOOL bAsk);
+    CString MakePassphrase();
+
+    CCliContext& m_context;
+    int m_nWords;
+};

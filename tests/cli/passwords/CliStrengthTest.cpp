@@ -87,7 +87,7 @@ TEST_F(CliCommands, WeakNewPasswordsAreWarnedAbout)
         "about 7000 centuries.\n";
     Run({
         {"create @weak.vty --password-stdin", "Password1!\n", 0, "", kWarning + "@weak.vty created.\n"},
-        {"passwd @weak.vty --password-stdin", "Password1!\nq7#Vw!2pLx9@Rt4Zm8\n", 0, "",
+        {"passwd @weak.vty --password-stdin", "Password1!\nPassword1!\nq7#Vw!2pLx9@Rt4Zm8\n", 0, "",
          "The password of @weak.vty was changed.\n"},
         {"passwd @db.vty --password-stdin --yes", "pw\nletmein\n", 0, "", kWarning + "The password of @db.vty"},
         {"create @x.vty --no-lock --words 6", "", 1, "", "*--words makes a password, and --no-lock"},
