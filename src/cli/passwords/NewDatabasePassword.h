@@ -15,9 +15,10 @@ const int kMaxPassphraseWords = 8;  // more rarely fit the 56 characters
 #define NEW_PASSWORD_ESTIMATE "zxcvbn"
 #else
 #define NEW_PASSWORD_ESTIMATE                                                                                          \
-    "vaultry-cli's own estimate (this build has no zxcvbn):\n"                                                         \
-    "zxcvbn's lists of common passwords, words and names, keyboard rows,\n"                                            \
-    "sequences, repeats, years, dates, capitals and l33t"
+    "vaultry-cli's own\n"                                                                                              \
+    "estimate, as this build has no zxcvbn library: zxcvbn's lists of common\n"                                        \
+    "passwords, words and names, keyboard rows, sequences, repeats, years, dates,\n"                                   \
+    "capitals and l33t"
 #endif
 
 // What the help of create and passwd says about them.
