@@ -4,7 +4,7 @@ set -e
 PKGS="cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev libgtest-dev googletest
       libbenchmark-dev libssl-dev g++-mingw-w64-x86-64-posix wine wine64
       xvfb xauth fonts-wine x11-utils imagemagick git nsis zip unzip
-      nlohmann-json3-dev diceware libzxcvbn-dev scdoc xclip"
+      nlohmann-json3-dev diceware libzxcvbn-dev python3-zxcvbn scdoc xclip"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -13,16 +13,23 @@
 #include "cli/terminal/PasswordTerminal.h"
 #include "common/TestFiles.h"
 
-// A terminal that answers with the lines it was given, and records the prompts.
+// A terminal that answers with the lines it was given, and records the prompts
+// and what is shown on it.
 class CScriptedTerminal : public CPasswordTerminal {
 public:
     TerminalRead ReadHidden(LPCTSTR pszPrompt, CString& strLine) override;
     TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) override { return ReadHidden(pszPrompt, strLine); }
     BOOL StandardInputIsTerminal() override { return FALSE; }
+    BOOL Show(LPCTSTR pszText) override
+    {
+        if (bPresent) shown += pszText;
+        return bPresent;
+    }
 
     bool bPresent = true;  // false: the process has no terminal
     std::deque<std::string> answers;
     std::vector<std::string> prompts;
+    std::string shown;
     std::function<void()> beforeAnswer;  // runs at each prompt, when set
 };
 

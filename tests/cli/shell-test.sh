@@ -31,6 +31,7 @@ vaultry-cli se|search
 vaultry-cli help au|audit
 vaultry-cli show --s|--show-password
 vaultry-cli rm x -|--codepage --password-command --password-file --password-stdin --quiet --yes -q -y
+vaultry-cli passwd x -|--codepage --no-lock --password-command --password-file --password-stdin --quiet --words --yes -q -y
 vaultry-cli show @db.vty M|Mail\ box
 vaultry-cli clip @db.vty --field pa|password
 vaultry-cli export @db.vty --format j|json

@@ -35,6 +35,8 @@ public:
     // A one-time code URI or Base32 secret for an entry (add and edit --totp), in
     // the code page: read as a password is, once; never from the command line.
     CString ReadOtpSecret();
+    // Whether passwords are typed at the terminal (not read from standard input).
+    BOOL ReadsFromTerminal() const { return !m_bFromStdin; }
 
 private:
     CString ReadLine(LPCTSTR pszPrompt);

@@ -21,14 +21,15 @@ BOOL WINAPI RestoreEchoOnBreak(DWORD)
     return FALSE;
 }
 
-void WriteConsoleText(LPCTSTR psz)
+BOOL WriteConsoleText(LPCTSTR psz)
 {
     HANDLE hOut = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
-    if (hOut == INVALID_HANDLE_VALUE) return;
+    if (hOut == INVALID_HANDLE_VALUE) return FALSE;
     DWORD dwWritten = 0;
-    WriteConsoleA(hOut, psz, static_cast<DWORD>(std::strlen(psz)), &dwWritten, nullptr);
+    const BOOL bWritten = WriteConsoleA(hOut, psz, static_cast<DWORD>(std::strlen(psz)), &dwWritten, nullptr);
     CloseHandle(hOut);
+    return bWritten;
 }
 
 }  // namespace
@@ -90,6 +91,8 @@ BOOL CConsolePasswordTerminal::StandardErrorIsTerminal()
     DWORD dwMode = 0;
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &dwMode);
 }
+
+BOOL CConsolePasswordTerminal::Show(LPCTSTR pszText) { return WriteConsoleText(pszText); }
 
 #else
 
@@ -178,5 +181,14 @@ TerminalRead CConsolePasswordTerminal::Read(LPCTSTR pszPrompt, CString& strLine,
 BOOL CConsolePasswordTerminal::StandardInputIsTerminal() { return ::isatty(STDIN_FILENO); }
 
 BOOL CConsolePasswordTerminal::StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO); }
+
+BOOL CConsolePasswordTerminal::Show(LPCTSTR pszText)
+{
+    int fd = ::open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return FALSE;
+    WriteAll(fd, pszText);
+    ::close(fd);
+    return TRUE;
+}
 
 #endif

@@ -13,6 +13,7 @@ public:
     TerminalRead ReadShown(LPCTSTR pszPrompt, CString& strLine) override { return Read(pszPrompt, strLine, TRUE); }
     BOOL StandardInputIsTerminal() override;
     BOOL StandardErrorIsTerminal() override;
+    BOOL Show(LPCTSTR pszText) override;
 
 private:
     TerminalRead Read(LPCTSTR pszPrompt, CString& strLine, BOOL bEcho);

@@ -23,4 +23,11 @@ public:
     virtual BOOL StandardInputIsTerminal() = 0;
     // Whether standard error is a terminal, for progress shown in place.
     virtual BOOL StandardErrorIsTerminal() { return FALSE; }
+    // Writes text on the terminal itself, not on a standard stream, for what only
+    // the user at it is to see (a new passphrase); FALSE when there is none.
+    virtual BOOL Show(LPCTSTR pszText)
+    {
+        (void)pszText;
+        return FALSE;
+    }
 };

@@ -20,7 +20,7 @@ TEST_F(CliCommands, EveryChangeReachesTheFile)
 {
     WriteBytes(At("@in.txt"), "bank,,,\r\nx,y,z,notes, more\n,,,\r\n");
     Run({
-        {"create @new.vty --password-stdin", "pw\n", 0, "", "@new.vty created.\n"},
+        {"create @new.vty --password-stdin", "pw\n", 0, "", "*: warning: *\n@new.vty created.\n"},
         // Any password opens a locked database without entries: a change asks
         // for it twice, so that a typo does not become its key.
         {"add @new.vty --for x --generate 4 --password-stdin", "pw\npq\n", 1, "", "*the two passwords do not match"},
@@ -37,7 +37,8 @@ TEST_F(CliCommands, EveryChangeReachesTheFile)
          "Entry 1 (bank) changed.\n"},
         {"edit @new.vty 2 --notes '' -q --password-stdin", "pw\n", 0, "", ""},
         {"rm @new.vty 0 --yes --password-stdin", "pw\n", 0, "", "Entry 0 (mail) deleted.\n"},
-        {"passwd @new.vty --password-stdin", "pw\nnew password\n", 0, "", "The password of @new.vty was changed.\n"},
+        {"passwd @new.vty --password-stdin", "pw\nnew password\n", 0, "",
+         "*: warning: *\nThe password of @new.vty was changed.\n"},
         {"ls @new.vty --password-stdin", "pw\n", 2, "", kWrong},
         {"check @new.vty --password-stdin", "new password\n", 0,
          "@new.vty: a readable Vaultry database, locked, with 3 entries.\n", ""},

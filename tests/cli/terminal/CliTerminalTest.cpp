@@ -12,7 +12,9 @@
 namespace {
 
 // Runs vaultry-cli in a new terminal, typing each answer once the text before
-// it has appeared. Returns the exit code; seen gets everything the terminal showed.
+// it has appeared; "$PHRASE" in an answer stands for the passphrase shown, the
+// line that four spaces indent. Returns the exit code; seen gets everything the
+// terminal showed.
 using Script = std::vector<std::pair<std::string, std::string>>;  // prompt, then what to type
 
 int RunInTerminal(const std::vector<std::string>& args, const Script& script, std::string& seen)
@@ -39,7 +41,11 @@ int RunInTerminal(const std::vector<std::string>& args, const Script& script, st
         while (seen.find(strPrompt, nFrom) == std::string::npos)
             if (!readSome()) break;
         nFrom = seen.size();
-        EXPECT_EQ(write(nMaster, strAnswer.data(), strAnswer.size()), static_cast<ssize_t>(strAnswer.size()));
+        std::string strTyped = strAnswer;
+        const std::size_t nPhrase = seen.find("\n    "), nMark = strTyped.find("$PHRASE");
+        if (nPhrase != std::string::npos && nMark != std::string::npos)
+            strTyped.replace(nMark, 7, seen.substr(nPhrase + 5, seen.find('\r', nPhrase + 5) - nPhrase - 5));
+        EXPECT_EQ(write(nMaster, strTyped.data(), strTyped.size()), static_cast<ssize_t>(strTyped.size()));
     }
     while (readSome()) {}
     close(nMaster);
@@ -54,8 +60,11 @@ TEST(CliTerminal, AsksForPasswordsWithoutEcho)
     TempFolder folder;
     std::string strDb = folder.Path("db.vty");
     std::string seen;
-    EXPECT_EQ(RunInTerminal({"create", strDb},
-                            {{"New password: ", "Zebra42\n"}, {"Repeat the new password: ", "Zebra42\n"}}, seen),
+    // A weak password: the user is asked whether to keep it.
+    EXPECT_EQ(RunInTerminal(
+                  {"create", strDb},
+                  {{"New password: ", "Zebra42\n"}, {"Repeat the new password: ", "Zebra42\n"}, {"? [y/N] ", "y\n"}},
+                  seen),
               0);
     EXPECT_EQ(seen.find("Zebra42"), std::string::npos) << seen;
     EXPECT_EQ(ReadDatabaseFile(strDb, "Zebra42").wLocked, 1);
@@ -71,6 +80,20 @@ TEST(CliTerminal, AsksForPasswordsWithoutEcho)
     // Ctrl+D at the prompt ends the input: the command stops instead of waiting on.
     seen.clear();
     EXPECT_EQ(RunInTerminal({"check", strDb}, {{"Password for " + strDb + ": ", "\x04"}}, seen), 1);
+}
+
+// --words: the passphrase appears on the terminal, and the database takes it
+// once it is typed back without echo.
+TEST(CliTerminal, ShowsAPassphraseAndTakesItTypedBack)
+{
+    TempFolder folder;
+    const std::string strDb = folder.Path("db.vty");
+    std::string seen;
+    EXPECT_EQ(RunInTerminal({"create", strDb, "--words", "6"}, {{"Type the passphrase back: ", "$PHRASE\n"}}, seen), 0);
+    const std::size_t nAt = seen.find("\n    ") + 5;
+    const std::string strPhrase = seen.substr(nAt, seen.find('\r', nAt) - nAt);
+    EXPECT_EQ(seen.find(strPhrase, nAt + 1), std::string::npos) << seen;  // not echoed when typed
+    EXPECT_EQ(ReadDatabaseFile(strDb, strPhrase.c_str()).wLocked, 1);
 }
 
 }  // namespace
