@@ -208,7 +208,8 @@ double RepeatBits(const std::string& strPiece)
         bool bRepeats = true;
         for (std::size_t i = nUnit; i < strPiece.size() && bRepeats; ++i) bRepeats = strPiece[i] == strPiece[i - nUnit];
         if (bRepeats)
-            return CheapestCut(strPiece.substr(0, nUnit)) + std::log2(static_cast<double>(strPiece.size() / nUnit));
+            return CheapestCut(strPiece.substr(0, nUnit)) +
+                   std::log2(static_cast<double>(strPiece.size()) / static_cast<double>(nUnit));
     }
     return kNoPiece;
 }

@@ -10,7 +10,7 @@ BOOL CDatabaseFileImage::Read(LPCTSTR pszPath, UINT nShare)
         CFile file;
         CFileException error;
         if (!file.Open(pszPath, CFile::modeRead | nShare, &error)) {
-            if (GetFileStamp(pszPath).bExists) throw error;
+            if (GetFileStamp(pszPath).bExists) throw CFileException(error);
             return TRUE;  // nothing there
         }
         before = GetFileStamp(pszPath);

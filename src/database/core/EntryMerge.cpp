@@ -1,6 +1,7 @@
 #include "database/core/EntryMerge.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <numeric>
 #include <utility>
@@ -192,7 +193,8 @@ std::vector<std::vector<int>> GroupsToReview(const CEntryList& merged, int nFirs
         size_t j = i + 1;
         while (j < candidates.size() && SameForAndUsername(first, merged.ElementAt(candidates[j]))) ++j;
         if (j - i > 1 && candidates[j - 1] >= nFirstAdded)
-            groups.emplace_back(candidates.begin() + i, candidates.begin() + j);
+            groups.emplace_back(candidates.begin() + static_cast<std::ptrdiff_t>(i),
+                                candidates.begin() + static_cast<std::ptrdiff_t>(j));
         i = j;
     }
     std::sort(groups.begin(), groups.end());

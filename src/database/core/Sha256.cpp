@@ -32,7 +32,7 @@ CSha256::CSha256()
 void CSha256::Compress(const BYTE* pBlock)
 {
     std::uint32_t w[64];
-    for (int i = 0; i < 16; ++i)
+    for (std::size_t i = 0; i < 16; ++i)
         w[i] = static_cast<std::uint32_t>(pBlock[4 * i]) << 24 | static_cast<std::uint32_t>(pBlock[4 * i + 1]) << 16 |
                static_cast<std::uint32_t>(pBlock[4 * i + 2]) << 8 | pBlock[4 * i + 3];
     for (int i = 16; i < 64; ++i) {
