@@ -2,7 +2,10 @@
 // at once with its stamp, and the watch that waits for a burst of saves to end.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "common/TestFiles.h"
 #include "database/core/DatabaseFileImage.h"
@@ -69,6 +72,18 @@ TEST(DatabaseFileImage, ReadsTheFileWithItsIdentity)
 
     std::filesystem::create_directory(folder.Path("folder.vty"));
     EXPECT_THROW(image.Read(folder.Path("folder.vty").c_str(), CFile::shareDenyNone), CFileException);
+
+    // A writer at work while it is read: the image is not to be used.
+    std::atomic<bool> bDone{false};
+    std::thread writer([&] {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        while (!bDone) out.put('x').flush();
+    });
+    BOOL bRefused = FALSE;
+    for (int n = 0; n < 500 && !bRefused; ++n) bRefused = !image.Read(path.c_str(), CFile::shareDenyNone);
+    bDone = true;
+    writer.join();
+    EXPECT_TRUE(bRefused);
 }
 
 // A change is read once the stamp stayed as it was for one look; back as known is no change.

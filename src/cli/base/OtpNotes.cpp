@@ -8,10 +8,11 @@ const char kMask[] = "(hidden)";
 
 BOOL IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f'; }
 
-BOOL StartsWithNoCase(const CString& strText, int nAt, int nEnd, LPCTSTR pszPrefix)
+// The prefix holds no white space, so it matches only within the word at nAt.
+BOOL StartsWithNoCase(const CString& strText, int nAt, LPCTSTR pszPrefix)
 {
     const CString strPrefix = pszPrefix;
-    return nEnd - nAt >= strPrefix.GetLength() && strText.Mid(nAt, strPrefix.GetLength()).CompareNoCase(strPrefix) == 0;
+    return strText.Mid(nAt, strPrefix.GetLength()).CompareNoCase(strPrefix) == 0;
 }
 
 // The word that begins at or after nFrom: [nStart, nEnd); FALSE when none does.
@@ -51,9 +52,9 @@ BOOL FindOtpToken(const CString& strNotes, OtpNotesToken& token, int nFrom)
     while (NextWord(strNotes, nEnd, nStart, nEnd)) {
         token.nStart = token.nValue = nStart;
         token.nEnd = nEnd;
-        token.bUri = StartsWithNoCase(strNotes, nStart, nEnd, kUriPrefix);
+        token.bUri = StartsWithNoCase(strNotes, nStart, kUriPrefix);
         if (token.bUri) return TRUE;
-        if (!StartsWithNoCase(strNotes, nStart, nEnd, kBarePrefix)) continue;
+        if (!StartsWithNoCase(strNotes, nStart, kBarePrefix)) continue;
         token.nValue = nStart + static_cast<int>(sizeof kBarePrefix) - 1;
         int nNext = 0, nNextEnd = 0;
         if (token.nValue == nEnd && NextWord(strNotes, nEnd, nNext, nNextEnd)) {

@@ -89,7 +89,7 @@ void CliPasswordSource::SetReaders(const std::string& strPath, bool bUserAlone)
 #else
 void CliPasswordSource::SetReaders(const std::string& strPath, bool bUserAlone)
 {
-    fs::permissions(strPath, bUserAlone ? fs::perms(0600) : fs::perms(0644));
+    fs::permissions(strPath, bUserAlone ? fs::perms(0600) : fs::perms(0640));
 }
 #endif
 
@@ -131,6 +131,11 @@ TEST_F(CliPasswordSource, TheCommandHasNoInputAndTheFileMustBeTheUsers)
     const CliResult killed = RunCliInProcess({"ls", At("@db.vty"), "--password-command", "echo pw; kill -9 $$"});
     EXPECT_EQ(killed.nCode, 1);
     EXPECT_NE(killed.err.find("it failed (exit status 137)"), std::string::npos) << killed.err;
+    // One byte with no line end is a password too (a wrong one here).
+    WriteBytes(At("@one.txt"), "p");
+    SetReaders(At("@one.txt"), true);
+    Run({{"ls @db.vty --password-file @one.txt", "", 2, "", kWrong}});
+    EXPECT_EQ(RunCliInProcess({"ls", At("@db.vty"), "--password-command", "printf p"}).nCode, 2);
     if (geteuid() == 0 && chown(At("@pw.txt").c_str(), 4321, 0) == 0)
         Run({{"ls @db.vty --password-file @pw.txt", "", 1, "", "*(mode 0600, owner 4321)"}});
 }

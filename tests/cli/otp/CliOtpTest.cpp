@@ -54,6 +54,11 @@ TEST(CliOtp, TheRfcVectors)
     EXPECT_EQ(RunCliAtTime([] { return 0LL; }, {"totp", strDb, "sha1", "-q"}).out, "84755224\n");
     EXPECT_EQ(RunCliAtTime([] { return -1LL; }, {"totp", strDb, "sha1"}).err,
               "vaultry-cli: the system's clock is set before 1970\n");
+    // A leap day, the end of July, the last second of a year.
+    for (const auto& t :
+         {std::pair(1709164800LL, "2024-02-29 00:00:00"), std::pair(1690806896LL, "2023-07-31 12:34:56"),
+          std::pair(1735689599LL, "2024-12-31 23:59:59")})
+        EXPECT_NE(RunCliAtTime([&] { return t.first; }, {"totp", strDb, "sha1"}).err.find(t.second), std::string::npos);
 }
 
 // Notes as users write them give the code of the secret at 00:00:59; those that
@@ -69,6 +74,7 @@ TEST(CliOtp, SecretsAsUsersWriteThemAndAsTheyDoNotParse)
          "&digits=6 backup in the drawer",
          "287082"},
         {"totp: gezdgnbvgy3tqojqgezdgnbvgy3tqojq", "287082"},
+        {"otpauth://totp/a%09b?secret=" + kKey20, "287082"},
         {"totp: 7777777722222222", "718215"},  // 80 bits, the shortest
         {"codes TOTP:" + kKey20 + " and more", "287082"},
         {"OTPAUTH://TOTP/x?SECRET=" + kKey20 + "GEZDGNBVGY3TQOJQGEZA%3D%3D%3D%3D&Algorithm=sha256&digits=8",
