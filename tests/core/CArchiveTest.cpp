@@ -69,17 +69,22 @@ TEST(CArchive, StringLengthPrefixes)
 }
 
 // An archive only goes the way it was opened: reading from a storing one or
-// writing to a loading one throws and leaves the file as it was.
+// writing to a loading one throws, and closing a loading one writes nothing.
 TEST(CArchive, GoesOnlyTheWayItWasOpened)
 {
     CMemFile f;
+    LoadBytes(f, "ab\n");
     CArchive storing(&f, CArchive::store, kBuf);
     BYTE by = 0;
+    CString line;
     EXPECT_THROW(storing.Read(&by, 1), CArchiveException);
+    EXPECT_THROW(storing.ReadString(line), CArchiveException);
     EXPECT_THROW(storing.GetBytesLeft(), CArchiveException);
     CArchive loading(&f, CArchive::load, kBuf);
     EXPECT_THROW(loading.Write("x", 1), CArchiveException);
-    EXPECT_EQ(f.GetLength(), 0u);
+    loading >> by;
+    loading.Close();
+    EXPECT_EQ(FileBytes(f), "ab\n");
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST(EntryMergeTest, MergesByTheRules)
         {"a", "", "", " | +0~0-0/+0~0-0 ="},
         {nullptr, "a b", "b c", "a b c | +1~0-0/+1~0-0"},
         {nullptr, "a b", "a a c", "a b a c | +2~0-0/+1~0-0 [0 2]"},
-        {nullptr, "a b c c'", "b' a'", "a b c c' b' a' | +2~0-0/+4~0-0 [0 5] [1 4]"},  // c c' were there before
+        {nullptr, "b a c c'", "b' a'", "b a c c' b' a' | +2~0-0/+4~0-0 [0 4] [1 5]"},  // c c' were there before
         {nullptr, "a b", "b a", "a b | +0~0-0/+0~0-0 ="},
     };
     for (const auto& row : rows) {

@@ -33,8 +33,8 @@ TEST_F(CliCommands, EveryChangeReachesTheFile)
          ""},
         {"export @new.vty --password-stdin", "pw\n", 0,
          "mail,joe,secret,home,work\r\nbank,,,\r\nx,y,z,notes, more\r\n,,,\r\n", ""},
-        {"edit @new.vty 1 --username alice --password --password-stdin", "pw\nb4nk\n", 0, "",
-         "Entry 1 (bank) changed.\n"},
+        {"edit @new.vty 1 --for Bank --username alice --password --password-stdin", "pw\nb4nk\n", 0, "",
+         "Entry 1 (Bank) changed.\n"},
         {"edit @new.vty 2 --notes '' -q --password-stdin", "pw\n", 0, "", ""},
         {"rm @new.vty 0 --yes --password-stdin", "pw\n", 0, "", "Entry 0 (mail) deleted.\n"},
         {"passwd @new.vty --password-stdin", "pw\nnew password\n", 0, "",
@@ -45,7 +45,7 @@ TEST_F(CliCommands, EveryChangeReachesTheFile)
         {"passwd @new.vty --no-lock --password-stdin", "new password\n", 0, "", "@new.vty is no longer locked.\n"},
         {"check @new.vty", "", 0, "@new.vty: a readable Vaultry database, not locked, with 3 entries.\n", ""},
     });
-    const CEntryList expected = MakeList({CEntry("bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry()});
+    const CEntryList expected = MakeList({CEntry("Bank", "alice", "b4nk", ""), CEntry("x", "y", "z", ""), CEntry()});
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(At("@new.vty"), nullptr).list, expected));
 }
 
@@ -74,9 +74,11 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
         {"ls", "", 1, "", "*missing arguments (usage: vaultry-cli ls DB"},
         {"ls @db.vty --verbose", "", 1, "", "*unknown option --verbose"},
         {"audit @db.vty extra", "", 1, "", "*too many arguments: extra"},
+        {"create @new.vty extra --no-lock", "", 1, "", "*too many arguments: extra"},
         {"add @db.vty --for", "", 1, "", "*option --for needs a value"},
         {"rm @db.vty one --password-stdin", "pw\n", 1, "", "*has no entry one"},
-        {"rm @db.vty 0 --password-stdin", "pw\n", 1, "", "*"},  // no terminal to ask, no --yes
+        {"diff @db.vty @readonly.vty --password-stdin", "pw\n", 0, "", ""},  // only a change needs it writable
+        {"rm @db.vty 0 --password-stdin", "pw\n", 1, "", "*"},               // no terminal to ask, no --yes
         {"add @db.vty --username u", "", 1, "", "*add needs --for"},
         {"add @db.vty --for a\nb", "", 1, "", "*--for cannot hold a line break"},
         {"add @db.vty --for x --generate 0", "", 1, "", "*--generate must be a number from 1 to 1024"},
@@ -92,6 +94,7 @@ TEST_F(CliCommands, FailuresSayWhatAndChangeNothing)
         {"passwd @db.vty --password-stdin", "pw\n\n", 1, "", "*must be 1 to 56 characters of the database's code page"},
         {"create @new.vty --password-stdin", std::string("a\0b\n", 4), 1, "", "*1 to 56 characters"},
         {"create '' --no-lock", "", 1, "", "*the file name is empty"},
+        {"ls ''", "", 1, "", "*the file name is empty"},
         {"export @db.vty ''", "", 1, "", "*the file name is empty"},
         {"import @db.vty @db.vty --password-stdin", "pw\n", 1, "", "*db.vty is a Vaultry database, not a text file"},
 

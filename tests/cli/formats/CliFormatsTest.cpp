@@ -13,7 +13,7 @@ TEST_F(CliCommands, TextFormatSurprisesAreNamed)
     WriteBytes(At("@odd.txt"), std::string(kText, sizeof kText - 1));
     WriteBytes(At("@one.txt"), "one,,,");
     WriteDatabaseFile(At("@commas.vty"),
-                      MakeList({CEntry(",a", "", "", ""), CEntry("f", "", "", "n,o"), CEntry("c", "", ",w", "")}),
+                      MakeList({CEntry(",a", "", "", ""), CEntry("f\n", "", "", "n,o"), CEntry("c", "", ",w", "")}),
                       nullptr);
     const std::string kComma = ") has a comma in its For, Username or Password, which the text format cannot keep: "
                                "an export of it imports with its texts shifted\n";
@@ -24,8 +24,8 @@ TEST_F(CliCommands, TextFormatSurprisesAreNamed)
          "1 line with zero bytes (dropped)\n4 records imported.\n"},
         {"import @new.vty @one.txt", "", 0, "", "1 record imported.\n"},
         {"export @new.vty", "", 0, "mail,joe,pw,\r\n,,,\r\n,,,just notes\r\nzero,,,\r\none,,,\r\n", ""},
-        {"export @commas.vty", "", 0, ",a,,,\r\nf,,,n,o\r\nc,,,w,\r\n",
-         "vaultry-cli: warning: entry 0 (,a" + kComma + "vaultry-cli: warning: entry 2 (c" + kComma},
+        {"export @commas.vty", "", 0, ",a,,,\r\nf\n,,,n,o\r\nc,,,w,\r\n",
+         "*: warning: entry 0 (,a" + kComma + "*: warning: entry 1 (f\\n) has a line break*entry 2 (c" + kComma},
         {"add @commas.vty --for x --username ,v --generate 4", "", 0, "",
          "Entry 3 (x) added.\nvaultry-cli: warning: entry 3 (x" + kComma},
         {"edit @commas.vty 1 --for \xC3\xA9,", "", 0, "",
