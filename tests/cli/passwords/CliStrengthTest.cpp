@@ -30,6 +30,11 @@ TEST(CliStrength, EstimatesKnowCommonPasswordsAndPatterns)
         {"abcdefgh12345678", 0, 10, 6.58},
         {"aaaaaaaaaaaaaaaaaaaa", 0, 12, 9.02},
         {"abcabcabcabc", 0, 10, 5.58},
+        {"987654", 0, 10, 5.58},   // descending
+        {"he11o", 0, 15, 8.38},    // 1 for l
+        {"wxyz{|", 0, 25, 18.47},  // no sequence across classes
+        {"/01234567", 0, 15, 10.43},
+        {"caf\xc3\xa9", 0, 40, 34.89},  // bytes above ASCII
         {"25.12.1984", 10, 20, 15.87},
         {"19841225", 10, 20, 13.87},
         {"Zebra42", 20, 30, 24.91},
@@ -44,6 +49,7 @@ TEST(CliStrength, EstimatesKnowCommonPasswordsAndPatterns)
     }
     const double dWord = std::log2(7776.0);
     EXPECT_DOUBLE_EQ(EstimateGuessBits("tidal unmoved grafted skeleton sanded"), 5 * dWord);
+    EXPECT_DOUBLE_EQ(EstimateGuessBits("tidal-unmoved"), 2 * dWord + std::log2(33.0));
     EXPECT_DOUBLE_EQ(EstimateGuessBits("tidal-unmoved-grafted-skeleton-sanded-lily"), 6 * dWord + std::log2(33.0));
     EXPECT_GT(EstimateGuessBits("tidal unmoved grafted skeleton sandedx"), 80);  // one word is none of the list
 }
