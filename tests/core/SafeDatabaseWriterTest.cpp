@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "common/TestFiles.h"
 #include "database/core/SafeDatabaseWriter.h"
@@ -54,6 +55,11 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     CEntryList most;  // as many entries as the file can hold
     for (int i = 0; i < kMaxEntries; ++i) most.Add(CEntry());
     ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), most, 0, kBuiltInKey), DatabaseStatus::ok);
+    // Texts at each size of the archive's length prefix (one, three and seven bytes).
+    const std::string a(254, 'a'), b(255, 'b'), c(0xFFFD, 'c'), d(0xFFFE, 'd');
+    const CEntryList large = MakeList({CEntry(a.c_str(), b.c_str(), c.c_str(), d.c_str())});
+    ASSERT_EQ(SaveDatabaseFile(strFresh.c_str(), large, 0, kBuiltInKey), DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(strFresh).list, large));
 #ifndef _WIN32
     struct stat st;  // it holds passwords: private to its owner
     ASSERT_EQ(stat(strFresh.c_str(), &st), 0);
