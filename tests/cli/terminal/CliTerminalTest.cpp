@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "cli/CliTestSupport.h"
@@ -48,10 +49,12 @@ int RunInTerminal(const std::vector<std::string>& args, const Script& script, st
         EXPECT_EQ(write(nMaster, strTyped.data(), strTyped.size()), static_cast<ssize_t>(strTyped.size()));
     }
     while (readSome()) {}
-    close(nMaster);
     int nStatus = 0;
     kill(pid, SIGKILL);  // in case it still waits for input
     waitpid(pid, &nStatus, 0);
+    struct termios after;  // vaultry-cli gave the terminal its echo back
+    EXPECT_TRUE(!WIFEXITED(nStatus) || (tcgetattr(nMaster, &after) == 0 && (after.c_lflag & ECHO)));
+    close(nMaster);
     return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 }
 
