@@ -1,6 +1,7 @@
 // Making passwords: generate's character classes, and passphrases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <set>
 #include <sstream>
@@ -29,11 +30,13 @@ TEST(CliGenerate, PasswordsHoldEveryClassAskedForAndNothingElse)
         std::vector<std::string> args = {"generate"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const std::string strAllowed = std::accumulate(c.classes.begin(), c.classes.end(), std::string());
+        const std::size_t nLength = std::stoul(*(std::find(c.args.begin(), c.args.end(), "--length") + 1));
         for (int nRun = 0; nRun < 12; ++nRun) {
             CliResult r = RunCliInProcess(args);
             ASSERT_EQ(r.nCode, 0) << r.err;
             const std::string strPassword = r.out.substr(0, r.out.size() - 1);
             EXPECT_EQ(strPassword.find_first_not_of(strAllowed), std::string::npos) << strPassword;
+            EXPECT_EQ(strPassword.size(), nLength) << strPassword;
             for (const std::string& strClass : c.classes)
                 EXPECT_NE(strPassword.find_first_of(strClass), std::string::npos) << strPassword;
             EXPECT_EQ(r.err, c.pszEntropy ? c.pszEntropy : r.err);
