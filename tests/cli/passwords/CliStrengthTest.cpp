@@ -37,6 +37,7 @@ TEST(CliStrength, EstimatesKnowCommonPasswordsAndPatterns)
         {"caf\xc3\xa9", 0, 40, 34.89},  // bytes above ASCII
         {"25.12.1984", 10, 20, 15.87},
         {"19841225", 10, 20, 13.87},
+        {"1900", 0, 15, 6.97},  // the first year counted as one
         {"Zebra42", 20, 30, 24.91},
         {"Tr0ub4dor&3", 40, 50, 45.58},
         {"q7#Vw!2pLx9@Rt4Zm8", 100, 115, 108.53},
