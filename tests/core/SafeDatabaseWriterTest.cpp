@@ -69,6 +69,11 @@ TEST_F(SafeDatabaseWriterTest, ReplacesTheDatabaseAndLeavesNoTemporaryFile)
     std::filesystem::create_symlink(strFresh, strLink);
     ASSERT_EQ(SaveDatabaseFile(strLink.c_str(), kNew, 0, kBuiltInKey), DatabaseStatus::ok);
     EXPECT_TRUE(SameEntries(ReadDatabaseFile(strFresh).list, kNew) && std::filesystem::is_symlink(strLink));
+    // Through a link to a relative name of one letter: that file is made.
+    const std::string strShort = m_folder.Path("short.vty");
+    std::filesystem::create_symlink("d", strShort);
+    ASSERT_EQ(SaveDatabaseFile(strShort.c_str(), kNew, 0, kBuiltInKey), DatabaseStatus::ok);
+    EXPECT_TRUE(SameEntries(ReadDatabaseFile(m_folder.Path("d")).list, kNew) && std::filesystem::is_symlink(strShort));
 #endif
 }
 
