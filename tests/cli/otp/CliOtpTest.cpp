@@ -54,9 +54,9 @@ TEST(CliOtp, TheRfcVectors)
     EXPECT_EQ(RunCliAtTime([] { return 0LL; }, {"totp", strDb, "sha1", "-q"}).out, "84755224\n");
     EXPECT_EQ(RunCliAtTime([] { return -1LL; }, {"totp", strDb, "sha1"}).err,
               "vaultry-cli: the system's clock is set before 1970\n");
-    // A leap day, the end of July, the last second of a year, the day after 28 February 2100.
+    // A leap day, just past an hour, the last second of a year, the day after 28 February 2100.
     for (const auto& t :
-         {std::pair(1709164800LL, "2024-02-29 00:00:00"), std::pair(1690806896LL, "2023-07-31 12:34:56"),
+         {std::pair(1709164800LL, "2024-02-29 00:00:00"), std::pair(1690804805LL, "2023-07-31 12:00:05"),
           std::pair(1735689599LL, "2024-12-31 23:59:59"), std::pair(4107542400LL, "2100-03-01 00:00:00")})
         EXPECT_NE(RunCliAtTime([&] { return t.first; }, {"totp", strDb, "sha1"}).err.find(t.second), std::string::npos);
 }
